@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QLabel>
+
+class QFrame;
+class QPushButton;
+class QSvgRenderer;
+
+// The few kinds of control the windows need beyond Qt's own.
+namespace app {
+
+QFrame *newFrame(const QString &name, QWidget *container);
+QLabel *newLabel(const QString &name, QWidget *container);
+// A push button on which Enter presses it when it has the focus.
+QPushButton *newButton(const QString &name, const QString &caption, QWidget *container);
+
+// A label that acts as a link: underlined text, the pointing-hand cursor, and a
+// click that runs one link operation.
+class LinkLabel final : public QLabel {
+    Q_OBJECT
+public:
+    LinkLabel(const QString &name, QWidget *container);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A label sized to its text whose centre stays where it was put, so that a
+// caption of any length sits centred on the same spot.
+class FittedLabel final : public QLabel {
+    Q_OBJECT
+public:
+    FittedLabel(const QString &name, QWidget *container);
+    void setCentre(QPoint centre);
+    void setCaption(const QString &caption);
+
+private:
+    QPoint m_centre;
+};
+
+// A picture drawn from a vector resource, crisp at any screen scale. It takes
+// the focus. Made clickable, it shows the pointing hand, and Enter or Space
+// presses it as a click does.
+class PictureBox final : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(const QString &name, const QString &resource, QWidget *container);
+    void makeClickable();
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QSvgRenderer *const m_renderer;
+    bool m_clickable = false;
+    bool m_pressed = false;
+};
+
+// A filled circle.
+class Shape final : public QWidget {
+    Q_OBJECT
+public:
+    Shape(const QString &name, QRgb colour, QWidget *container);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour;
+};
+
+} // namespace app

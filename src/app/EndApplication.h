@@ -1,0 +1,13 @@
+#pragma once
+
+namespace app {
+class Program;
+}
+
+namespace modHelp {
+
+// Unloads every loaded window, in load order, each with its unload handler,
+// then ends the process at once. Safe to call again from an unload handler.
+void EndApplication(app::Program &program);
+
+} // namespace modHelp

@@ -1,0 +1,133 @@
+#include "Form.h"
+
+#include "FormRegistry.h"
+#include "Look.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace app {
+
+namespace {
+
+constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                             Qt::WindowCloseButtonHint;
+
+} // namespace
+
+Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
+    : QWidget(nullptr, fixedWindowFlags)
+    , m_registry(registry)
+    , m_client(new QWidget(this))
+{
+    setObjectName(name);
+    setWindowTitle(look::WindowTitle.toString());
+    setWindowIcon(look::programIcon());
+    setFont(look::verdana(8.25));
+    m_client->setObjectName(name + u"Client"_s);
+    m_client->setFixedSize(clientSize);
+    auto *const layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_client);
+}
+
+Form::~Form()
+{
+    // An unloaded window has already left the registry, which may be gone by now.
+    if (m_state != State::Unloaded)
+        m_registry.remove(this);
+}
+
+void Form::load()
+{
+    m_registry.add(this);
+    Form_Load();
+}
+
+void Form::Unload()
+{
+    if (m_state != State::Loaded)
+        return;
+    m_state = State::Unloading;
+    Form_Unload();
+    hide();
+    m_state = State::Unloaded;
+    m_registry.remove(this);
+    emit unloaded();
+    deleteLater();
+}
+
+void Form::ShowModal()
+{
+    if (m_state != State::Loaded)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !m_placed) {
+        m_placed = true;
+        centreOnScreen();
+    }
+    QWidget::setVisible(visible);
+}
+
+void Form::centreOnScreen()
+{
+    setFixedSize(sizeHint());
+    const QRect screenArea = screen()->availableGeometry();
+    QRect area(QPoint(), size());
+    area.moveCenter(screenArea.center());
+    move(area.topLeft());
+}
+
+void Form::setMenuBar(QMenuBar *menuBar) { layout()->setMenuBar(menuBar); }
+
+// The close box unloads the window; the unload hides and destroys it.
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    Unload();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const auto press = [event](QPushButton *button) {
+        if (!button || !button->isEnabled())
+            return false;
+        event->accept();
+        button->click();
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (press(m_cancelButton))
+            return;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (press(m_defaultButton))
+            return;
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace app

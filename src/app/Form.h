@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+class QMenuBar;
+
+namespace app {
+
+class FormRegistry;
+
+// A window of the program. Its life: loaded (created hidden, load handler run),
+// shown and hidden any number of times, then unloaded (unload handler run,
+// hidden, destroyed once control is back in the event loop). Handlers that run
+// on after their own window was unloaded may still use the object itself, but
+// one that waits in a nested event loop guards itself with a QPointer.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class State { Loaded, Unloading, Unloaded };
+
+    Form(FormRegistry &registry, const QString &name, QSize clientSize);
+    ~Form() override;
+
+    State state() const { return m_state; }
+    bool isUnloaded() const { return m_state != State::Loaded; }
+
+    // Runs the unload handler, then hides and destroys the window. A window
+    // that is already being unloaded is left alone.
+    void Unload();
+    // Shows the window modally and returns once it has been unloaded.
+    void ShowModal();
+
+    // The client area, under the menu bar if there is one.
+    QWidget *client() const { return m_client; }
+
+    void setVisible(bool visible) override;
+
+signals:
+    void unloaded();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    void setMenuBar(QMenuBar *menuBar);
+    // Esc presses the cancel button; Enter presses the focused button, or the
+    // default button when no button has the focus.
+    void setDefaultButton(QPushButton *button) { m_defaultButton = button; }
+    void setCancelButton(QPushButton *button) { m_cancelButton = button; }
+
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    template <class F> friend class FormRef;
+    void load();
+    void centreOnScreen();
+
+    FormRegistry &m_registry;
+    QWidget *const m_client;
+    State m_state = State::Loaded;
+    bool m_placed = false;
+    QPointer<QPushButton> m_defaultButton;
+    QPointer<QPushButton> m_cancelButton;
+};
+
+} // namespace app

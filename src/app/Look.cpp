@@ -1,0 +1,62 @@
+#include "Look.h"
+
+#include <QPalette>
+#include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace app::look {
+
+void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
+
+namespace {
+
+QFont designFont(const QString &family, qreal points, int style)
+{
+    static const bool substituted = [] {
+        QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
+        QFont::insertSubstitution(u"MS Sans Serif"_s, u"DejaVu Sans"_s);
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(family);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setBold(style & Bold);
+    font.setUnderline(style & Underline);
+    return font;
+}
+
+} // namespace
+
+QFont verdana(qreal points, int style) { return designFont(u"Verdana"_s, points, style); }
+
+QFont msSansSerif(qreal points, int style) { return designFont(u"MS Sans Serif"_s, points, style); }
+
+void setTextColour(QWidget *control, QRgb colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour));
+    palette.setColor(QPalette::Text, QColor(colour));
+    palette.setColor(QPalette::ButtonText, QColor(colour));
+    control->setPalette(palette);
+}
+
+void setBackground(QWidget *control, QRgb colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    palette.setColor(QPalette::Button, QColor(colour));
+    control->setPalette(palette);
+    // Children inherit the role, so each filled control names its own.
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(true);
+}
+
+void setWindowBackground(QWidget *control)
+{
+    setBackground(control, control->palette().color(QPalette::Base).rgb());
+}
+
+QIcon programIcon() { return QIcon(u":/icon.svg"_s); }
+
+} // namespace app::look

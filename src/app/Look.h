@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// The one look of the program's windows. Layouts are written in twips, as the
+// windows were designed; 15 twips make one device-independent pixel, so the
+// windows scale with the screen.
+namespace app::look {
+
+inline constexpr int TwipsPerPixel = 15;
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr int pixels(int twips)
+{
+    // Rounded to the nearest pixel, halves away from zero.
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
+                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+}
+constexpr QRect pixels(Twips t)
+{
+    return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
+}
+constexpr QSize pixels(int widthTwips, int heightTwips)
+{
+    return {pixels(widthTwips), pixels(heightTwips)};
+}
+
+// Puts a control at its place in its container.
+void place(QWidget *control, Twips where);
+
+inline constexpr QRgb DarkBlue = 0x144772;
+inline constexpr QRgb Navy = 0x000080;
+inline constexpr QRgb White = 0xFFFFFF;
+inline constexpr QRgb Red = 0xFF0000;
+inline constexpr QRgb Yellow = 0xFFFF00;
+inline constexpr QRgb ButtonGrey = 0xE0E0E0;
+inline constexpr QRgb LinkBlue = 0x0000C0;
+
+inline constexpr QStringView WindowTitle = u"LV Sortilo v1.0";
+// The title of every message box.
+inline constexpr QStringView ApplicationTitle = u"LV Sortilo";
+
+enum FontStyle { Plain = 0, Bold = 1, Underline = 2 };
+
+// Verdana at the given point size, or DejaVu Sans where Verdana is missing. The
+// size is fixed in device-independent pixels (points at 96 dots per inch) so
+// that texts fit the twips layouts on any screen.
+QFont verdana(qreal points, int style = Plain);
+// The system's dialog font of old, where the design asks for it; DejaVu Sans
+// stands in for it here as well.
+QFont msSansSerif(qreal points, int style = Plain);
+
+void setTextColour(QWidget *control, QRgb colour);
+void setBackground(QWidget *control, QRgb colour);
+// The system's window background, as the middle areas of the windows have.
+void setWindowBackground(QWidget *control);
+
+QIcon programIcon();
+
+} // namespace app::look

@@ -1,0 +1,65 @@
+#include "RemindToUpdate.h"
+
+#include "Look.h"
+#include "SettingsCodec.h"
+#include "links/modHelp.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+
+#include <QDate>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace modHelp {
+
+namespace {
+
+constexpr QStringView Section = u"Settings";
+constexpr qint64 DaysBetweenReminders = 14;
+// Longer values were not written by the program; the codec counts positions
+// in 16 bits.
+constexpr qsizetype LongestStoredValue = 32767;
+
+bool writeToday(const platform::Services &services, const QString &key)
+{
+    const QString today = services.clock.today().toString(Qt::ISODate);
+    return services.settings.write(Section.toString(), key, EncodeSetting(today));
+}
+
+platform::Answer askAboutUpdate(platform::Messages &messages)
+{
+    return messages.ask({u"There maybe an update to this software available\r"
+                         u"Do you want to check for an update?"_s,
+                         app::look::ApplicationTitle.toString(), platform::Message::Icon::Information,
+                         platform::Message::Buttons::YesNo});
+}
+
+} // namespace
+
+void RemindToUpdate(const platform::Services &services)
+{
+    const QString key = EncodeSetting(u"Duration");
+    const std::optional<QString> stored = services.settings.read(Section.toString(), key);
+    if (!stored || stored->size() > LongestStoredValue)
+        return;
+    const QString lastDate = DecodeSetting(*stored);
+    if (lastDate.isEmpty()) {
+        writeToday(services, key);
+        return;
+    }
+    const QDate last = QDate::fromString(lastDate, Qt::ISODate);
+    if (!last.isValid())
+        return;
+    const qint64 days = services.clock.today().daysTo(last);
+    if (days >= -DaysBetweenReminders && days <= DaysBetweenReminders)
+        return;
+    const platform::Answer answer = askAboutUpdate(services.messages);
+    if (!writeToday(services, key))
+        return;
+    if (answer == platform::Answer::Yes)
+        ProductDownloadPage(services.browser);
+}
+
+} // namespace modHelp

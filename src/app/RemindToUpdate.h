@@ -1,0 +1,13 @@
+#pragma once
+
+namespace platform {
+struct Services;
+}
+
+namespace modHelp {
+
+// At most once every two weeks, asks at start-up whether to look for a newer
+// version, and keeps the date of the last time it asked in the settings store.
+void RemindToUpdate(const platform::Services &services);
+
+} // namespace modHelp

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Texts that more than one window shows.
+namespace app {
+
+QString DiscussionBoardPromotion();
+// The business offer, and the same without its invitation to click.
+QString BusinessOffer();
+QString BusinessOfferHeadline();
+// What the practice is, in three sentences.
+QString PracticeDescription();
+
+} // namespace app

@@ -1,0 +1,41 @@
+#include "frmStartup.h"
+
+#include "EndApplication.h"
+#include "Look.h"
+#include "Program.h"
+#include "RemindToUpdate.h"
+#include "platform/InstanceLock.h"
+#include "platform/Messages.h"
+#include "platform/RandomSource.h"
+#include "reading/frmMain.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace app {
+
+frmStartup::frmStartup(Program &program)
+    : Form(program.forms, u"frmStartup"_s, QSize(1, 1))
+    , m_program(program)
+{
+}
+
+void frmStartup::Form_Load()
+{
+    const platform::Services &services = m_program.services;
+    if (!services.instanceLock.claim()) {
+        services.messages.ask({u"Application is already running"_s,
+                               look::ApplicationTitle.toString(),
+                               platform::Message::Icon::Information,
+                               platform::Message::Buttons::Ok});
+        modHelp::EndApplication(m_program);
+        return;
+    }
+    services.random.seedFromClock();
+    modHelp::RemindToUpdate(services);
+    m_program.frmMain->show();
+    hide();
+}
+
+void frmStartup::Form_Unload() { modHelp::EndApplication(m_program); }
+
+} // namespace app

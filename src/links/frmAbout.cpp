@@ -1,0 +1,110 @@
+#include "frmAbout.h"
+
+#include "app/Controls.h"
+#include "app/Look.h"
+#include "app/Program.h"
+#include "app/Texts.h"
+#include "modHelp.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace links {
+
+namespace {
+
+using app::look::Twips;
+
+// The window's design, in twips.
+namespace layout {
+constexpr QSize Client = app::look::pixels(6825, 3675);
+constexpr Twips Picture1{120, 120, 480, 480};
+constexpr Twips cmdOK{5520, 3240, 1260, 345};
+// A white rule 2 pixels wide from (-60, 3150) to (6840, 3150).
+constexpr Twips Line1{-60, 3150 - 15, 6900, 30};
+constexpr Twips Label1{840, 720, 5775, 795};
+constexpr Twips Label2{960, 120, 2130, 240};
+constexpr Twips lblCobrand{4200, 2760, 2355, 195};
+constexpr Twips Label3{840, 2160, 5775, 675};
+constexpr Twips lblHomePage{2520, 1800, 4050, 195};
+} // namespace layout
+
+} // namespace
+
+frmAbout::frmAbout(app::Program &program)
+    : Form(program.forms, u"frmAbout"_s, layout::Client)
+    , Picture1(new app::PictureBox(u"Picture1"_s, u":/icon.svg"_s, client()))
+    , cmdOK(app::newButton(u"cmdOK"_s, u"&OK"_s, client()))
+    , Line1(new QWidget(client()))
+    , Label1(app::newLabel(u"Label1"_s, client()))
+    , Label2(app::newLabel(u"Label2"_s, client()))
+    , lblCobrand(new app::LinkLabel(u"lblCobrand"_s, client()))
+    , Label3(app::newLabel(u"Label3"_s, client()))
+    , lblHomePage(new app::LinkLabel(u"lblHomePage"_s, client()))
+    , m_program(program)
+{
+    lookAndLayout();
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblHomePage, &app::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCobrand, &app::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+}
+
+void frmAbout::lookAndLayout()
+{
+    using namespace app::look;
+    setBackground(client(), DarkBlue);
+    for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
+                           static_cast<QLabel *>(lblHomePage)})
+        setTextColour(label, White);
+
+    place(Picture1, layout::Picture1);
+    Picture1->setAccessibleName(u"LV Sortilo"_s);
+
+    place(cmdOK, layout::cmdOK);
+    cmdOK->setFont(verdana(8.25, Bold));
+    setBackground(cmdOK, ButtonGrey);
+    cmdOK->setAutoFillBackground(false);
+    setTextColour(cmdOK, 0x000000);
+    setDefaultButton(cmdOK);
+    setCancelButton(cmdOK);
+
+    Line1->setObjectName(u"Line1"_s);
+    place(Line1, layout::Line1);
+    setBackground(Line1, White);
+
+    place(Label1, layout::Label1);
+    Label1->setText(app::PracticeDescription());
+    Label1->setFont(verdana(8.25));
+    Label1->setWordWrap(true);
+
+    place(Label2, layout::Label2);
+    Label2->setText(WindowTitle.toString());
+    Label2->setFont(verdana(9.75, Bold));
+
+    place(lblCobrand, layout::lblCobrand);
+    lblCobrand->setText(u"Click here for more details."_s);
+    lblCobrand->setFont(verdana(8.25, Underline));
+    lblCobrand->setWordWrap(false);
+
+    place(Label3, layout::Label3);
+    Label3->setText(app::BusinessOfferHeadline());
+    Label3->setFont(verdana(8.25, Bold));
+    Label3->setWordWrap(true);
+
+    place(lblHomePage, layout::lblHomePage);
+    lblHomePage->setText(u"Click here to visit "_s + QString(modHelp::VendorSite));
+    lblHomePage->setFont(verdana(8.25, Underline));
+    lblHomePage->setWordWrap(false);
+
+    // Only the button and the picture take the focus; the button has it first.
+    setTabOrder(cmdOK, Picture1);
+    cmdOK->setFocus();
+}
+
+void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::lblHomePage_Click() { modHelp::VendorHomePage(m_program.services.browser); }
+void frmAbout::lblCobrand_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+
+} // namespace links

@@ -1,0 +1,17 @@
+#include "app/Program.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // The program ends only through its farewell window.
+    application.setQuitOnLastWindowClosed(false);
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    platform::QtPlatform platform(name);
+    app::Program program(platform.services());
+    program.start();
+    return application.exec();
+}

@@ -1,0 +1,174 @@
+#include "QtPlatform.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace platform {
+
+void DesktopBrowser::open(const QUrl &address) { QDesktopServices::openUrl(address); }
+
+namespace {
+
+// A lone carriage return separates lines in the program's texts; Qt's labels
+// break lines only at a line feed.
+QString displayText(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+Answer MessageBoxes::ask(const Message &message)
+{
+    const bool yesNo = message.buttons == Message::Buttons::YesNo;
+    QMessageBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
+                                                         : QMessageBox::Information,
+                    message.title, displayText(message.text),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const int answer = box.exec();
+    if (!yesNo)
+        return Answer::Ok;
+    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+IniSettingsStore::IniSettingsStore(QString filePath) : m_filePath(std::move(filePath)) {}
+
+QString IniSettingsStore::pathFor(const QString &applicationName)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           applicationName + u".ini"_s;
+}
+
+// The store holds one short value: anything that is not a plain file of modest
+// size was not written by this program and is left alone.
+bool IniSettingsStore::looksReadable() const
+{
+    constexpr qint64 largestPlausibleFile = 64 * 1024;
+    const QFileInfo info(m_filePath);
+    if (!info.exists())
+        return true;
+    return info.isFile() && info.isReadable() && info.size() <= largestPlausibleFile;
+}
+
+std::optional<QString> IniSettingsStore::read(const QString &section, const QString &key)
+{
+    if (!looksReadable())
+        return std::nullopt;
+    QSettings settings(m_filePath, QSettings::IniFormat);
+    const QVariant value = settings.value(section + u'/' + key);
+    if (settings.status() != QSettings::NoError)
+        return std::nullopt;
+    return value.toString();
+}
+
+bool IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    if (!looksReadable())
+        return false;
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    QSettings settings(m_filePath, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return false;
+    settings.setValue(section + u'/' + key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QDate SystemClock::today() const { return QDate::currentDate(); }
+
+std::chrono::milliseconds SystemClock::monotonic() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
+quint64 SystemClock::seedMaterial() const
+{
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return quint64(QDateTime::currentMSecsSinceEpoch()) * 1000003u ^ quint64(ticks);
+}
+
+ClockSeededRandom::ClockSeededRandom(const Clock &clock) : m_clock(clock) { seedFromClock(); }
+
+float ClockSeededRandom::next()
+{
+    constexpr float step = 1.0f / float(1 << 24);
+    return float(m_engine() >> 8) * step;
+}
+
+void ClockSeededRandom::seedFromClock()
+{
+    const quint64 material = m_clock.seedMaterial();
+    std::seed_seq seed{quint32(material), quint32(material >> 32)};
+    m_engine.seed(seed);
+}
+
+FileInstanceLock::FileInstanceLock(QString lockPath) : m_lockPath(std::move(lockPath)) {}
+
+FileInstanceLock::~FileInstanceLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QString FileInstanceLock::pathFor(const QString &applicationName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder + u'/' + applicationName + u"-"_s + QString::number(::getuid()) + u".lock"_s;
+}
+
+bool FileInstanceLock::claim()
+{
+    if (m_fd >= 0)
+        return true;
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true; // without a lock file we cannot tell; better to run than to refuse
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    return true;
+}
+
+void ImmediateExit::exitNow(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+QtPlatform::QtPlatform(const QString &applicationName)
+    : m_settings(IniSettingsStore::pathFor(applicationName))
+    , m_lock(FileInstanceLock::pathFor(applicationName))
+{
+}
+
+Services QtPlatform::services()
+{
+    return {m_browser, m_messages, m_settings, m_clock, m_random, m_lock, m_exit};
+}
+
+} // namespace platform

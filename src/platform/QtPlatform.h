@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Browser.h"
+#include "Clock.h"
+#include "InstanceLock.h"
+#include "Messages.h"
+#include "ProcessExit.h"
+#include "RandomSource.h"
+#include "Services.h"
+#include "SettingsStore.h"
+
+#include <QString>
+
+#include <random>
+
+// The platform services of the running program, backed by Qt and the system.
+namespace platform {
+
+class DesktopBrowser final : public Browser {
+public:
+    void open(const QUrl &address) override;
+};
+
+class MessageBoxes final : public Messages {
+public:
+    Answer ask(const Message &message) override;
+};
+
+// An INI file named after the application in the user's configuration folder.
+class IniSettingsStore final : public SettingsStore {
+public:
+    explicit IniSettingsStore(QString filePath);
+    std::optional<QString> read(const QString &section, const QString &key) override;
+    bool write(const QString &section, const QString &key, const QString &value) override;
+    const QString &filePath() const { return m_filePath; }
+
+    // Where the store of the named application lives for this user.
+    static QString pathFor(const QString &applicationName);
+
+private:
+    bool looksReadable() const;
+    QString m_filePath;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDate today() const override;
+    std::chrono::milliseconds monotonic() const override;
+    quint64 seedMaterial() const override;
+};
+
+class ClockSeededRandom final : public RandomSource {
+public:
+    explicit ClockSeededRandom(const Clock &clock);
+    float next() override;
+    void seedFromClock() override;
+
+private:
+    const Clock &m_clock;
+    std::mt19937 m_engine;
+};
+
+// An advisory lock on a file in the user's runtime folder: the kernel drops it
+// when its holder ends in any way, so a crashed copy never blocks the next one.
+class FileInstanceLock final : public InstanceLock {
+public:
+    explicit FileInstanceLock(QString lockPath);
+    ~FileInstanceLock() override;
+    FileInstanceLock(const FileInstanceLock &) = delete;
+    FileInstanceLock &operator=(const FileInstanceLock &) = delete;
+    bool claim() override;
+
+    static QString pathFor(const QString &applicationName);
+
+private:
+    QString m_lockPath;
+    int m_fd = -1;
+};
+
+class ImmediateExit final : public ProcessExit {
+public:
+    void exitNow(int status) override;
+};
+
+// All of the above for one application name, wired together.
+class QtPlatform {
+public:
+    explicit QtPlatform(const QString &applicationName);
+    Services services();
+
+private:
+    DesktopBrowser m_browser;
+    MessageBoxes m_messages;
+    IniSettingsStore m_settings;
+    SystemClock m_clock;
+    ClockSeededRandom m_random{m_clock};
+    FileInstanceLock m_lock;
+    ImmediateExit m_exit;
+};
+
+} // namespace platform

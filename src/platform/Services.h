@@ -1,0 +1,24 @@
+#pragma once
+
+namespace platform {
+
+class Browser;
+class Clock;
+class InstanceLock;
+class Messages;
+class ProcessExit;
+class RandomSource;
+class SettingsStore;
+
+// What the program needs of its platform, handed to every part that uses it.
+struct Services {
+    Browser &browser;
+    Messages &messages;
+    SettingsStore &settings;
+    Clock &clock;
+    RandomSource &random;
+    InstanceLock &instanceLock;
+    ProcessExit &processExit;
+};
+
+} // namespace platform

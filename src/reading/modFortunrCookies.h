@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace platform {
+class RandomSource;
+}
+
+// The stick draw and the fortune table.
+namespace modFortunrCookies {
+
+inline constexpr int StickCount = 78;
+
+// The stick that a value r in [0, 1) of the random source draws, 1 to 78; 0,
+// which no stick bears, for a value outside [0, 1).
+int StickFor(float r);
+
+// The fortune of each stick, by stick number; slot 0 stays empty.
+const std::array<QString, StickCount + 1> &FortuneTable();
+
+// The draw and its results, which live as long as the program.
+class FortuneCookies {
+public:
+    explicit FortuneCookies(platform::RandomSource &random);
+
+    // Draws a stick from the program's random source. A value that falls
+    // outside the table leaves the last results as they were.
+    void DrawStick();
+
+    qint16 intStickNumber() const { return m_intStickNumber; }
+    const QString &strFortuneText() const { return m_strFortuneText; }
+
+private:
+    platform::RandomSource &m_random;
+    qint16 m_intStickNumber = 0;
+    QString m_strFortuneText;
+};
+
+} // namespace modFortunrCookies

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace platform {
+class Messages;
+}
+
+namespace referral {
+
+// The text a field gets when the user enters it: its prompt goes away.
+QString TextOnEntering(const QString &text, QStringView prompt);
+// The text a field gets when the user leaves it: an empty field shows its prompt.
+QString TextOnLeaving(const QString &text, QStringView prompt);
+
+// A text field of the referral form that shows its own label as a prompt while
+// it is empty. An e-mail field also refuses a typed space, with a message.
+class PromptField final : public QObject {
+    Q_OBJECT
+public:
+    enum class Kind { Plain, Email };
+
+    // Works on a QLineEdit or a QPlainTextEdit, which it watches and parents to.
+    PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages);
+
+    QString text() const;
+    void setText(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void GotFocus();
+    void LostFocus();
+    bool KeyPress(const QString &typed);
+
+    QWidget *const m_field;
+    const QString m_prompt;
+    const Kind m_kind;
+    platform::Messages &m_messages;
+};
+
+} // namespace referral

@@ -1,0 +1,279 @@
+#include "frmNagScreen2.h"
+
+#include "PromptField.h"
+#include "app/Controls.h"
+#include "app/EndApplication.h"
+#include "app/Look.h"
+#include "app/Program.h"
+#include "links/modHelp.h"
+#include "modTellAFriend.h"
+#include "platform/RandomSource.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace referral {
+
+namespace {
+
+using app::look::Twips;
+
+// The window's design, in twips.
+namespace layout {
+constexpr QSize Client = app::look::pixels(11115, 4725);
+constexpr Twips Picture1{360, 120, 540, 540};
+constexpr Twips Label1{1080, 240, 3240, 435};
+constexpr Twips Label2{120, 840, 6975, 1095};
+constexpr Twips Check1{30, 2040, 7185, 555};
+constexpr Twips cmdClose{6000, 2760, 1245, 375};
+constexpr Twips Frame2{120, 3240, 7065, 1455};
+constexpr Twips txtName{85, 360, 3375, 285};
+constexpr Twips txtEmail{3600, 360, 3375, 285};
+constexpr Twips txtFriendName{85, 720, 3375, 285};
+constexpr Twips txtFriendEmail{3600, 720, 3375, 285};
+constexpr Twips cmdSubmit{1920, 1080, 3375, 285};
+// Below the visible part of its frame, yet a live field of the form.
+constexpr Twips txtMessage{4800, 3600, 1815, 495};
+constexpr Twips Frame6{7320, 120, 3735, 4575};
+constexpr Twips Label3{120, 360, 3495, 3855};
+constexpr Twips lblGoToHome{75, 4250, 3585, 210};
+} // namespace layout
+
+QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); }
+
+QLineEdit *newTextBox(const QString &name, QWidget *container)
+{
+    auto *const field = new QLineEdit(container);
+    field->setObjectName(name);
+    return field;
+}
+
+QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container)
+{
+    auto *const panel = new QGroupBox(caption, container);
+    panel->setObjectName(name);
+    return panel;
+}
+
+} // namespace
+
+frmNagScreen2::frmNagScreen2(app::Program &program)
+    : Form(program.forms, u"frmNagScreen2"_s, layout::Client)
+    , Picture1(new app::PictureBox(u"Picture1"_s, u":/icon.svg"_s, client()))
+    , Label1(app::newLabel(u"Label1"_s, client()))
+    , Label2(app::newLabel(u"Label2"_s, client()))
+    , Check1(new QCheckBox(client()))
+    , cmdClose(app::newButton(u"cmdClose"_s, u"E&xit"_s, client()))
+    , Frame2(newPanel(u"Frame2"_s, u"Refer A Friend"_s, client()))
+    , txtName(newTextBox(u"txtName"_s, Frame2))
+    , txtEmail(newTextBox(u"txtEmail"_s, Frame2))
+    , txtFriendName(newTextBox(u"txtFriendName"_s, Frame2))
+    , txtFriendEmail(newTextBox(u"txtFriendEmail"_s, Frame2))
+    , cmdSubmit(app::newButton(u"cmdSubmit"_s, u"Refer A Friend &Now"_s, Frame2))
+    , txtMessage(new QPlainTextEdit(Frame2))
+    , Frame6(newPanel(u"Frame6"_s, u"Download Velmora Softwares"_s, client()))
+    , Label3(app::newLabel(u"Label3"_s, Frame6))
+    , lblGoToHome(new app::LinkLabel(u"lblGoToHome"_s, Frame6))
+    , m_program(program)
+    , m_name(new PromptField(txtName, modTellAFriend::NamePrompt.toString(),
+                             PromptField::Kind::Plain, program.services.messages))
+    , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt.toString(),
+                              PromptField::Kind::Email, program.services.messages))
+    , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt.toString(),
+                                   PromptField::Kind::Plain, program.services.messages))
+    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt.toString(),
+                                    PromptField::Kind::Email, program.services.messages))
+    , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt.toString(),
+                                PromptField::Kind::Plain, program.services.messages))
+{
+    // Above all other windows, and shown without taking the activation away.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    lookAndLayout();
+    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(lblGoToHome, &app::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+}
+
+void frmNagScreen2::lookAndLayout()
+{
+    using namespace app::look;
+    setBackground(client(), White);
+
+    place(Picture1, layout::Picture1);
+    Picture1->setAccessibleName(u"LV Sortilo"_s);
+
+    place(Label1, layout::Label1);
+    Label1->setText(WindowTitle.toString());
+    Label1->setFont(msSansSerif(18));
+
+    place(Label2, layout::Label2);
+    Label2->setFont(verdana(9.75, Bold));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(Label2, White);
+
+    Check1->setObjectName(u"Check1"_s);
+    place(Check1, layout::Check1);
+    Check1->setText(u"Visit "_s + vendorHost() + u" now!"_s);
+    Check1->setFont(verdana(14.25));
+    setTextColour(Check1, LinkBlue);
+    Check1->setCursor(Qt::PointingHandCursor);
+
+    place(cmdClose, layout::cmdClose);
+    cmdClose->setFont(msSansSerif(8.25));
+
+    layOutReferralForm();
+    layOutDownloads();
+
+    setTabOrder(cmdClose, Check1);
+    setTabOrder(Check1, Picture1);
+    setTabOrder(Picture1, txtName);
+    setTabOrder(txtName, cmdSubmit);
+    setTabOrder(cmdSubmit, txtEmail);
+    setTabOrder(txtEmail, txtFriendEmail);
+    setTabOrder(txtFriendEmail, txtFriendName);
+    setTabOrder(txtFriendName, txtMessage);
+    cmdClose->setFocus();
+}
+
+void frmNagScreen2::layOutReferralForm()
+{
+    using namespace app::look;
+    place(Frame2, layout::Frame2);
+    Frame2->setFont(verdana(9.75, Bold));
+    setBackground(Frame2, Navy);
+    setTextColour(Frame2, White);
+
+    const std::pair<QWidget *, Twips> fields[] = {
+        {txtName, layout::txtName},           {txtEmail, layout::txtEmail},
+        {txtFriendName, layout::txtFriendName}, {txtFriendEmail, layout::txtFriendEmail},
+        {txtMessage, layout::txtMessage},
+    };
+    for (const auto &[field, where] : fields) {
+        place(field, where);
+        field->setFont(msSansSerif(8.25));
+        field->setPalette(palette());
+        field->setAutoFillBackground(false);
+    }
+    m_name->setText(modTellAFriend::NamePrompt.toString());
+    m_email->setText(modTellAFriend::EmailPrompt.toString());
+    m_friendName->setText(modTellAFriend::FriendNamePrompt.toString());
+    m_friendEmail->setText(modTellAFriend::FriendEmailPrompt.toString());
+    m_message->setText(modTellAFriend::MessagePrompt.toString() + u"\r\n"_s);
+    txtMessage->setObjectName(u"txtMessage"_s);
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+
+    place(cmdSubmit, layout::cmdSubmit);
+    cmdSubmit->setFont(verdana(8.25, Bold));
+    cmdSubmit->setPalette(palette());
+}
+
+void frmNagScreen2::layOutDownloads()
+{
+    using namespace app::look;
+    place(Frame6, layout::Frame6);
+    Frame6->setFont(verdana(9.75, Bold));
+    setBackground(Frame6, Navy);
+    setTextColour(Frame6, White);
+
+    place(Label3, layout::Label3);
+    Label3->setText(
+        u"Velmora Softwares makes a whole family of free programs like this one: astrology, "
+        u"psychic, tarot, numerology and occult programs for your desktop. They are simple, easy "
+        u"and fun to use, and full of information about the arts they cover. Download them, try "
+        u"them out and discover what they can tell you about yourself, your future and the people "
+        u"around you. If you enjoy them, share the experience with your friends and family and "
+        u"invite them to try the programs too."_s);
+    Label3->setFont(verdana(9));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    place(lblGoToHome, layout::lblGoToHome);
+    lblGoToHome->setText(u"Click Here To Visit Velmora Softwares"_s);
+    lblGoToHome->setFont(verdana(9, Bold | Underline));
+    lblGoToHome->setWordWrap(false);
+    setTextColour(lblGoToHome, Yellow);
+}
+
+QString frmNagScreen2::SupportMessage(int index)
+{
+    const QString site = vendorHost();
+    switch (index) {
+    case 0:
+        return u"Programs like LV Sortilo can be created and maintained only with the support of "
+               u"their users. The best way to support Velmora Softwares is to visit our "
+               u"discussion board at "_s +
+               site + u" regularly and take part in its discussions and other activities."_s;
+    case 1:
+        return u"Please visit "_s + site +
+               u" regularly and support it by taking part in its discussions and activities. "
+               u"We cannot support and maintain these programs unless you visit "_s +
+               site + u" regularly. Thank you for visiting "_s + site + u"!"_s;
+    case 2:
+        return site +
+               u" is a free online discussion forum for all things Velmora. To help Velmora "
+               u"Softwares develop and maintain this program, please visit "_s +
+               site + u" regularly."_s;
+    default:
+        return site +
+               u" needs your help! Please visit it regularly and take part in its discussions "
+               u"and activities, so that we can maintain and develop more programs like this "
+               u"one. Visit "_s +
+               site + u" today."_s;
+    }
+}
+
+void frmNagScreen2::Form_Load()
+{
+    platform::RandomSource &random = m_program.services.random;
+    random.seedFromClock();
+    const int pick = int(std::floor(double(random.next()) * SupportMessageCount));
+    Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
+}
+
+void frmNagScreen2::Form_Unload() { modHelp::EndApplication(m_program); }
+
+// The box acts as a link: it opens the vendor's site and never stays ticked.
+void frmNagScreen2::Check1_Click()
+{
+    if (!Check1->isChecked())
+        return;
+    Check1->setChecked(false);
+    modHelp::VendorHomePage(m_program.services.browser);
+}
+
+void frmNagScreen2::lblGoToHome_Click()
+{
+    modHelp::SoftwareDownloadsPage(m_program.services.browser);
+}
+
+void frmNagScreen2::cmdClose_Click() { modHelp::EndApplication(m_program); }
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    modTellAFriend::Referral &referral = m_program.referral;
+    referral.name = modTellAFriend::TrimSpaces(m_name->text());
+    referral.email = modTellAFriend::TrimSpaces(m_email->text());
+    referral.message = modTellAFriend::TrimSpaces(m_message->text());
+    referral.friendName = modTellAFriend::TrimSpaces(m_friendName->text());
+    referral.friendEmail = modTellAFriend::TrimSpaces(m_friendEmail->text());
+    platform::Messages &messages = m_program.services.messages;
+    if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
+        modTellAFriend::ShowRefusal(messages, *problem);
+        return;
+    }
+    modTellAFriend::SubmitReferral(referral, messages, m_program.services.browser);
+}
+
+} // namespace referral

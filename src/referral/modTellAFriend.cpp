@@ -1,0 +1,96 @@
+#include "modTellAFriend.h"
+
+#include "app/Look.h"
+#include "links/modHelp.h"
+#include "platform/Messages.h"
+
+#include <QUrl>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace modTellAFriend {
+
+QString TrimSpaces(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == u' ')
+        ++first;
+    while (end > first && text[end - 1] == u' ')
+        --end;
+    return text.sliced(first, end - first).toString();
+}
+
+std::optional<QString> EmailAddressProblem(const Referral &referral)
+{
+    if (referral.email == referral.friendEmail)
+        return u"Please Enter Distinct Email Addresses"_s;
+    const auto looksLikeAddress = [](const QString &address) {
+        return address.contains(u'@') && address.contains(u'.');
+    };
+    if (!looksLikeAddress(referral.email) || !looksLikeAddress(referral.friendEmail))
+        return u"Please Enter Proper Email Address"_s;
+    return std::nullopt;
+}
+
+std::optional<QString> MissingEntry(const Referral &referral)
+{
+    struct Entry {
+        const QString &value;
+        QStringView prompt;
+        QStringView message;
+    };
+    const Entry entries[] = {
+        {referral.name, NamePrompt, u"Please Enter Your Name"},
+        {referral.email, EmailPrompt, u"Please Enter Your Email"},
+        {referral.message, MessagePrompt, u"Please Enter Your Message"},
+        {referral.friendName, FriendNamePrompt, u"Please Enter Your Friend's Name"},
+        {referral.friendEmail, FriendEmailPrompt, u"Please Enter Your Friend's Email"},
+    };
+    for (const Entry &entry : entries) {
+        const QString value = TrimSpaces(entry.value);
+        if (value.isEmpty() || value == entry.prompt)
+            return entry.message.toString();
+    }
+    return std::nullopt;
+}
+
+QUrl ReferralAddress(const Referral &referral)
+{
+    const QString productAddress = QString(modHelp::ProductSite) + u'/';
+    const std::pair<const char *, const QString &> values[] = {
+        {"taf1", referral.name},       {"taf2", referral.email},
+        {"taf3", referral.message},    {"taf4", referral.friendName},
+        {"taf5", referral.friendEmail}, {"taf6", productAddress},
+    };
+    QByteArray query;
+    for (const auto &[key, value] : values) {
+        if (!query.isEmpty())
+            query += '&';
+        query += key;
+        query += '=';
+        query += QUrl::toPercentEncoding(value);
+    }
+    QUrl address = modHelp::PageAddress(modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
+    address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
+    return address;
+}
+
+void ShowRefusal(platform::Messages &messages, const QString &text)
+{
+    messages.ask({text, app::look::ApplicationTitle.toString(), platform::Message::Icon::Error,
+                  platform::Message::Buttons::Ok});
+}
+
+void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser)
+{
+    if (const auto missing = MissingEntry(referral)) {
+        ShowRefusal(messages, *missing);
+        return;
+    }
+    const QUrl address = ReferralAddress(referral);
+    referral.address = QString::fromLatin1(address.toEncoded());
+    modHelp::OpenWebPage(browser, address);
+}
+
+} // namespace modTellAFriend

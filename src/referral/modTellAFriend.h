@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QUrl;
+
+namespace platform {
+class Browser;
+class Messages;
+} // namespace platform
+
+// Recommending the program to a friend: the referral form's entries are checked
+// and sent to the vendor's referral page in the browser.
+namespace modTellAFriend {
+
+// What the fields of the form show while they are empty.
+inline constexpr QStringView NamePrompt = u"Your Name";
+inline constexpr QStringView EmailPrompt = u"Your Email Address";
+inline constexpr QStringView MessagePrompt = u"Your Message";
+inline constexpr QStringView FriendNamePrompt = u"Friend's Name";
+inline constexpr QStringView FriendEmailPrompt = u"Friend's Email Address";
+
+// Removes spaces, and only spaces, at both ends.
+QString TrimSpaces(QStringView text);
+
+// The latest referral, as the user last submitted it.
+struct Referral {
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+    QString address;
+};
+
+// The message that refuses the two e-mail addresses, if they are refused.
+std::optional<QString> EmailAddressProblem(const Referral &referral);
+// The message for the first entry that is missing, if one is.
+std::optional<QString> MissingEntry(const Referral &referral);
+// The referral page with the five entries and the product's address in its
+// query, each value percent-encoded so that it comes back exactly as typed.
+QUrl ReferralAddress(const Referral &referral);
+
+// Checks the entries, then opens the referral page; or shows what is missing.
+void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser);
+
+// Shows a refusal: the error icon, a single OK.
+void ShowRefusal(platform::Messages &messages, const QString &text);
+
+} // namespace modTellAFriend
