@@ -1,0 +1,411 @@
+#include "ProgramRun.h"
+#include "app/Controls.h"
+#include "links/frmAbout.h"
+#include "reading/frmDisplay.h"
+#include "reading/frmMain.h"
+#include "referral/frmNagScreen2.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+// A whole reading, from the click on the sticks to the results and back.
+class tst_reading : public QObject {
+    Q_OBJECT
+private slots:
+    void readingShowsStickAndSentence_data();
+    void readingShowsStickAndSentence();
+    void waitingShowsPanelInPlaceOfPicture();
+    void backReturnsToReadyMainWindow_data();
+    void backReturnsToReadyMainWindow();
+    void secondReadingAfterBack();
+    void menuDuringWaitOpensPageAndReadingCompletes();
+    void aboutDuringWaitHoldsReadingUntilClosed();
+    void closingMainDuringWaitDropsReading();
+    void escapeInResultsActsAsExit();
+    void enterPressesFocusedButtonOrExit_data();
+    void enterPressesFocusedButtonOrExit();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void makeMoneyOnlineCannotBeChosen();
+    void menusShowTheirCaptionsInOrder_data();
+    void menusShowTheirCaptionsInOrder();
+    void stickNumberCentredInSquare_data();
+    void stickNumberCentredInSquare();
+    void longestSentenceWrapsUncut();
+    void pictureStartsReadingFromKeyboard();
+};
+
+namespace {
+
+reading::frmMain &mainWindow(ProgramRun &run) { return *run.program.frmMain; }
+
+} // namespace
+
+void tst_reading::readingShowsStickAndSentence_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("stick 1") << 0.0f << u"1"_s << u"You will hear some good news soon."_s;
+    QTest::newRow("stick 42") << 41.5f / 78 << u"42"_s
+                              << u"A position in life you have long desired will soon be yours."_s;
+    QTest::newRow("stick 78") << 0.9999f << u"78"_s
+                              << u"Opportunity will knock on your doors. Do not let it go."_s;
+}
+
+void tst_reading::readingShowsStickAndSentence()
+{
+    QFETCH(float, r);
+    QFETCH(QString, number);
+    QFETCH(QString, sentence);
+    ProgramRun run;
+    run.platform.random.values = {r};
+    run.start();
+    auto &main = mainWindow(run);
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(!run.program.frmDisplay.ifLoaded());
+
+    run.read(main.picMain);
+
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    QVERIFY(display);
+    QVERIFY(display->isVisible());
+    QCOMPARE(display->lblStick->text(), number);
+    QCOMPARE(display->lblDesc->text(), sentence);
+    QVERIFY(main.isHidden());
+    // The first reading loads the farewell window, and leaves it hidden.
+    QVERIFY(run.program.frmNagScreen2.ifLoaded());
+    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
+}
+
+void tst_reading::waitingShowsPanelInPlaceOfPicture()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    bool panelShown = false, pictureHidden = false, mainShown = false, noResults = false;
+    run.read(main.picMain, [&] {
+        panelShown = main.picMessage->isVisible();
+        pictureHidden = main.picMain->isHidden();
+        mainShown = main.isVisible();
+        noResults = !run.program.frmDisplay.ifLoaded();
+    });
+    QVERIFY(panelShown);
+    QVERIFY(pictureHidden);
+    QVERIFY(mainShown);
+    QVERIFY(noResults);
+}
+
+void tst_reading::backReturnsToReadyMainWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("button") << u"button"_s;
+    QTest::newRow("button's access key") << u"alt+b"_s;
+    QTest::newRow("menu entry") << u"menu"_s;
+}
+
+void tst_reading::backReturnsToReadyMainWindow()
+{
+    QFETCH(QString, how);
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    run.read(main.picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    QVERIFY(display);
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    if (how == u"button")
+        QTest::mouseClick(display->cmdOK, Qt::LeftButton);
+    else if (how == u"alt+b")
+        QTest::keyClick(display, Qt::Key_B, Qt::AltModifier);
+    else
+        ProgramRun::choose(display, display->mnuFileBack);
+
+    // An access key presses its button after the button's short press animation.
+    QTRY_VERIFY(!run.program.frmDisplay.ifLoaded());
+    QVERIFY(main.isVisible());
+    QVERIFY(main.picMain->isVisible());
+    QVERIFY(main.picMessage->isHidden());
+    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
+    QVERIFY(run.platform.processExit.statuses.isEmpty());
+}
+
+void tst_reading::secondReadingAfterBack()
+{
+    ProgramRun run;
+    run.platform.random.values = {0.0f, 0.0f, 0.5f};
+    run.start();
+    auto &main = mainWindow(run);
+    run.read(main.picMain);
+    QTest::mouseClick(run.program.frmDisplay.ifLoaded()->cmdOK, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    run.read(main.picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    QVERIFY(display && display->isVisible());
+    QCOMPARE(display->lblStick->text(), u"40"_s);
+}
+
+void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QStringList openedDuringWait;
+    run.read(main.picMain, [&] {
+        ProgramRun::choose(&main, main.mnuOnline);
+        openedDuringWait = run.platform.browser.openedAddresses();
+    });
+    QCOMPARE(openedDuringWait, QStringList{u"http://lvsortilo.velmorasoft.com/lv-free-sortilo-help.html"_s});
+    QVERIFY(run.program.frmDisplay.ifLoaded());
+    QVERIFY(run.program.frmDisplay.ifLoaded()->isVisible());
+}
+
+void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    bool resultsWhileAboutOpen = true;
+    bool aboutWasOpen = false;
+    run.read(main.picMain, [&] {
+        QTimer::singleShot(20, [&] {
+            auto *const about = run.program.frmAbout.ifLoaded();
+            aboutWasOpen = about && about->isVisible();
+            // The time is up while the about window is open.
+            run.platform.clock.now += 10s;
+            QTest::qWait(50);
+            resultsWhileAboutOpen = run.program.frmDisplay.ifLoaded() != nullptr;
+            if (about)
+                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        });
+        ProgramRun::choose(&main, main.mnuAbout);
+    });
+    QVERIFY(aboutWasOpen);
+    QVERIFY(!resultsWhileAboutOpen);
+    QVERIFY(run.program.frmDisplay.ifLoaded());
+}
+
+void tst_reading::closingMainDuringWaitDropsReading()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    run.read(main.picMain, [&] { ProgramRun::choose(&main, main.mnuExit); });
+    QVERIFY(!run.program.frmDisplay.ifLoaded());
+    QVERIFY(!run.program.frmMain.ifLoaded());
+    QVERIFY(run.program.frmNagScreen2.ifLoaded());
+    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
+}
+
+void tst_reading::escapeInResultsActsAsExit()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    run.read(main.picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    QTest::keyClick(display, Qt::Key_Escape);
+    QVERIFY(!run.program.frmDisplay.ifLoaded());
+    QVERIFY(main.isHidden());
+    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
+}
+
+void tst_reading::enterPressesFocusedButtonOrExit_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("backToMain");
+    QTest::newRow("Back has the focus, as on opening") << u"cmdOK"_s << true;
+    QTest::newRow("Exit has the focus") << u"cmdExit"_s << false;
+    QTest::newRow("no button has the focus") << u""_s << false;
+}
+
+void tst_reading::enterPressesFocusedButtonOrExit()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, backToMain);
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    run.read(main.picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    QCOMPARE(display->focusWidget(), display->cmdOK);
+    if (focus == u"cmdExit")
+        QTest::keyClick(display->cmdOK, Qt::Key_Tab);
+    else if (focus.isEmpty())
+        display->cmdOK->clearFocus();
+    QWidget *const focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : display, Qt::Key_Return);
+    QVERIFY(!run.program.frmDisplay.ifLoaded());
+    QCOMPARE(main.isVisible(), backToMain);
+    QCOMPARE(run.program.frmNagScreen2.ifLoaded()->isVisible(), !backToMain);
+}
+
+void tst_reading::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+    const QString home = u"http://www.velmorasoft.com"_s;
+    const QString branding = u"http://help.velmorasoft.com/fully-branded.html"_s;
+    const QString help = u"http://lvsortilo.velmorasoft.com/lv-free-sortilo-help.html"_s;
+    const QString download = u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s;
+    const QString donate = u"http://help.velmorasoft.com/donate.html"_s;
+    for (const QString &window : {u"frmMain"_s, u"frmDisplay"_s}) {
+        const auto row = [&](const char *control, const QString &address) {
+            QTest::addRow("%s %s", qPrintable(window), control)
+                << window << QString::fromLatin1(control) << address;
+        };
+        row("Label61", home);
+        row(window == u"frmMain" ? "Label2" : "Label1", branding);
+        row("mnuOnline", help);
+        row("mnuVisit", home);
+        row("mnuUpdate", download);
+        row("mnuDonate", donate);
+    }
+}
+
+void tst_reading::linksOpenTheirPages()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+    ProgramRun run;
+    run.start();
+    QWidget *form = &mainWindow(run);
+    if (window == u"frmDisplay") {
+        run.read(mainWindow(run).picMain);
+        form = run.program.frmDisplay.ifLoaded();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    if (auto *const label = form->findChild<app::LinkLabel *>(control)) {
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(label->font().underline());
+        QTest::mouseClick(label, Qt::LeftButton);
+    } else {
+        ProgramRun::choose(form, form->findChild<QAction *>(control));
+    }
+    QCOMPARE(run.platform.browser.openedAddresses(), QStringList{address});
+    // A link leaves the window as it was.
+    QVERIFY(form->isVisible());
+}
+
+void tst_reading::makeMoneyOnlineCannotBeChosen()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    run.read(main.picMain);
+    for (QWidget *form : std::initializer_list<QWidget *>{&main, run.program.frmDisplay.ifLoaded()}) {
+        auto *const entry = child<QAction>(form, "mkmoney");
+        QCOMPARE(entry->text(), u"Make Money &Online"_s);
+        QVERIFY(!entry->isEnabled());
+        entry->trigger();
+    }
+    QVERIFY(run.platform.browser.opened.isEmpty());
+}
+
+void tst_reading::menusShowTheirCaptionsInOrder_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("bar");
+    QTest::addColumn<QStringList>("file");
+    QTest::addColumn<QStringList>("help");
+    const QStringList bar{u"&File"_s, u"&Help"_s, u"&Donate"_s, u"Make Money &Online"_s};
+    QTest::newRow("main window")
+        << u"frmMain"_s << bar << QStringList{u"mnuExit E&xit"_s}
+        << QStringList{u"mnuOnline &Online Help"_s, u"mnuVisit &Visit Us Online"_s,
+                       u"mnuHelp1 -"_s, u"mnuUpdate Check for Software &Update"_s,
+                       u"mnuHelp2 -"_s, u"mnuAbout &About Software"_s};
+    QTest::newRow("results window")
+        << u"frmDisplay"_s << bar << QStringList{u"mnuFileBack &Back"_s, u"mnuExit E&xit"_s}
+        << QStringList{u"mnuOnline &Online Help"_s, u"mnuVisit &Visit Us Online"_s,
+                       u"mnuFileSep1 -"_s, u"mnuUpdate &Check for Software Update"_s,
+                       u"mnuFileSep2 -"_s, u"mnuAbout &About Software"_s};
+}
+
+void tst_reading::menusShowTheirCaptionsInOrder()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, bar);
+    QFETCH(QStringList, file);
+    QFETCH(QStringList, help);
+    ProgramRun run;
+    run.start();
+    QWidget *form = &mainWindow(run);
+    if (window == u"frmDisplay") {
+        run.read(mainWindow(run).picMain);
+        form = run.program.frmDisplay.ifLoaded();
+    }
+    const auto entries = [](const QWidget *menu) {
+        QStringList result;
+        for (const QAction *action : menu->actions())
+            result.append(action->objectName() + u' ' +
+                          (action->isSeparator() ? u"-"_s : action->text()));
+        return result;
+    };
+    QStringList barCaptions;
+    for (const QAction *action : child<QMenuBar>(form, "menuBar")->actions())
+        barCaptions.append(action->text());
+    QCOMPARE(barCaptions, bar);
+    QCOMPARE(entries(child<QMenu>(form, "mnuFile")), file);
+    QCOMPARE(entries(child<QMenu>(form, "mnuHelp")), help);
+}
+
+void tst_reading::stickNumberCentredInSquare_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::newRow("one digit") << 0.0f;
+    QTest::newRow("two digits") << 0.9999f;
+}
+
+void tst_reading::stickNumberCentredInSquare()
+{
+    QFETCH(float, r);
+    ProgramRun run;
+    run.platform.random.values = {r};
+    run.start();
+    run.read(mainWindow(run).picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    const QRect square = display->Frame3->rect();
+    const QRect number = display->lblStick->geometry();
+    QVERIFY(square.contains(number));
+    QVERIFY(number.width() >= display->lblStick->sizeHint().width());
+    QVERIFY(qAbs(number.center().x() - square.center().x()) <= 1);
+    QVERIFY(qAbs(number.center().y() - square.center().y()) <= 1);
+}
+
+void tst_reading::longestSentenceWrapsUncut()
+{
+    ProgramRun run;
+    run.platform.random.values = {59.5f / 78};
+    run.start();
+    run.read(mainWindow(run).picMain);
+    QLabel *const sentence = run.program.frmDisplay.ifLoaded()->lblDesc;
+    QVERIFY(sentence->text().startsWith(u"You will receive unexpected financial gain"));
+    QVERIFY(sentence->wordWrap());
+    QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
+}
+
+void tst_reading::pictureStartsReadingFromKeyboard()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = mainWindow(run);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    main.picMain->setFocus(Qt::TabFocusReason);
+    QTimer::singleShot(20, [&] { run.platform.clock.now += 3s; });
+    QTest::keyClick(main.picMain, Qt::Key_Space);
+    QVERIFY(run.program.frmDisplay.ifLoaded());
+}
+
+QTEST_MAIN(tst_reading)
+#include "tst_reading.moc"

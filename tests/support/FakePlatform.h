@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/Browser.h"
+#include "platform/Clock.h"
+#include "platform/InstanceLock.h"
+#include "platform/Messages.h"
+#include "platform/ProcessExit.h"
+#include "platform/RandomSource.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+
+#include <QList>
+#include <QMap>
+#include <QUrl>
+
+#include <functional>
+
+// Stand-ins for the platform, which record what the program asks of them.
+namespace fake {
+
+class Browser final : public platform::Browser {
+public:
+    void open(const QUrl &address) override { opened.append(address); }
+    QStringList openedAddresses() const;
+
+    QList<QUrl> opened;
+};
+
+class Messages final : public platform::Messages {
+public:
+    platform::Answer ask(const platform::Message &message) override;
+    QStringList texts() const;
+
+    QList<platform::Message> shown;
+    // Answers to give, first to last; then Ok or No.
+    QList<platform::Answer> answers;
+    // Runs while the box is up, as the user would act behind it.
+    std::function<void(const platform::Message &)> whileShown;
+};
+
+class SettingsStore final : public platform::SettingsStore {
+public:
+    std::optional<QString> read(const QString &section, const QString &key) override;
+    bool write(const QString &section, const QString &key, const QString &value) override;
+
+    QMap<QString, QString> values; // "section/key" to value
+    int writes = 0;
+    bool unreadable = false;
+    bool unwritable = false;
+};
+
+class Clock final : public platform::Clock {
+public:
+    QDate today() const override { return date; }
+    std::chrono::milliseconds monotonic() const override { return now; }
+    quint64 seedMaterial() const override { return seed; }
+
+    QDate date{2026, 12, 7};
+    std::chrono::milliseconds now{1'000'000};
+    quint64 seed = 12345;
+};
+
+// Gives the values it is told to, then 0.5 for ever.
+class Random final : public platform::RandomSource {
+public:
+    float next() override { return values.isEmpty() ? 0.5f : values.takeFirst(); }
+    void seedFromClock() override { ++seedings; }
+
+    QList<float> values;
+    int seedings = 0;
+};
+
+class InstanceLock final : public platform::InstanceLock {
+public:
+    bool claim() override { return !anotherCopyRuns; }
+    bool anotherCopyRuns = false;
+};
+
+class ProcessExit final : public platform::ProcessExit {
+public:
+    void exitNow(int status) override { statuses.append(status); }
+    QList<int> statuses;
+};
+
+struct Platform {
+    Browser browser;
+    Messages messages;
+    SettingsStore settings;
+    Clock clock;
+    Random random;
+    InstanceLock instanceLock;
+    ProcessExit processExit;
+
+    platform::Services services()
+    {
+        return {browser, messages, settings, clock, random, instanceLock, processExit};
+    }
+};
+
+} // namespace fake
