@@ -1,13 +1,12 @@
 #include "CloseRouting.h"
 
-#include "Program.h"
 #include "frmStartup.h"
+#include "Program.h"
 #include "referral/frmNagScreen2.h"
 
 namespace app {
 
-void RouteToFarewell(Program &program)
-{
+void RouteToFarewell(Program &program) {
     program.frmNagScreen2->show();
     program.frmStartup->hide();
 }

@@ -11,50 +11,45 @@ namespace app {
 
 namespace {
 
-bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget)
-{
-    return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget) {
+    return event->button() == Qt::LeftButton &&
+           widget->rect().contains(event->position().toPoint());
 }
 
 } // namespace
 
-QFrame *newFrame(const QString &name, QWidget *container)
-{
+QFrame *newFrame(const QString &name, QWidget *container) {
     auto *const frame = new QFrame(container);
     frame->setObjectName(name);
     return frame;
 }
 
-QLabel *newLabel(const QString &name, QWidget *container)
-{
+QLabel *newLabel(const QString &name, QWidget *container) {
     auto *const label = new QLabel(container);
     label->setObjectName(name);
     return label;
 }
 
-QPushButton *newButton(const QString &name, const QString &caption, QWidget *container)
-{
+QPushButton *newButton(const QString &name, const QString &caption, QWidget *container) {
     auto *const button = new QPushButton(caption, container);
     button->setObjectName(name);
     button->setAutoDefault(true);
     return button;
 }
 
-LinkLabel::LinkLabel(const QString &name, QWidget *container) : QLabel(container)
-{
+LinkLabel::LinkLabel(const QString &name, QWidget *container)
+    : QLabel(container) {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
-{
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
-{
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     const bool click = m_pressed && isPrimaryRelease(event, this);
     m_pressed = false;
     event->accept();
@@ -62,20 +57,18 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-FittedLabel::FittedLabel(const QString &name, QWidget *container) : QLabel(container)
-{
+FittedLabel::FittedLabel(const QString &name, QWidget *container)
+    : QLabel(container) {
     setObjectName(name);
     setAlignment(Qt::AlignCenter);
 }
 
-void FittedLabel::setCentre(QPoint centre)
-{
+void FittedLabel::setCentre(QPoint centre) {
     m_centre = centre;
     setCaption(text());
 }
 
-void FittedLabel::setCaption(const QString &caption)
-{
+void FittedLabel::setCaption(const QString &caption) {
     setText(caption);
     resize(sizeHint());
     QRect area = geometry();
@@ -85,20 +78,17 @@ void FittedLabel::setCaption(const QString &caption)
 
 PictureBox::PictureBox(const QString &name, const QString &resource, QWidget *container)
     : QWidget(container)
-    , m_renderer(new QSvgRenderer(resource, this))
-{
+    , m_renderer(new QSvgRenderer(resource, this)) {
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::makeClickable()
-{
+void PictureBox::makeClickable() {
     m_clickable = true;
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
-{
+void PictureBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     m_renderer->render(&painter, QRectF(rect()));
@@ -108,14 +98,12 @@ void PictureBox::paintEvent(QPaintEvent *)
     }
 }
 
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
+void PictureBox::mousePressEvent(QMouseEvent *event) {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent *event)
-{
+void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
     const bool click = m_clickable && m_pressed && isPrimaryRelease(event, this);
     m_pressed = false;
     event->accept();
@@ -123,8 +111,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-void PictureBox::keyPressEvent(QKeyEvent *event)
-{
+void PictureBox::keyPressEvent(QKeyEvent *event) {
     if (!m_clickable) {
         QWidget::keyPressEvent(event);
         return;
@@ -143,13 +130,11 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
 
 Shape::Shape(const QString &name, QRgb colour, QWidget *container)
     : QWidget(container)
-    , m_colour(colour)
-{
+    , m_colour(colour) {
     setObjectName(name);
 }
 
-void Shape::paintEvent(QPaintEvent *)
-{
+void Shape::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -12,13 +12,11 @@ namespace app {
 // that is not loaded loads it, hidden, and runs its load handler.
 template <class F> class FormRef {
 public:
-    template <class Owner> explicit FormRef(Owner &owner)
-        : m_create([&owner]() -> Form * { return new F(owner); })
-    {
-    }
+    template <class Owner>
+    explicit FormRef(Owner &owner)
+        : m_create([&owner]() -> Form * { return new F(owner); }) {}
 
-    F &get()
-    {
+    F &get() {
         if (!m_form || m_form->state() == Form::State::Unloaded) {
             F *const form = static_cast<F *>(m_create());
             m_form = form;
@@ -30,10 +28,9 @@ public:
     F *operator->() { return &get(); }
 
     // The window if it is loaded, without loading it.
-    F *ifLoaded() const
-    {
+    F *ifLoaded() const {
         return m_form && m_form->state() != Form::State::Unloaded ? static_cast<F *>(m_form.data())
-                                                                   : nullptr;
+                                                                  : nullptr;
     }
 
 private:

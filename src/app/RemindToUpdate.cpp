@@ -1,12 +1,12 @@
 #include "RemindToUpdate.h"
 
-#include "Look.h"
-#include "SettingsCodec.h"
 #include "links/modHelp.h"
+#include "Look.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "SettingsCodec.h"
 
 #include <QDate>
 
@@ -22,24 +22,21 @@ constexpr qint64 DaysBetweenReminders = 14;
 // in 16 bits.
 constexpr qsizetype LongestStoredValue = 32767;
 
-bool writeToday(const platform::Services &services, const QString &key)
-{
+bool writeToday(const platform::Services &services, const QString &key) {
     const QString today = services.clock.today().toString(Qt::ISODate);
     return services.settings.write(Section.toString(), key, EncodeSetting(today));
 }
 
-platform::Answer askAboutUpdate(platform::Messages &messages)
-{
+platform::Answer askAboutUpdate(platform::Messages &messages) {
     return messages.ask({u"There maybe an update to this software available\r"
                          u"Do you want to check for an update?"_s,
-                         app::look::ApplicationTitle.toString(), platform::Message::Icon::Information,
-                         platform::Message::Buttons::YesNo});
+                         app::look::ApplicationTitle.toString(),
+                         platform::Message::Icon::Information, platform::Message::Buttons::YesNo});
 }
 
 } // namespace
 
-void RemindToUpdate(const platform::Services &services)
-{
+void RemindToUpdate(const platform::Services &services) {
     const QString key = EncodeSetting(u"Duration");
     const std::optional<QString> stored = services.settings.read(Section.toString(), key);
     if (!stored || stored->size() > LongestStoredValue)

@@ -4,8 +4,7 @@ namespace modHelp {
 
 namespace {
 
-QString shifted(QStringView text, int shift)
-{
+QString shifted(QStringView text, int shift) {
     QString result;
     result.reserve(text.size());
     for (const char byte : text.toLatin1()) {
@@ -18,8 +17,12 @@ QString shifted(QStringView text, int shift)
 
 } // namespace
 
-QString EncodeSetting(QStringView text) { return shifted(text, SettingShift); }
+QString EncodeSetting(QStringView text) {
+    return shifted(text, SettingShift);
+}
 
-QString DecodeSetting(QStringView text) { return shifted(text, -SettingShift); }
+QString DecodeSetting(QStringView text) {
+    return shifted(text, -SettingShift);
+}
 
 } // namespace modHelp

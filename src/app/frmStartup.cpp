@@ -2,12 +2,12 @@
 
 #include "EndApplication.h"
 #include "Look.h"
-#include "Program.h"
-#include "RemindToUpdate.h"
 #include "platform/InstanceLock.h"
 #include "platform/Messages.h"
 #include "platform/RandomSource.h"
+#include "Program.h"
 #include "reading/frmMain.h"
+#include "RemindToUpdate.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,18 +15,14 @@ namespace app {
 
 frmStartup::frmStartup(Program &program)
     : Form(program.forms, u"frmStartup"_s, QSize(1, 1))
-    , m_program(program)
-{
-}
+    , m_program(program) {}
 
-void frmStartup::Form_Load()
-{
+void frmStartup::Form_Load() {
     const platform::Services &services = m_program.services;
     if (!services.instanceLock.claim()) {
-        services.messages.ask({u"Application is already running"_s,
-                               look::ApplicationTitle.toString(),
-                               platform::Message::Icon::Information,
-                               platform::Message::Buttons::Ok});
+        services.messages.ask(
+            {u"Application is already running"_s, look::ApplicationTitle.toString(),
+             platform::Message::Icon::Information, platform::Message::Buttons::Ok});
         modHelp::EndApplication(m_program);
         return;
     }
@@ -36,6 +32,8 @@ void frmStartup::Form_Load()
     hide();
 }
 
-void frmStartup::Form_Unload() { modHelp::EndApplication(m_program); }
+void frmStartup::Form_Unload() {
+    modHelp::EndApplication(m_program);
+}
 
 } // namespace app

@@ -43,16 +43,14 @@ frmAbout::frmAbout(app::Program &program)
     , lblCobrand(new app::LinkLabel(u"lblCobrand"_s, client()))
     , Label3(app::newLabel(u"Label3"_s, client()))
     , lblHomePage(new app::LinkLabel(u"lblHomePage"_s, client()))
-    , m_program(program)
-{
+    , m_program(program) {
     lookAndLayout();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblHomePage, &app::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(lblCobrand, &app::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 }
 
-void frmAbout::lookAndLayout()
-{
+void frmAbout::lookAndLayout() {
     using namespace app::look;
     setBackground(client(), DarkBlue);
     for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
@@ -103,8 +101,14 @@ void frmAbout::lookAndLayout()
     cmdOK->setFocus();
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
-void frmAbout::lblHomePage_Click() { modHelp::VendorHomePage(m_program.services.browser); }
-void frmAbout::lblCobrand_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+void frmAbout::cmdOK_Click() {
+    Unload();
+}
+void frmAbout::lblHomePage_Click() {
+    modHelp::VendorHomePage(m_program.services.browser);
+}
+void frmAbout::lblCobrand_Click() {
+    modHelp::FullBrandingPage(m_program.services.browser);
+}
 
 } // namespace links

@@ -2,11 +2,11 @@
 
 #include "app/CloseRouting.h"
 #include "app/Controls.h"
+#include "app/frmStartup.h"
 #include "app/Look.h"
 #include "app/Menus.h"
-#include "app/Texts.h"
 #include "app/Program.h"
-#include "app/frmStartup.h"
+#include "app/Texts.h"
 #include "frmMain.h"
 #include "links/frmAbout.h"
 #include "links/modHelp.h"
@@ -43,9 +43,6 @@ constexpr Twips cmdOK{6000, 280, 1260, 465};
 constexpr Twips cmdExit{7320, 280, 1260, 465};
 } // namespace layout
 
-
-
-
 } // namespace
 
 frmDisplay::frmDisplay(app::Program &program)
@@ -74,15 +71,13 @@ frmDisplay::frmDisplay(app::Program &program)
     , mnuAbout(app::addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s))
     , mnuDonate(app::addEntry(menuBar, u"mnuDonate"_s, u"&Donate"_s))
     , mkmoney(app::addEntry(menuBar, u"mkmoney"_s, u"Make Money &Online"_s))
-    , m_program(program)
-{
+    , m_program(program) {
     setMenuBar(menuBar);
     lookAndLayout();
     connectHandlers();
 }
 
-void frmDisplay::lookAndLayout()
-{
+void frmDisplay::lookAndLayout() {
     using namespace app::look;
     setBackground(client(), DarkBlue);
 
@@ -145,8 +140,7 @@ void frmDisplay::lookAndLayout()
     mkmoney->setEnabled(false);
 }
 
-void frmDisplay::connectHandlers()
-{
+void frmDisplay::connectHandlers() {
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
@@ -162,11 +156,12 @@ void frmDisplay::connectHandlers()
 }
 
 // The close routing hands over to the farewell window.
-void frmDisplay::Form_Unload() { app::RouteToFarewell(m_program); }
+void frmDisplay::Form_Unload() {
+    app::RouteToFarewell(m_program);
+}
 
 // Back: the main window again, ready for the next reading.
-void frmDisplay::cmdOK_Click()
-{
+void frmDisplay::cmdOK_Click() {
     app::Program &program = m_program;
     frmMain &main = *program.frmMain;
     main.picMessage->hide();
@@ -177,16 +172,38 @@ void frmDisplay::cmdOK_Click()
     program.frmNagScreen2->hide();
 }
 
-void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
-void frmDisplay::cmdExit_Click() { Unload(); }
-void frmDisplay::mnuExit_Click() { Unload(); }
-void frmDisplay::Label61_Click() { modHelp::VendorHomePage(m_program.services.browser); }
-void frmDisplay::Label1_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
-void frmDisplay::mnuOnline_Click() { modHelp::OnlineHelpPage(m_program.services.browser); }
-void frmDisplay::mnuVisit_Click() { modHelp::VendorHomePage(m_program.services.browser); }
-void frmDisplay::mnuUpdate_Click() { modHelp::ProductDownloadPage(m_program.services.browser); }
-void frmDisplay::mnuAbout_Click() { m_program.frmAbout->ShowModal(); }
-void frmDisplay::mnuDonate_Click() { modHelp::DonatePage(m_program.services.browser); }
-void frmDisplay::mkmoney_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+void frmDisplay::mnuFileBack_Click() {
+    cmdOK_Click();
+}
+void frmDisplay::cmdExit_Click() {
+    Unload();
+}
+void frmDisplay::mnuExit_Click() {
+    Unload();
+}
+void frmDisplay::Label61_Click() {
+    modHelp::VendorHomePage(m_program.services.browser);
+}
+void frmDisplay::Label1_Click() {
+    modHelp::FullBrandingPage(m_program.services.browser);
+}
+void frmDisplay::mnuOnline_Click() {
+    modHelp::OnlineHelpPage(m_program.services.browser);
+}
+void frmDisplay::mnuVisit_Click() {
+    modHelp::VendorHomePage(m_program.services.browser);
+}
+void frmDisplay::mnuUpdate_Click() {
+    modHelp::ProductDownloadPage(m_program.services.browser);
+}
+void frmDisplay::mnuAbout_Click() {
+    m_program.frmAbout->ShowModal();
+}
+void frmDisplay::mnuDonate_Click() {
+    modHelp::DonatePage(m_program.services.browser);
+}
+void frmDisplay::mkmoney_Click() {
+    modHelp::FullBrandingPage(m_program.services.browser);
+}
 
 } // namespace reading

@@ -1,18 +1,18 @@
 #include "frmMain.h"
 
-#include "WaitSeconds.h"
 #include "app/CloseRouting.h"
 #include "app/Controls.h"
+#include "app/frmStartup.h"
 #include "app/Look.h"
 #include "app/Menus.h"
-#include "app/Texts.h"
 #include "app/Program.h"
 #include "app/RemindToUpdate.h"
-#include "app/frmStartup.h"
+#include "app/Texts.h"
 #include "frmDisplay.h"
 #include "links/frmAbout.h"
 #include "links/modHelp.h"
 #include "referral/frmNagScreen2.h"
+#include "WaitSeconds.h"
 
 #include <QAction>
 #include <QFrame>
@@ -46,8 +46,6 @@ constexpr Twips Frame5{20, 3840, 6540, 900};
 constexpr Twips Label2{120, 120, 6255, 735};
 } // namespace layout
 
-
-
 } // namespace
 
 frmMain::frmMain(app::Program &program)
@@ -78,15 +76,13 @@ frmMain::frmMain(app::Program &program)
     , mnuAbout(app::addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s))
     , mnuDonate(app::addEntry(menuBar, u"mnuDonate"_s, u"&Donate"_s))
     , mkmoney(app::addEntry(menuBar, u"mkmoney"_s, u"Make Money &Online"_s))
-    , m_program(program)
-{
+    , m_program(program) {
     setMenuBar(menuBar);
     lookAndLayout();
     connectHandlers();
 }
 
-void frmMain::lookAndLayout()
-{
+void frmMain::lookAndLayout() {
     using namespace app::look;
     setBackground(client(), White);
 
@@ -147,8 +143,7 @@ void frmMain::lookAndLayout()
     mkmoney->setEnabled(false);
 }
 
-void frmMain::connectHandlers()
-{
+void frmMain::connectHandlers() {
     connect(picMain, &app::PictureBox::clicked, this, &frmMain::picMain_Click);
     connect(Label61, &app::LinkLabel::clicked, this, &frmMain::Label61_Click);
     connect(Label2, &app::LinkLabel::clicked, this, &frmMain::Label2_Click);
@@ -161,13 +156,16 @@ void frmMain::connectHandlers()
     connect(mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
 }
 
-void frmMain::Form_Load() { modHelp::RemindToUpdate(m_program.services); }
+void frmMain::Form_Load() {
+    modHelp::RemindToUpdate(m_program.services);
+}
 
 // The close routing hands over to the farewell window.
-void frmMain::Form_Unload() { app::RouteToFarewell(m_program); }
+void frmMain::Form_Unload() {
+    app::RouteToFarewell(m_program);
+}
 
-void frmMain::picMain_Click()
-{
+void frmMain::picMain_Click() {
     if (picMain->isHidden())
         return;
     picMessage->show();
@@ -190,14 +188,32 @@ void frmMain::picMain_Click()
     display.show();
 }
 
-void frmMain::Label61_Click() { modHelp::VendorHomePage(m_program.services.browser); }
-void frmMain::Label2_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
-void frmMain::mnuExit_Click() { Unload(); }
-void frmMain::mnuOnline_Click() { modHelp::OnlineHelpPage(m_program.services.browser); }
-void frmMain::mnuVisit_Click() { modHelp::VendorHomePage(m_program.services.browser); }
-void frmMain::mnuUpdate_Click() { modHelp::ProductDownloadPage(m_program.services.browser); }
-void frmMain::mnuAbout_Click() { m_program.frmAbout->ShowModal(); }
-void frmMain::mnuDonate_Click() { modHelp::DonatePage(m_program.services.browser); }
-void frmMain::mkmoney_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+void frmMain::Label61_Click() {
+    modHelp::VendorHomePage(m_program.services.browser);
+}
+void frmMain::Label2_Click() {
+    modHelp::FullBrandingPage(m_program.services.browser);
+}
+void frmMain::mnuExit_Click() {
+    Unload();
+}
+void frmMain::mnuOnline_Click() {
+    modHelp::OnlineHelpPage(m_program.services.browser);
+}
+void frmMain::mnuVisit_Click() {
+    modHelp::VendorHomePage(m_program.services.browser);
+}
+void frmMain::mnuUpdate_Click() {
+    modHelp::ProductDownloadPage(m_program.services.browser);
+}
+void frmMain::mnuAbout_Click() {
+    m_program.frmAbout->ShowModal();
+}
+void frmMain::mnuDonate_Click() {
+    modHelp::DonatePage(m_program.services.browser);
+}
+void frmMain::mkmoney_Click() {
+    modHelp::FullBrandingPage(m_program.services.browser);
+}
 
 } // namespace reading

@@ -1,6 +1,5 @@
 #include "frmNagScreen2.h"
 
-#include "PromptField.h"
 #include "app/Controls.h"
 #include "app/EndApplication.h"
 #include "app/Look.h"
@@ -8,6 +7,7 @@
 #include "links/modHelp.h"
 #include "modTellAFriend.h"
 #include "platform/RandomSource.h"
+#include "PromptField.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -47,17 +47,17 @@ constexpr Twips Label3{120, 360, 3495, 3855};
 constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 } // namespace layout
 
-QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); }
+QString vendorHost() {
+    return modHelp::PageAddress(modHelp::VendorSite).host();
+}
 
-QLineEdit *newTextBox(const QString &name, QWidget *container)
-{
+QLineEdit *newTextBox(const QString &name, QWidget *container) {
     auto *const field = new QLineEdit(container);
     field->setObjectName(name);
     return field;
 }
 
-QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container)
-{
+QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container) {
     auto *const panel = new QGroupBox(caption, container);
     panel->setObjectName(name);
     return panel;
@@ -92,8 +92,7 @@ frmNagScreen2::frmNagScreen2(app::Program &program)
     , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt.toString(),
                                     PromptField::Kind::Email, program.services.messages))
     , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt.toString(),
-                                PromptField::Kind::Plain, program.services.messages))
-{
+                                PromptField::Kind::Plain, program.services.messages)) {
     // Above all other windows, and shown without taking the activation away.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -104,8 +103,7 @@ frmNagScreen2::frmNagScreen2(app::Program &program)
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 }
 
-void frmNagScreen2::lookAndLayout()
-{
+void frmNagScreen2::lookAndLayout() {
     using namespace app::look;
     setBackground(client(), White);
 
@@ -146,8 +144,7 @@ void frmNagScreen2::lookAndLayout()
     cmdClose->setFocus();
 }
 
-void frmNagScreen2::layOutReferralForm()
-{
+void frmNagScreen2::layOutReferralForm() {
     using namespace app::look;
     place(Frame2, layout::Frame2);
     Frame2->setFont(verdana(9.75, Bold));
@@ -155,8 +152,10 @@ void frmNagScreen2::layOutReferralForm()
     setTextColour(Frame2, White);
 
     const std::pair<QWidget *, Twips> fields[] = {
-        {txtName, layout::txtName},           {txtEmail, layout::txtEmail},
-        {txtFriendName, layout::txtFriendName}, {txtFriendEmail, layout::txtFriendEmail},
+        {txtName, layout::txtName},
+        {txtEmail, layout::txtEmail},
+        {txtFriendName, layout::txtFriendName},
+        {txtFriendEmail, layout::txtFriendEmail},
         {txtMessage, layout::txtMessage},
     };
     for (const auto &[field, where] : fields) {
@@ -179,8 +178,7 @@ void frmNagScreen2::layOutReferralForm()
     cmdSubmit->setPalette(palette());
 }
 
-void frmNagScreen2::layOutDownloads()
-{
+void frmNagScreen2::layOutDownloads() {
     using namespace app::look;
     place(Frame6, layout::Frame6);
     Frame6->setFont(verdana(9.75, Bold));
@@ -206,8 +204,7 @@ void frmNagScreen2::layOutDownloads()
     setTextColour(lblGoToHome, Yellow);
 }
 
-QString frmNagScreen2::SupportMessage(int index)
-{
+QString frmNagScreen2::SupportMessage(int index) {
     const QString site = vendorHost();
     switch (index) {
     case 0:
@@ -234,34 +231,34 @@ QString frmNagScreen2::SupportMessage(int index)
     }
 }
 
-void frmNagScreen2::Form_Load()
-{
+void frmNagScreen2::Form_Load() {
     platform::RandomSource &random = m_program.services.random;
     random.seedFromClock();
     const int pick = int(std::floor(double(random.next()) * SupportMessageCount));
     Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
 }
 
-void frmNagScreen2::Form_Unload() { modHelp::EndApplication(m_program); }
+void frmNagScreen2::Form_Unload() {
+    modHelp::EndApplication(m_program);
+}
 
 // The box acts as a link: it opens the vendor's site and never stays ticked.
-void frmNagScreen2::Check1_Click()
-{
+void frmNagScreen2::Check1_Click() {
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
     modHelp::VendorHomePage(m_program.services.browser);
 }
 
-void frmNagScreen2::lblGoToHome_Click()
-{
+void frmNagScreen2::lblGoToHome_Click() {
     modHelp::SoftwareDownloadsPage(m_program.services.browser);
 }
 
-void frmNagScreen2::cmdClose_Click() { modHelp::EndApplication(m_program); }
+void frmNagScreen2::cmdClose_Click() {
+    modHelp::EndApplication(m_program);
+}
 
-void frmNagScreen2::cmdSubmit_Click()
-{
+void frmNagScreen2::cmdSubmit_Click() {
     modTellAFriend::Referral &referral = m_program.referral;
     referral.name = modTellAFriend::TrimSpaces(m_name->text());
     referral.email = modTellAFriend::TrimSpaces(m_email->text());

@@ -22,15 +22,14 @@ private slots:
     void drawsAreUniformOverManyDraws();
 };
 
-void tst_modFortunrCookies::drawGivesStickAndSentence_data()
-{
+void tst_modFortunrCookies::drawGivesStickAndSentence_data() {
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("stick");
     QTest::addColumn<QString>("sentence");
     const float largestBelowOne = 1.0f - std::ldexp(1.0f, -24);
     QTest::newRow("zero") << 0.0f << 1 << u"You will hear some good news soon."_s;
-    QTest::newRow("just below 1/78") << std::nextafter(1.0f / 78, 0.0f) << 1
-                                     << u"You will hear some good news soon."_s;
+    QTest::newRow("just below 1/78")
+        << std::nextafter(1.0f / 78, 0.0f) << 1 << u"You will hear some good news soon."_s;
     QTest::newRow("half") << 0.5f << 40
                           << u"You will receive a message which will create temporary trouble "
                              u"for you."_s;
@@ -42,8 +41,7 @@ void tst_modFortunrCookies::drawGivesStickAndSentence_data()
                                           u"go."_s;
 }
 
-void tst_modFortunrCookies::drawGivesStickAndSentence()
-{
+void tst_modFortunrCookies::drawGivesStickAndSentence() {
     QFETCH(float, r);
     QFETCH(int, stick);
     QFETCH(QString, sentence);
@@ -55,8 +53,7 @@ void tst_modFortunrCookies::drawGivesStickAndSentence()
     QCOMPARE(cookies.strFortuneText(), sentence);
 }
 
-void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw_data()
-{
+void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw_data() {
     QTest::addColumn<float>("r");
     QTest::newRow("one") << 1.0f;
     QTest::newRow("negative") << -0.001f;
@@ -64,8 +61,7 @@ void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw_data()
     QTest::newRow("infinite") << INFINITY;
 }
 
-void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw()
-{
+void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw() {
     QFETCH(float, r);
     fake::Random random;
     random.values = {0.0f, r};
@@ -76,16 +72,14 @@ void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw()
     QCOMPARE(cookies.strFortuneText(), u"You will hear some good news soon."_s);
 }
 
-void tst_modFortunrCookies::nothingDrawnBeforeFirstDraw()
-{
+void tst_modFortunrCookies::nothingDrawnBeforeFirstDraw() {
     fake::Random random;
     FortuneCookies cookies(random);
     QCOMPARE(cookies.intStickNumber(), 0);
     QVERIFY(cookies.strFortuneText().isEmpty());
 }
 
-void tst_modFortunrCookies::drawNeverReseedsAndTakesOneValue()
-{
+void tst_modFortunrCookies::drawNeverReseedsAndTakesOneValue() {
     fake::Random random;
     random.values = {0.1f, 0.2f, 0.3f};
     FortuneCookies cookies(random);
@@ -96,8 +90,7 @@ void tst_modFortunrCookies::drawNeverReseedsAndTakesOneValue()
     QCOMPARE(cookies.intStickNumber(), modFortunrCookies::StickFor(0.2f));
 }
 
-void tst_modFortunrCookies::tableHoldsSeventyEightSentencesAndEmptySlotZero()
-{
+void tst_modFortunrCookies::tableHoldsSeventyEightSentencesAndEmptySlotZero() {
     const auto &table = modFortunrCookies::FortuneTable();
     QCOMPARE(table.size(), 79u);
     QVERIFY(table[0].isEmpty());
@@ -107,15 +100,13 @@ void tst_modFortunrCookies::tableHoldsSeventyEightSentencesAndEmptySlotZero()
             QVERIFY(c.unicode() >= 32 && c.unicode() < 127);
     }
     // The longest sentence, which the results window must show uncut.
-    const auto longest = std::max_element(table.begin(), table.end(), [](auto &a, auto &b) {
-        return a.size() < b.size();
-    });
+    const auto longest = std::max_element(table.begin(), table.end(),
+                                          [](auto &a, auto &b) { return a.size() < b.size(); });
     QCOMPARE(std::distance(table.begin(), longest), 60);
 }
 
 // Chi-square over 78 sticks with the program's own generator and a fixed seed.
-void tst_modFortunrCookies::drawsAreUniformOverManyDraws()
-{
+void tst_modFortunrCookies::drawsAreUniformOverManyDraws() {
     fake::Clock clock;
     clock.seed = 20261207;
     platform::ClockSeededRandom random(clock);

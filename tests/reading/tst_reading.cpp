@@ -1,6 +1,6 @@
-#include "ProgramRun.h"
 #include "app/Controls.h"
 #include "links/frmAbout.h"
+#include "ProgramRun.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
@@ -42,12 +42,13 @@ private slots:
 
 namespace {
 
-reading::frmMain &mainWindow(ProgramRun &run) { return *run.program.frmMain; }
+reading::frmMain &mainWindow(ProgramRun &run) {
+    return *run.program.frmMain;
+}
 
 } // namespace
 
-void tst_reading::readingShowsStickAndSentence_data()
-{
+void tst_reading::readingShowsStickAndSentence_data() {
     QTest::addColumn<float>("r");
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("sentence");
@@ -58,8 +59,7 @@ void tst_reading::readingShowsStickAndSentence_data()
                               << u"Opportunity will knock on your doors. Do not let it go."_s;
 }
 
-void tst_reading::readingShowsStickAndSentence()
-{
+void tst_reading::readingShowsStickAndSentence() {
     QFETCH(float, r);
     QFETCH(QString, number);
     QFETCH(QString, sentence);
@@ -83,8 +83,7 @@ void tst_reading::readingShowsStickAndSentence()
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
 }
 
-void tst_reading::waitingShowsPanelInPlaceOfPicture()
-{
+void tst_reading::waitingShowsPanelInPlaceOfPicture() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -102,16 +101,14 @@ void tst_reading::waitingShowsPanelInPlaceOfPicture()
     QVERIFY(noResults);
 }
 
-void tst_reading::backReturnsToReadyMainWindow_data()
-{
+void tst_reading::backReturnsToReadyMainWindow_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("button") << u"button"_s;
     QTest::newRow("button's access key") << u"alt+b"_s;
     QTest::newRow("menu entry") << u"menu"_s;
 }
 
-void tst_reading::backReturnsToReadyMainWindow()
-{
+void tst_reading::backReturnsToReadyMainWindow() {
     QFETCH(QString, how);
     ProgramRun run;
     run.start();
@@ -136,8 +133,7 @@ void tst_reading::backReturnsToReadyMainWindow()
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
 
-void tst_reading::secondReadingAfterBack()
-{
+void tst_reading::secondReadingAfterBack() {
     ProgramRun run;
     run.platform.random.values = {0.0f, 0.0f, 0.5f};
     run.start();
@@ -151,8 +147,7 @@ void tst_reading::secondReadingAfterBack()
     QCOMPARE(display->lblStick->text(), u"40"_s);
 }
 
-void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
-{
+void tst_reading::menuDuringWaitOpensPageAndReadingCompletes() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -162,13 +157,13 @@ void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
         ProgramRun::choose(&main, main.mnuOnline);
         openedDuringWait = run.platform.browser.openedAddresses();
     });
-    QCOMPARE(openedDuringWait, QStringList{u"http://lvsortilo.velmorasoft.com/lv-free-sortilo-help.html"_s});
+    QCOMPARE(openedDuringWait,
+             QStringList{u"http://lvsortilo.velmorasoft.com/lv-free-sortilo-help.html"_s});
     QVERIFY(run.program.frmDisplay.ifLoaded());
     QVERIFY(run.program.frmDisplay.ifLoaded()->isVisible());
 }
 
-void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
-{
+void tst_reading::aboutDuringWaitHoldsReadingUntilClosed() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -192,8 +187,7 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
     QVERIFY(run.program.frmDisplay.ifLoaded());
 }
 
-void tst_reading::closingMainDuringWaitDropsReading()
-{
+void tst_reading::closingMainDuringWaitDropsReading() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -204,8 +198,7 @@ void tst_reading::closingMainDuringWaitDropsReading()
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
 }
 
-void tst_reading::escapeInResultsActsAsExit()
-{
+void tst_reading::escapeInResultsActsAsExit() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -218,8 +211,7 @@ void tst_reading::escapeInResultsActsAsExit()
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
 }
 
-void tst_reading::enterPressesFocusedButtonOrExit_data()
-{
+void tst_reading::enterPressesFocusedButtonOrExit_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("backToMain");
     QTest::newRow("Back has the focus, as on opening") << u"cmdOK"_s << true;
@@ -227,8 +219,7 @@ void tst_reading::enterPressesFocusedButtonOrExit_data()
     QTest::newRow("no button has the focus") << u""_s << false;
 }
 
-void tst_reading::enterPressesFocusedButtonOrExit()
-{
+void tst_reading::enterPressesFocusedButtonOrExit() {
     QFETCH(QString, focus);
     QFETCH(bool, backToMain);
     ProgramRun run;
@@ -249,8 +240,7 @@ void tst_reading::enterPressesFocusedButtonOrExit()
     QCOMPARE(run.program.frmNagScreen2.ifLoaded()->isVisible(), !backToMain);
 }
 
-void tst_reading::linksOpenTheirPages_data()
-{
+void tst_reading::linksOpenTheirPages_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
@@ -273,8 +263,7 @@ void tst_reading::linksOpenTheirPages_data()
     }
 }
 
-void tst_reading::linksOpenTheirPages()
-{
+void tst_reading::linksOpenTheirPages() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, address);
@@ -298,13 +287,13 @@ void tst_reading::linksOpenTheirPages()
     QVERIFY(form->isVisible());
 }
 
-void tst_reading::makeMoneyOnlineCannotBeChosen()
-{
+void tst_reading::makeMoneyOnlineCannotBeChosen() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
     run.read(main.picMain);
-    for (QWidget *form : std::initializer_list<QWidget *>{&main, run.program.frmDisplay.ifLoaded()}) {
+    for (QWidget *form :
+         std::initializer_list<QWidget *>{&main, run.program.frmDisplay.ifLoaded()}) {
         auto *const entry = child<QAction>(form, "mkmoney");
         QCOMPARE(entry->text(), u"Make Money &Online"_s);
         QVERIFY(!entry->isEnabled());
@@ -313,27 +302,27 @@ void tst_reading::makeMoneyOnlineCannotBeChosen()
     QVERIFY(run.platform.browser.opened.isEmpty());
 }
 
-void tst_reading::menusShowTheirCaptionsInOrder_data()
-{
+void tst_reading::menusShowTheirCaptionsInOrder_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("bar");
     QTest::addColumn<QStringList>("file");
     QTest::addColumn<QStringList>("help");
     const QStringList bar{u"&File"_s, u"&Help"_s, u"&Donate"_s, u"Make Money &Online"_s};
-    QTest::newRow("main window")
-        << u"frmMain"_s << bar << QStringList{u"mnuExit E&xit"_s}
-        << QStringList{u"mnuOnline &Online Help"_s, u"mnuVisit &Visit Us Online"_s,
-                       u"mnuHelp1 -"_s, u"mnuUpdate Check for Software &Update"_s,
-                       u"mnuHelp2 -"_s, u"mnuAbout &About Software"_s};
+    QTest::newRow("main window") << u"frmMain"_s << bar << QStringList{u"mnuExit E&xit"_s}
+                                 << QStringList{u"mnuOnline &Online Help"_s,
+                                                u"mnuVisit &Visit Us Online"_s,
+                                                u"mnuHelp1 -"_s,
+                                                u"mnuUpdate Check for Software &Update"_s,
+                                                u"mnuHelp2 -"_s,
+                                                u"mnuAbout &About Software"_s};
     QTest::newRow("results window")
         << u"frmDisplay"_s << bar << QStringList{u"mnuFileBack &Back"_s, u"mnuExit E&xit"_s}
         << QStringList{u"mnuOnline &Online Help"_s, u"mnuVisit &Visit Us Online"_s,
-                       u"mnuFileSep1 -"_s, u"mnuUpdate &Check for Software Update"_s,
-                       u"mnuFileSep2 -"_s, u"mnuAbout &About Software"_s};
+                       u"mnuFileSep1 -"_s,          u"mnuUpdate &Check for Software Update"_s,
+                       u"mnuFileSep2 -"_s,          u"mnuAbout &About Software"_s};
 }
 
-void tst_reading::menusShowTheirCaptionsInOrder()
-{
+void tst_reading::menusShowTheirCaptionsInOrder() {
     QFETCH(QString, window);
     QFETCH(QStringList, bar);
     QFETCH(QStringList, file);
@@ -360,15 +349,13 @@ void tst_reading::menusShowTheirCaptionsInOrder()
     QCOMPARE(entries(child<QMenu>(form, "mnuHelp")), help);
 }
 
-void tst_reading::stickNumberCentredInSquare_data()
-{
+void tst_reading::stickNumberCentredInSquare_data() {
     QTest::addColumn<float>("r");
     QTest::newRow("one digit") << 0.0f;
     QTest::newRow("two digits") << 0.9999f;
 }
 
-void tst_reading::stickNumberCentredInSquare()
-{
+void tst_reading::stickNumberCentredInSquare() {
     QFETCH(float, r);
     ProgramRun run;
     run.platform.random.values = {r};
@@ -383,8 +370,7 @@ void tst_reading::stickNumberCentredInSquare()
     QVERIFY(qAbs(number.center().y() - square.center().y()) <= 1);
 }
 
-void tst_reading::longestSentenceWrapsUncut()
-{
+void tst_reading::longestSentenceWrapsUncut() {
     ProgramRun run;
     run.platform.random.values = {59.5f / 78};
     run.start();
@@ -395,8 +381,7 @@ void tst_reading::longestSentenceWrapsUncut()
     QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
 }
 
-void tst_reading::pictureStartsReadingFromKeyboard()
-{
+void tst_reading::pictureStartsReadingFromKeyboard() {
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);

@@ -91,8 +91,7 @@ struct Platform {
     InstanceLock instanceLock;
     ProcessExit processExit;
 
-    platform::Services services()
-    {
+    platform::Services services() {
         return {browser, messages, settings, clock, random, instanceLock, processExit};
     }
 };

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "FakePlatform.h"
+#include "app/Controls.h"
 #include "app/Program.h"
+#include "FakePlatform.h"
 
 #include <QAction>
 #include <QMenu>
@@ -31,8 +32,7 @@ struct ProgramRun {
 };
 
 // Controls are found by the names the program gives them.
-template <class T> T *child(QObject *parent, const char *name)
-{
+template <class T> T *child(QObject *parent, const char *name) {
     T *const found = parent->findChild<T *>(QString::fromLatin1(name));
     if (!found)
         qFatal("no control named %s", name);

@@ -1,0 +1,186 @@
+#include "app/RemindToUpdate.h"
+#include "app/SettingsCodec.h"
+#include "FakePlatform.h"
+#include "platform/QtPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using modHelp::DecodeSetting;
+using modHelp::EncodeSetting;
+
+// The reminder on a fake clock, with the real settings store in a folder of
+// its own.
+class tst_RemindToUpdate : public QObject {
+    Q_OBJECT
+private slots:
+    void asksOnlyAfterFourteenDays_data();
+    void asksOnlyAfterFourteenDays();
+    void firstStartWritesTodayAndAsksNothing();
+    void questionTextAndButtons();
+    void yesOpensDownloadPageAfterWriting();
+    void secondRunOnSameDayStaysSilent();
+    void plainKeyIsNeverRead();
+    void damagedValueAsksAndWritesNothing_data();
+    void damagedValueAsksAndWritesNothing();
+    void storeThatFailsAsksNothing_data();
+    void storeThatFailsAsksNothing();
+};
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+
+struct Reminder {
+    QTemporaryDir folder;
+    platform::IniSettingsStore store{folder.filePath(u"lv-sortilo.ini"_s)};
+    fake::Platform fakes;
+
+    platform::Services services() {
+        fakes.clock.date = Today;
+        return {fakes.browser,      fakes.messages,   store, fakes.clock, fakes.random,
+                fakes.instanceLock, fakes.processExit};
+    }
+    void store_(const QString &value) {
+        QVERIFY(store.write(u"Settings"_s, EncodeSetting(u"Duration"), value));
+    }
+    QString stored() {
+        return DecodeSetting(store.read(u"Settings"_s, EncodeSetting(u"Duration")).value());
+    }
+    void run() { modHelp::RemindToUpdate(services()); }
+};
+
+QString isoDate(const QDate &date) {
+    return date.toString(Qt::ISODate);
+}
+
+} // namespace
+
+void tst_RemindToUpdate::asksOnlyAfterFourteenDays_data() {
+    QTest::addColumn<int>("daysFromToday");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("today") << 0 << false;
+    QTest::newRow("14 days ago") << -14 << false;
+    QTest::newRow("15 days ago") << -15 << true;
+    QTest::newRow("a year ago") << -365 << true;
+    QTest::newRow("14 days ahead") << 14 << false;
+    QTest::newRow("15 days ahead") << 15 << true;
+}
+
+void tst_RemindToUpdate::asksOnlyAfterFourteenDays() {
+    QFETCH(int, daysFromToday);
+    QFETCH(bool, asks);
+    Reminder reminder;
+    const QString last = isoDate(Today.addDays(daysFromToday));
+    reminder.store_(EncodeSetting(last));
+    reminder.run();
+    QCOMPARE(reminder.fakes.messages.shown.size(), asks ? 1 : 0);
+    QCOMPARE(reminder.stored(), asks ? isoDate(Today) : last);
+    QVERIFY(reminder.fakes.browser.opened.isEmpty());
+}
+
+void tst_RemindToUpdate::firstStartWritesTodayAndAsksNothing() {
+    Reminder reminder;
+    reminder.run();
+    QVERIFY(reminder.fakes.messages.shown.isEmpty());
+    QCOMPARE(reminder.stored(), u"2026-12-07"_s);
+    // Only the key and the value are encoded; the section is plain.
+    QSettings file(reminder.store.filePath(), QSettings::IniFormat);
+    QCOMPARE(file.childGroups(), QStringList{u"Settings"_s});
+    QVERIFY(!file.contains(u"Settings/Duration"_s));
+}
+
+void tst_RemindToUpdate::questionTextAndButtons() {
+    Reminder reminder;
+    reminder.store_(EncodeSetting(isoDate(Today.addDays(-15))));
+    reminder.run();
+    QCOMPARE(reminder.fakes.messages.shown.size(), 1);
+    const platform::Message &question = reminder.fakes.messages.shown.first();
+    QCOMPARE(question.text, u"There maybe an update to this software available\r"
+                            u"Do you want to check for an update?"_s);
+    QCOMPARE(question.title, u"LV Sortilo"_s);
+    QCOMPARE(question.icon, platform::Message::Icon::Information);
+    QCOMPARE(question.buttons, platform::Message::Buttons::YesNo);
+}
+
+void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting() {
+    Reminder reminder;
+    reminder.store_(EncodeSetting(isoDate(Today.addDays(-20))));
+    reminder.fakes.messages.answers = {platform::Answer::Yes};
+    QString storedWhenOpened;
+    struct : platform::Browser {
+        std::function<void(const QUrl &)> onOpen;
+        void open(const QUrl &address) override { onOpen(address); }
+    } browser;
+    QStringList opened;
+    browser.onOpen = [&](const QUrl &address) {
+        storedWhenOpened = reminder.stored();
+        opened.append(QString::fromLatin1(address.toEncoded()));
+    };
+    platform::Services services = reminder.services();
+    modHelp::RemindToUpdate({browser, services.messages, services.settings, services.clock,
+                             services.random, services.instanceLock, services.processExit});
+    QCOMPARE(opened,
+             QStringList{u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s});
+    QCOMPARE(storedWhenOpened, isoDate(Today));
+}
+
+void tst_RemindToUpdate::secondRunOnSameDayStaysSilent() {
+    Reminder reminder;
+    reminder.store_(EncodeSetting(isoDate(Today.addDays(-30))));
+    reminder.run();
+    reminder.run();
+    QCOMPARE(reminder.fakes.messages.shown.size(), 1);
+}
+
+void tst_RemindToUpdate::plainKeyIsNeverRead() {
+    Reminder reminder;
+    QVERIFY(reminder.store.write(u"Settings"_s, u"Duration"_s,
+                                 EncodeSetting(isoDate(Today.addDays(-30)))));
+    reminder.run();
+    QVERIFY(reminder.fakes.messages.shown.isEmpty());
+    QCOMPARE(reminder.stored(), isoDate(Today));
+}
+
+void tst_RemindToUpdate::damagedValueAsksAndWritesNothing_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("not a date") << EncodeSetting(u"yesterday");
+    QTest::newRow("stored unencoded") << isoDate(Today.addDays(-30));
+    QTest::newRow("impossible date") << EncodeSetting(u"2026-02-30");
+}
+
+void tst_RemindToUpdate::damagedValueAsksAndWritesNothing() {
+    QFETCH(QString, value);
+    Reminder reminder;
+    reminder.store_(value);
+    const QString before = reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value();
+    reminder.run();
+    QVERIFY(reminder.fakes.messages.shown.isEmpty());
+    QCOMPARE(reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value(), before);
+}
+
+void tst_RemindToUpdate::storeThatFailsAsksNothing_data() {
+    QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<bool>("unwritable");
+    QTest::newRow("unreadable") << true << false;
+    QTest::newRow("unwritable") << false << true;
+    QTest::newRow("neither readable nor writable") << true << true;
+}
+
+void tst_RemindToUpdate::storeThatFailsAsksNothing() {
+    QFETCH(bool, unreadable);
+    QFETCH(bool, unwritable);
+    fake::Platform fakes;
+    fakes.settings.unreadable = unreadable;
+    fakes.settings.unwritable = unwritable;
+    modHelp::RemindToUpdate(fakes.services());
+    QVERIFY(fakes.messages.shown.isEmpty());
+    QVERIFY(fakes.browser.opened.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_RemindToUpdate)
+#include "tst_RemindToUpdate.moc"
