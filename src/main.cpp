@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication application(argc, argv);
     // The program ends only through its farewell window.
     application.setQuitOnLastWindowClosed(false);

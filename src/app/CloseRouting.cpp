@@ -6,7 +6,8 @@
 
 namespace app {
 
-void RouteToFarewell(Program &program) {
+void RouteToFarewell(Program &program)
+{
     program.frmNagScreen2->show();
     program.frmStartup->hide();
 }

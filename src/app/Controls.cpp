@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,30 +8,88 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace app {
 
 namespace {
 
-bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget) {
+bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget)
+{
     return event->button() == Qt::LeftButton &&
            widget->rect().contains(event->position().toPoint());
 }
 
+// What a screen reader sees of a control that acts when pressed.
+class PressableAccessible final : public QAccessibleWidget {
+public:
+    PressableAccessible(QWidget *control, QAccessible::Role role, std::function<void()> press)
+        : QAccessibleWidget(control, role)
+        , m_press(std::move(press))
+    {
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            m_press();
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            if (const auto *const label = qobject_cast<const QLabel *>(widget()))
+                text = label->text();
+        return text;
+    }
+
+private:
+    std::function<void()> m_press;
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == "app::LinkLabel"_L1) {
+        auto *const label = static_cast<LinkLabel *>(object);
+        return new PressableAccessible(label, QAccessible::Link, [label] { emit label->clicked(); });
+    }
+    if (className == "app::PictureBox"_L1) {
+        auto *const picture = static_cast<PictureBox *>(object);
+        if (picture->isClickable())
+            return new PressableAccessible(picture, QAccessible::Button,
+                                           [picture] { emit picture->clicked(); });
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
 } // namespace
 
-QFrame *newFrame(const QString &name, QWidget *container) {
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QFrame *newFrame(const QString &name, QWidget *container)
+{
     auto *const frame = new QFrame(container);
     frame->setObjectName(name);
     return frame;
 }
 
-QLabel *newLabel(const QString &name, QWidget *container) {
+QLabel *newLabel(const QString &name, QWidget *container)
+{
     auto *const label = new QLabel(container);
     label->setObjectName(name);
     return label;
 }
 
-QPushButton *newButton(const QString &name, const QString &caption, QWidget *container) {
+QPushButton *newButton(const QString &name, const QString &caption, QWidget *container)
+{
     auto *const button = new QPushButton(caption, container);
     button->setObjectName(name);
     button->setAutoDefault(true);
@@ -38,18 +97,22 @@ QPushButton *newButton(const QString &name, const QString &caption, QWidget *con
 }
 
 LinkLabel::LinkLabel(const QString &name, QWidget *container)
-    : QLabel(container) {
+    : QLabel(container)
+{
+    installAccessibility();
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event) {
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
     const bool click = m_pressed && isPrimaryRelease(event, this);
     m_pressed = false;
     event->accept();
@@ -58,17 +121,20 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 FittedLabel::FittedLabel(const QString &name, QWidget *container)
-    : QLabel(container) {
+    : QLabel(container)
+{
     setObjectName(name);
     setAlignment(Qt::AlignCenter);
 }
 
-void FittedLabel::setCentre(QPoint centre) {
+void FittedLabel::setCentre(QPoint centre)
+{
     m_centre = centre;
     setCaption(text());
 }
 
-void FittedLabel::setCaption(const QString &caption) {
+void FittedLabel::setCaption(const QString &caption)
+{
     setText(caption);
     resize(sizeHint());
     QRect area = geometry();
@@ -78,17 +144,21 @@ void FittedLabel::setCaption(const QString &caption) {
 
 PictureBox::PictureBox(const QString &name, const QString &resource, QWidget *container)
     : QWidget(container)
-    , m_renderer(new QSvgRenderer(resource, this)) {
+    , m_renderer(new QSvgRenderer(resource, this))
+{
+    installAccessibility();
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::makeClickable() {
+void PictureBox::makeClickable()
+{
     m_clickable = true;
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureBox::paintEvent(QPaintEvent *) {
+void PictureBox::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     m_renderer->render(&painter, QRectF(rect()));
@@ -98,12 +168,14 @@ void PictureBox::paintEvent(QPaintEvent *) {
     }
 }
 
-void PictureBox::mousePressEvent(QMouseEvent *event) {
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
     const bool click = m_clickable && m_pressed && isPrimaryRelease(event, this);
     m_pressed = false;
     event->accept();
@@ -111,7 +183,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
         emit clicked();
 }
 
-void PictureBox::keyPressEvent(QKeyEvent *event) {
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
     if (!m_clickable) {
         QWidget::keyPressEvent(event);
         return;
@@ -130,11 +203,13 @@ void PictureBox::keyPressEvent(QKeyEvent *event) {
 
 Shape::Shape(const QString &name, QRgb colour, QWidget *container)
     : QWidget(container)
-    , m_colour(colour) {
+    , m_colour(colour)
+{
     setObjectName(name);
 }
 
-void Shape::paintEvent(QPaintEvent *) {
+void Shape::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -53,6 +53,7 @@ class PictureBox final : public QWidget {
 public:
     PictureBox(const QString &name, const QString &resource, QWidget *container);
     void makeClickable();
+    bool isClickable() const { return m_clickable; }
 
 signals:
     void clicked();
@@ -68,6 +69,10 @@ private:
     bool m_clickable = false;
     bool m_pressed = false;
 };
+
+// Screen readers learn that link labels and a clickable picture act when
+// pressed, and can press them.
+void installAccessibility();
 
 // A filled circle.
 class Shape final : public QWidget {

@@ -6,7 +6,8 @@
 
 namespace modHelp {
 
-void EndApplication(app::Program &program) {
+void EndApplication(app::Program &program)
+{
     while (app::Form *const form = program.forms.nextToUnload())
         form->Unload();
     program.services.processExit.exitNow(0);

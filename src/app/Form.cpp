@@ -26,7 +26,8 @@ constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHin
 Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     : QWidget(nullptr, fixedWindowFlags)
     , m_registry(registry)
-    , m_client(new QWidget(this)) {
+    , m_client(new QWidget(this))
+{
     setObjectName(name);
     setWindowTitle(look::WindowTitle.toString());
     setWindowIcon(look::programIcon());
@@ -40,18 +41,21 @@ Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     layout->addWidget(m_client);
 }
 
-Form::~Form() {
+Form::~Form()
+{
     // An unloaded window has already left the registry, which may be gone by now.
     if (m_state != State::Unloaded)
         m_registry.remove(this);
 }
 
-void Form::load() {
+void Form::load()
+{
     m_registry.add(this);
     Form_Load();
 }
 
-void Form::Unload() {
+void Form::Unload()
+{
     if (m_state != State::Loaded)
         return;
     m_state = State::Unloading;
@@ -63,7 +67,8 @@ void Form::Unload() {
     deleteLater();
 }
 
-void Form::ShowModal() {
+void Form::ShowModal()
+{
     if (m_state != State::Loaded)
         return;
     setWindowModality(Qt::ApplicationModal);
@@ -73,7 +78,8 @@ void Form::ShowModal() {
     loop.exec(QEventLoop::DialogExec);
 }
 
-void Form::setVisible(bool visible) {
+void Form::setVisible(bool visible)
+{
     if (visible && !m_placed) {
         m_placed = true;
         centreOnScreen();
@@ -81,7 +87,8 @@ void Form::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
-void Form::centreOnScreen() {
+void Form::centreOnScreen()
+{
     setFixedSize(sizeHint());
     const QRect screenArea = screen()->availableGeometry();
     QRect area(QPoint(), size());
@@ -89,17 +96,20 @@ void Form::centreOnScreen() {
     move(area.topLeft());
 }
 
-void Form::setMenuBar(QMenuBar *menuBar) {
+void Form::setMenuBar(QMenuBar *menuBar)
+{
     layout()->setMenuBar(menuBar);
 }
 
 // The close box unloads the window; the unload hides and destroys it.
-void Form::closeEvent(QCloseEvent *event) {
+void Form::closeEvent(QCloseEvent *event)
+{
     event->ignore();
     Unload();
 }
 
-void Form::keyPressEvent(QKeyEvent *event) {
+void Form::keyPressEvent(QKeyEvent *event)
+{
     const auto press = [event](QPushButton *button) {
         if (!button || !button->isEnabled())
             return false;

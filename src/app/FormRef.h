@@ -14,9 +14,11 @@ template <class F> class FormRef {
 public:
     template <class Owner>
     explicit FormRef(Owner &owner)
-        : m_create([&owner]() -> Form * { return new F(owner); }) {}
+        : m_create([&owner]() -> Form * { return new F(owner); })
+    {}
 
-    F &get() {
+    F &get()
+    {
         if (!m_form || m_form->state() == Form::State::Unloaded) {
             F *const form = static_cast<F *>(m_create());
             m_form = form;
@@ -28,7 +30,8 @@ public:
     F *operator->() { return &get(); }
 
     // The window if it is loaded, without loading it.
-    F *ifLoaded() const {
+    F *ifLoaded() const
+    {
         return m_form && m_form->state() != Form::State::Unloaded ? static_cast<F *>(m_form.data())
                                                                   : nullptr;
     }

@@ -4,18 +4,21 @@
 
 namespace app {
 
-Form *FormRegistry::nextToUnload() const {
+Form *FormRegistry::nextToUnload() const
+{
     for (Form *form : m_forms)
         if (form->state() == Form::State::Loaded)
             return form;
     return nullptr;
 }
 
-void FormRegistry::add(Form *form) {
+void FormRegistry::add(Form *form)
+{
     m_forms.append(form);
 }
 
-void FormRegistry::remove(Form *form) {
+void FormRegistry::remove(Form *form)
+{
     m_forms.removeAll(form);
 }
 

@@ -7,13 +7,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace app::look {
 
-void place(QWidget *control, Twips where) {
+void place(QWidget *control, Twips where)
+{
     control->setGeometry(pixels(where));
 }
 
 namespace {
 
-QFont designFont(const QString &family, qreal points, int style) {
+QFont designFont(const QString &family, qreal points, int style)
+{
     static const bool substituted = [] {
         QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
         QFont::insertSubstitution(u"MS Sans Serif"_s, u"DejaVu Sans"_s);
@@ -29,15 +31,18 @@ QFont designFont(const QString &family, qreal points, int style) {
 
 } // namespace
 
-QFont verdana(qreal points, int style) {
+QFont verdana(qreal points, int style)
+{
     return designFont(u"Verdana"_s, points, style);
 }
 
-QFont msSansSerif(qreal points, int style) {
+QFont msSansSerif(qreal points, int style)
+{
     return designFont(u"MS Sans Serif"_s, points, style);
 }
 
-void setTextColour(QWidget *control, QRgb colour) {
+void setTextColour(QWidget *control, QRgb colour)
+{
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, QColor(colour));
     palette.setColor(QPalette::Text, QColor(colour));
@@ -45,7 +50,8 @@ void setTextColour(QWidget *control, QRgb colour) {
     control->setPalette(palette);
 }
 
-void setBackground(QWidget *control, QRgb colour) {
+void setBackground(QWidget *control, QRgb colour)
+{
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, QColor(colour));
     palette.setColor(QPalette::Button, QColor(colour));
@@ -55,11 +61,13 @@ void setBackground(QWidget *control, QRgb colour) {
     control->setAutoFillBackground(true);
 }
 
-void setWindowBackground(QWidget *control) {
+void setWindowBackground(QWidget *control)
+{
     setBackground(control, control->palette().color(QPalette::Base).rgb());
 }
 
-QIcon programIcon() {
+QIcon programIcon()
+{
     return QIcon(u":/icon.svg"_s);
 }
 

@@ -22,15 +22,18 @@ struct Twips {
     int height;
 };
 
-constexpr int pixels(int twips) {
+constexpr int pixels(int twips)
+{
     // Rounded to the nearest pixel, halves away from zero.
     return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
                       : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
-constexpr QRect pixels(Twips t) {
+constexpr QRect pixels(Twips t)
+{
     return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
 }
-constexpr QSize pixels(int widthTwips, int heightTwips) {
+constexpr QSize pixels(int widthTwips, int heightTwips)
+{
     return {pixels(widthTwips), pixels(heightTwips)};
 }
 

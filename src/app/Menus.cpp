@@ -9,28 +9,32 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace app {
 
-QMenuBar *newMenuBar(QWidget *window) {
+QMenuBar *newMenuBar(QWidget *window)
+{
     auto *const bar = new QMenuBar(window);
     bar->setObjectName(u"menuBar"_s);
     bar->setNativeMenuBar(false);
     return bar;
 }
 
-QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption) {
+QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
+{
     auto *const menu = bar->addMenu(caption);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     return menu;
 }
 
-QAction *addEntry(QWidget *menuOrBar, const QString &name, const QString &caption) {
+QAction *addEntry(QWidget *menuOrBar, const QString &name, const QString &caption)
+{
     auto *const action = new QAction(caption, menuOrBar);
     action->setObjectName(name);
     menuOrBar->addAction(action);
     return action;
 }
 
-QAction *addSeparator(QMenu *menu, const QString &name) {
+QAction *addSeparator(QMenu *menu, const QString &name)
+{
     auto *const separator = menu->addSeparator();
     separator->setObjectName(name);
     return separator;

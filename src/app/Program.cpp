@@ -15,15 +15,18 @@ Program::Program(const platform::Services &services)
     , frmMain(*this)
     , frmDisplay(*this)
     , frmAbout(*this)
-    , frmNagScreen2(*this) {}
+    , frmNagScreen2(*this)
+{}
 
 // A run normally ends in EndApplication; this is for runs that end otherwise,
 // as in tests.
-Program::~Program() {
+Program::~Program()
+{
     qDeleteAll(forms.loadedForms());
 }
 
-void Program::start() {
+void Program::start()
+{
     frmStartup.get();
 }
 

@@ -22,12 +22,14 @@ constexpr qint64 DaysBetweenReminders = 14;
 // in 16 bits.
 constexpr qsizetype LongestStoredValue = 32767;
 
-bool writeToday(const platform::Services &services, const QString &key) {
+bool writeToday(const platform::Services &services, const QString &key)
+{
     const QString today = services.clock.today().toString(Qt::ISODate);
     return services.settings.write(Section.toString(), key, EncodeSetting(today));
 }
 
-platform::Answer askAboutUpdate(platform::Messages &messages) {
+platform::Answer askAboutUpdate(platform::Messages &messages)
+{
     return messages.ask({u"There maybe an update to this software available\r"
                          u"Do you want to check for an update?"_s,
                          app::look::ApplicationTitle.toString(),
@@ -36,7 +38,8 @@ platform::Answer askAboutUpdate(platform::Messages &messages) {
 
 } // namespace
 
-void RemindToUpdate(const platform::Services &services) {
+void RemindToUpdate(const platform::Services &services)
+{
     const QString key = EncodeSetting(u"Duration");
     const std::optional<QString> stored = services.settings.read(Section.toString(), key);
     if (!stored || stored->size() > LongestStoredValue)

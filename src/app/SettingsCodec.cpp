@@ -4,7 +4,8 @@ namespace modHelp {
 
 namespace {
 
-QString shifted(QStringView text, int shift) {
+QString shifted(QStringView text, int shift)
+{
     QString result;
     result.reserve(text.size());
     for (const char byte : text.toLatin1()) {
@@ -17,11 +18,13 @@ QString shifted(QStringView text, int shift) {
 
 } // namespace
 
-QString EncodeSetting(QStringView text) {
+QString EncodeSetting(QStringView text)
+{
     return shifted(text, SettingShift);
 }
 
-QString DecodeSetting(QStringView text) {
+QString DecodeSetting(QStringView text)
+{
     return shifted(text, -SettingShift);
 }
 

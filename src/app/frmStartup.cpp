@@ -15,9 +15,11 @@ namespace app {
 
 frmStartup::frmStartup(Program &program)
     : Form(program.forms, u"frmStartup"_s, QSize(1, 1))
-    , m_program(program) {}
+    , m_program(program)
+{}
 
-void frmStartup::Form_Load() {
+void frmStartup::Form_Load()
+{
     const platform::Services &services = m_program.services;
     if (!services.instanceLock.claim()) {
         services.messages.ask(
@@ -32,7 +34,8 @@ void frmStartup::Form_Load() {
     hide();
 }
 
-void frmStartup::Form_Unload() {
+void frmStartup::Form_Unload()
+{
     modHelp::EndApplication(m_program);
 }
 

@@ -43,14 +43,16 @@ frmAbout::frmAbout(app::Program &program)
     , lblCobrand(new app::LinkLabel(u"lblCobrand"_s, client()))
     , Label3(app::newLabel(u"Label3"_s, client()))
     , lblHomePage(new app::LinkLabel(u"lblHomePage"_s, client()))
-    , m_program(program) {
+    , m_program(program)
+{
     lookAndLayout();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblHomePage, &app::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(lblCobrand, &app::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 }
 
-void frmAbout::lookAndLayout() {
+void frmAbout::lookAndLayout()
+{
     using namespace app::look;
     setBackground(client(), DarkBlue);
     for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
@@ -59,6 +61,9 @@ void frmAbout::lookAndLayout() {
 
     place(Picture1, layout::Picture1);
     Picture1->setAccessibleName(u"LV Sortilo"_s);
+    lblHomePage->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
+    lblCobrand->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
+    cmdOK->setAccessibleDescription(u"Closes this window"_s);
 
     place(cmdOK, layout::cmdOK);
     cmdOK->setFont(verdana(8.25, Bold));
@@ -101,13 +106,16 @@ void frmAbout::lookAndLayout() {
     cmdOK->setFocus();
 }
 
-void frmAbout::cmdOK_Click() {
+void frmAbout::cmdOK_Click()
+{
     Unload();
 }
-void frmAbout::lblHomePage_Click() {
+void frmAbout::lblHomePage_Click()
+{
     modHelp::VendorHomePage(m_program.services.browser);
 }
-void frmAbout::lblCobrand_Click() {
+void frmAbout::lblCobrand_Click()
+{
     modHelp::FullBrandingPage(m_program.services.browser);
 }
 

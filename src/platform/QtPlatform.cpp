@@ -1,10 +1,12 @@
 #include "QtPlatform.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -20,7 +22,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
-void DesktopBrowser::open(const QUrl &address) {
+void DesktopBrowser::open(const QUrl &address)
+{
     QDesktopServices::openUrl(address);
 }
 
@@ -28,7 +31,8 @@ namespace {
 
 // A lone carriage return separates lines in the program's texts; Qt's labels
 // break lines only at a line feed.
-QString displayText(QString text) {
+QString displayText(QString text)
+{
     text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
     return text;
@@ -36,7 +40,8 @@ QString displayText(QString text) {
 
 } // namespace
 
-Answer MessageBoxes::ask(const Message &message) {
+Answer MessageBoxes::ask(const Message &message)
+{
     const bool yesNo = message.buttons == Message::Buttons::YesNo;
     QMessageBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
                                                          : QMessageBox::Information,
@@ -51,16 +56,19 @@ Answer MessageBoxes::ask(const Message &message) {
 }
 
 IniSettingsStore::IniSettingsStore(QString filePath)
-    : m_filePath(std::move(filePath)) {}
+    : m_filePath(std::move(filePath))
+{}
 
-QString IniSettingsStore::pathFor(const QString &applicationName) {
+QString IniSettingsStore::pathFor(const QString &applicationName)
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
            applicationName + u".ini"_s;
 }
 
 // The store holds one short value: anything that is not a plain file of modest
 // size was not written by this program and is left alone.
-bool IniSettingsStore::looksReadable() const {
+bool IniSettingsStore::looksReadable() const
+{
     constexpr qint64 largestPlausibleFile = 64 * 1024;
     const QFileInfo info(m_filePath);
     if (!info.exists())
@@ -68,7 +76,8 @@ bool IniSettingsStore::looksReadable() const {
     return info.isFile() && info.isReadable() && info.size() <= largestPlausibleFile;
 }
 
-std::optional<QString> IniSettingsStore::read(const QString &section, const QString &key) {
+std::optional<QString> IniSettingsStore::read(const QString &section, const QString &key)
+{
     if (!looksReadable())
         return std::nullopt;
     QSettings settings(m_filePath, QSettings::IniFormat);
@@ -78,7 +87,8 @@ std::optional<QString> IniSettingsStore::read(const QString &section, const QStr
     return value.toString();
 }
 
-bool IniSettingsStore::write(const QString &section, const QString &key, const QString &value) {
+bool IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
     if (!looksReadable())
         return false;
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
@@ -90,52 +100,62 @@ bool IniSettingsStore::write(const QString &section, const QString &key, const Q
     return settings.status() == QSettings::NoError;
 }
 
-QDate SystemClock::today() const {
+QDate SystemClock::today() const
+{
     return QDate::currentDate();
 }
 
-std::chrono::milliseconds SystemClock::monotonic() const {
+std::chrono::milliseconds SystemClock::monotonic() const
+{
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());
 }
 
-quint64 SystemClock::seedMaterial() const {
+quint64 SystemClock::seedMaterial() const
+{
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     return quint64(QDateTime::currentMSecsSinceEpoch()) * 1000003u ^ quint64(ticks);
 }
 
 ClockSeededRandom::ClockSeededRandom(const Clock &clock)
-    : m_clock(clock) {
+    : m_clock(clock)
+{
     seedFromClock();
 }
 
-float ClockSeededRandom::next() {
+float ClockSeededRandom::next()
+{
     constexpr float step = 1.0f / float(1 << 24);
     return float(m_engine() >> 8) * step;
 }
 
-void ClockSeededRandom::seedFromClock() {
+void ClockSeededRandom::seedFromClock()
+{
     const quint64 material = m_clock.seedMaterial();
     std::seed_seq seed{quint32(material), quint32(material >> 32)};
     m_engine.seed(seed);
 }
 
 FileInstanceLock::FileInstanceLock(QString lockPath)
-    : m_lockPath(std::move(lockPath)) {}
+    : m_lockPath(std::move(lockPath))
+{}
 
-FileInstanceLock::~FileInstanceLock() {
+FileInstanceLock::~FileInstanceLock()
+{
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-QString FileInstanceLock::pathFor(const QString &applicationName) {
+QString FileInstanceLock::pathFor(const QString &applicationName)
+{
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return folder + u'/' + applicationName + u"-"_s + QString::number(::getuid()) + u".lock"_s;
 }
 
-bool FileInstanceLock::claim() {
+bool FileInstanceLock::claim()
+{
     if (m_fd >= 0)
         return true;
     const QByteArray path = QFile::encodeName(m_lockPath);
@@ -150,17 +170,25 @@ bool FileInstanceLock::claim() {
     return true;
 }
 
-void ImmediateExit::exitNow(int status) {
+void ImmediateExit::exitNow(int status)
+{
     std::fflush(nullptr);
     std::_Exit(status);
 }
 
+void SystemClipboard::setText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
 QtPlatform::QtPlatform(const QString &applicationName)
     : m_settings(IniSettingsStore::pathFor(applicationName))
-    , m_lock(FileInstanceLock::pathFor(applicationName)) {}
+    , m_lock(FileInstanceLock::pathFor(applicationName))
+{}
 
-Services QtPlatform::services() {
-    return {m_browser, m_messages, m_settings, m_clock, m_random, m_lock, m_exit};
+Services QtPlatform::services()
+{
+    return {m_browser, m_messages, m_settings, m_clock, m_random, m_lock, m_exit, m_clipboard};
 }
 
 } // namespace platform

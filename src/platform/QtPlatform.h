@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Browser.h"
+#include "Clipboard.h"
 #include "Clock.h"
 #include "InstanceLock.h"
 #include "Messages.h"
@@ -82,6 +83,11 @@ public:
     void exitNow(int status) override;
 };
 
+class SystemClipboard final : public Clipboard {
+public:
+    void setText(const QString &text) override;
+};
+
 // All of the above for one application name, wired together.
 class QtPlatform {
 public:
@@ -96,6 +102,7 @@ private:
     ClockSeededRandom m_random{m_clock};
     FileInstanceLock m_lock;
     ImmediateExit m_exit;
+    SystemClipboard m_clipboard;
 };
 
 } // namespace platform

@@ -3,6 +3,7 @@
 namespace platform {
 
 class Browser;
+class Clipboard;
 class Clock;
 class InstanceLock;
 class Messages;
@@ -19,6 +20,7 @@ struct Services {
     RandomSource &random;
     InstanceLock &instanceLock;
     ProcessExit &processExit;
+    Clipboard &clipboard;
 };
 
 } // namespace platform

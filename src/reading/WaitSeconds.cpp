@@ -9,7 +9,8 @@ using namespace std::chrono_literals;
 
 namespace reading {
 
-void WaitSeconds(qint16 seconds, const platform::Clock &clock) {
+void WaitSeconds(qint16 seconds, const platform::Clock &clock)
+{
     const auto deadline = clock.monotonic() + std::chrono::seconds(qMax<qint16>(seconds, 0));
     // The timer only wakes the loop; any other event wakes it as well, and the
     // clock alone decides when the time is up.

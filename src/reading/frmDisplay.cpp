@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "app/Texts.h"
 #include "frmMain.h"
+#include "platform/Clipboard.h"
 #include "links/frmAbout.h"
 #include "links/modHelp.h"
 #include "referral/frmNagScreen2.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -71,18 +73,22 @@ frmDisplay::frmDisplay(app::Program &program)
     , mnuAbout(app::addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s))
     , mnuDonate(app::addEntry(menuBar, u"mnuDonate"_s, u"&Donate"_s))
     , mkmoney(app::addEntry(menuBar, u"mkmoney"_s, u"Make Money &Online"_s))
-    , m_program(program) {
+    , m_program(program)
+{
     setMenuBar(menuBar);
     lookAndLayout();
     connectHandlers();
 }
 
-void frmDisplay::lookAndLayout() {
+void frmDisplay::lookAndLayout()
+{
     using namespace app::look;
     setBackground(client(), DarkBlue);
 
     place(Frame2, layout::Frame2);
     setBackground(Frame2, DarkBlue);
+    Frame2->setAccessibleName(u"Discussion board"_s);
+    Label61->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
     place(Label61, layout::Label61);
     Label61->setText(app::DiscussionBoardPromotion());
     Label61->setFont(verdana(8.25, Bold | Underline));
@@ -97,6 +103,7 @@ void frmDisplay::lookAndLayout() {
 
     place(Frame3, layout::Frame3);
     setBackground(Frame3, DarkBlue);
+    Frame3->setAccessibleName(u"Stick number"_s);
     lblStick->setFont(verdana(26.25, Bold));
     setTextColour(lblStick, White);
     place(lblStick, layout::lblStick);
@@ -118,6 +125,11 @@ void frmDisplay::lookAndLayout() {
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);
+    Frame5->setAccessibleName(u"Business opportunity"_s);
+    Label1->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
+    lblDesc->setAccessibleDescription(u"The fortune of the stick"_s);
+    cmdOK->setAccessibleDescription(u"Back to the main window for another reading"_s);
+    cmdExit->setAccessibleDescription(u"Closes the results"_s);
     place(Label1, layout::Label1);
     Label1->setText(app::BusinessOffer());
     Label1->setFont(verdana(8.25, Bold | Underline));
@@ -140,7 +152,8 @@ void frmDisplay::lookAndLayout() {
     mkmoney->setEnabled(false);
 }
 
-void frmDisplay::connectHandlers() {
+void frmDisplay::connectHandlers()
+{
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
@@ -153,15 +166,19 @@ void frmDisplay::connectHandlers() {
     connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
     connect(mnuDonate, &QAction::triggered, this, &frmDisplay::mnuDonate_Click);
     connect(mkmoney, &QAction::triggered, this, &frmDisplay::mkmoney_Click);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &frmDisplay::copyReading);
 }
 
 // The close routing hands over to the farewell window.
-void frmDisplay::Form_Unload() {
+void frmDisplay::Form_Unload()
+{
     app::RouteToFarewell(m_program);
 }
 
 // Back: the main window again, ready for the next reading.
-void frmDisplay::cmdOK_Click() {
+void frmDisplay::cmdOK_Click()
+{
     app::Program &program = m_program;
     frmMain &main = *program.frmMain;
     main.picMessage->hide();
@@ -172,37 +189,54 @@ void frmDisplay::cmdOK_Click() {
     program.frmNagScreen2->hide();
 }
 
-void frmDisplay::mnuFileBack_Click() {
+void frmDisplay::copyReading()
+{
+    m_program.services.clipboard.setText(u"Stick "_s + lblStick->text() + u": "_s +
+                                         lblDesc->text());
+}
+
+void frmDisplay::mnuFileBack_Click()
+{
     cmdOK_Click();
 }
-void frmDisplay::cmdExit_Click() {
+void frmDisplay::cmdExit_Click()
+{
     Unload();
 }
-void frmDisplay::mnuExit_Click() {
+void frmDisplay::mnuExit_Click()
+{
     Unload();
 }
-void frmDisplay::Label61_Click() {
+void frmDisplay::Label61_Click()
+{
     modHelp::VendorHomePage(m_program.services.browser);
 }
-void frmDisplay::Label1_Click() {
+void frmDisplay::Label1_Click()
+{
     modHelp::FullBrandingPage(m_program.services.browser);
 }
-void frmDisplay::mnuOnline_Click() {
+void frmDisplay::mnuOnline_Click()
+{
     modHelp::OnlineHelpPage(m_program.services.browser);
 }
-void frmDisplay::mnuVisit_Click() {
+void frmDisplay::mnuVisit_Click()
+{
     modHelp::VendorHomePage(m_program.services.browser);
 }
-void frmDisplay::mnuUpdate_Click() {
+void frmDisplay::mnuUpdate_Click()
+{
     modHelp::ProductDownloadPage(m_program.services.browser);
 }
-void frmDisplay::mnuAbout_Click() {
+void frmDisplay::mnuAbout_Click()
+{
     m_program.frmAbout->ShowModal();
 }
-void frmDisplay::mnuDonate_Click() {
+void frmDisplay::mnuDonate_Click()
+{
     modHelp::DonatePage(m_program.services.browser);
 }
-void frmDisplay::mkmoney_Click() {
+void frmDisplay::mkmoney_Click()
+{
     modHelp::FullBrandingPage(m_program.services.browser);
 }
 

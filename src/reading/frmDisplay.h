@@ -62,6 +62,8 @@ public:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mkmoney_Click();
+    // Ctrl+C: the reading as text, "Stick N: sentence".
+    void copyReading();
 
 protected:
     void Form_Unload() override;

@@ -76,18 +76,22 @@ frmMain::frmMain(app::Program &program)
     , mnuAbout(app::addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s))
     , mnuDonate(app::addEntry(menuBar, u"mnuDonate"_s, u"&Donate"_s))
     , mkmoney(app::addEntry(menuBar, u"mkmoney"_s, u"Make Money &Online"_s))
-    , m_program(program) {
+    , m_program(program)
+{
     setMenuBar(menuBar);
     lookAndLayout();
     connectHandlers();
 }
 
-void frmMain::lookAndLayout() {
+void frmMain::lookAndLayout()
+{
     using namespace app::look;
     setBackground(client(), White);
 
     place(Frame2, layout::Frame2);
     setBackground(Frame2, DarkBlue);
+    Frame2->setAccessibleName(u"Discussion board"_s);
+    Label61->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
     place(Label61, layout::Label61);
     Label61->setText(app::DiscussionBoardPromotion());
     Label61->setFont(verdana(8.25, Bold | Underline));
@@ -95,6 +99,7 @@ void frmMain::lookAndLayout() {
     setTextColour(Label61, White);
 
     place(Frame1, layout::Frame1);
+    Frame1->setAccessibleName(u"Reading"_s);
     setWindowBackground(Frame1);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     place(Label1, layout::Label1);
@@ -106,6 +111,7 @@ void frmMain::lookAndLayout() {
     setTextColour(Label1, Red);
 
     place(picMessage, layout::picMessage);
+    picMessage->setAccessibleName(u"Please Wait"_s);
     setWindowBackground(picMessage);
     picMessage->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picMessage->hide();
@@ -133,6 +139,8 @@ void frmMain::lookAndLayout() {
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);
+    Frame5->setAccessibleName(u"Business opportunity"_s);
+    Label2->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
     place(Label2, layout::Label2);
     Label2->setText(app::BusinessOffer());
     Label2->setFont(verdana(8.25, Bold | Underline));
@@ -143,7 +151,8 @@ void frmMain::lookAndLayout() {
     mkmoney->setEnabled(false);
 }
 
-void frmMain::connectHandlers() {
+void frmMain::connectHandlers()
+{
     connect(picMain, &app::PictureBox::clicked, this, &frmMain::picMain_Click);
     connect(Label61, &app::LinkLabel::clicked, this, &frmMain::Label61_Click);
     connect(Label2, &app::LinkLabel::clicked, this, &frmMain::Label2_Click);
@@ -156,16 +165,19 @@ void frmMain::connectHandlers() {
     connect(mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
 }
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load()
+{
     modHelp::RemindToUpdate(m_program.services);
 }
 
 // The close routing hands over to the farewell window.
-void frmMain::Form_Unload() {
+void frmMain::Form_Unload()
+{
     app::RouteToFarewell(m_program);
 }
 
-void frmMain::picMain_Click() {
+void frmMain::picMain_Click()
+{
     if (picMain->isHidden())
         return;
     picMessage->show();
@@ -188,31 +200,40 @@ void frmMain::picMain_Click() {
     display.show();
 }
 
-void frmMain::Label61_Click() {
+void frmMain::Label61_Click()
+{
     modHelp::VendorHomePage(m_program.services.browser);
 }
-void frmMain::Label2_Click() {
+void frmMain::Label2_Click()
+{
     modHelp::FullBrandingPage(m_program.services.browser);
 }
-void frmMain::mnuExit_Click() {
+void frmMain::mnuExit_Click()
+{
     Unload();
 }
-void frmMain::mnuOnline_Click() {
+void frmMain::mnuOnline_Click()
+{
     modHelp::OnlineHelpPage(m_program.services.browser);
 }
-void frmMain::mnuVisit_Click() {
+void frmMain::mnuVisit_Click()
+{
     modHelp::VendorHomePage(m_program.services.browser);
 }
-void frmMain::mnuUpdate_Click() {
+void frmMain::mnuUpdate_Click()
+{
     modHelp::ProductDownloadPage(m_program.services.browser);
 }
-void frmMain::mnuAbout_Click() {
+void frmMain::mnuAbout_Click()
+{
     m_program.frmAbout->ShowModal();
 }
-void frmMain::mnuDonate_Click() {
+void frmMain::mnuDonate_Click()
+{
     modHelp::DonatePage(m_program.services.browser);
 }
-void frmMain::mkmoney_Click() {
+void frmMain::mkmoney_Click()
+{
     modHelp::FullBrandingPage(m_program.services.browser);
 }
 

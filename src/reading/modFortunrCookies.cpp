@@ -8,14 +8,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace modFortunrCookies {
 
-int StickFor(float r) {
+int StickFor(float r)
+{
     if (!(r >= 0.0f && r < 1.0f))
         return 0;
     // In double precision, so that the largest float below 1 still gives 78.
     return int(std::floor(double(r) * StickCount + 1.0));
 }
 
-const std::array<QString, StickCount + 1> &FortuneTable() {
+const std::array<QString, StickCount + 1> &FortuneTable()
+{
     static const std::array<QString, StickCount + 1> strFortunes{
         QString(),
         u"You will hear some good news soon."_s,                                               // 1
@@ -101,9 +103,11 @@ const std::array<QString, StickCount + 1> &FortuneTable() {
 }
 
 FortuneCookies::FortuneCookies(platform::RandomSource &random)
-    : m_random(random) {}
+    : m_random(random)
+{}
 
-void FortuneCookies::DrawStick() {
+void FortuneCookies::DrawStick()
+{
     const int stick = StickFor(m_random.next());
     if (stick < 1 || stick > StickCount)
         return;

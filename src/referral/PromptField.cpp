@@ -11,11 +11,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace referral {
 
-QString TextOnEntering(const QString &text, QStringView prompt) {
+QString TextOnEntering(const QString &text, QStringView prompt)
+{
     return modTellAFriend::TrimSpaces(text) == prompt ? QString() : text;
 }
 
-QString TextOnLeaving(const QString &text, QStringView prompt) {
+QString TextOnLeaving(const QString &text, QStringView prompt)
+{
     return modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
 }
 
@@ -24,18 +26,22 @@ PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Me
     , m_field(field)
     , m_prompt(std::move(prompt))
     , m_kind(kind)
-    , m_messages(messages) {
+    , m_messages(messages)
+{
+    field->setAccessibleName(m_prompt);
     field->installEventFilter(this);
 }
 
 // The lines of a multi-line field end in CR LF, as the referral page expects.
-QString PromptField::text() const {
+QString PromptField::text() const
+{
     if (const auto *const line = qobject_cast<const QLineEdit *>(m_field))
         return line->text();
     return static_cast<const QPlainTextEdit *>(m_field)->toPlainText().replace(u'\n', u"\r\n"_s);
 }
 
-void PromptField::setText(const QString &text) {
+void PromptField::setText(const QString &text)
+{
     if (text == this->text())
         return;
     if (auto *const line = qobject_cast<QLineEdit *>(m_field))
@@ -47,12 +53,14 @@ void PromptField::setText(const QString &text) {
 
 // Focus that comes and goes with the whole window (another program, a message
 // box) is not the user entering or leaving the field.
-static bool movesWithinWindow(const QFocusEvent *event) {
+static bool movesWithinWindow(const QFocusEvent *event)
+{
     return event->reason() != Qt::ActiveWindowFocusReason &&
            event->reason() != Qt::PopupFocusReason;
 }
 
-bool PromptField::eventFilter(QObject *watched, QEvent *event) {
+bool PromptField::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched != m_field)
         return false;
     switch (event->type()) {
@@ -72,16 +80,19 @@ bool PromptField::eventFilter(QObject *watched, QEvent *event) {
     return false;
 }
 
-void PromptField::GotFocus() {
+void PromptField::GotFocus()
+{
     setText(TextOnEntering(text(), m_prompt));
 }
 
-void PromptField::LostFocus() {
+void PromptField::LostFocus()
+{
     setText(TextOnLeaving(text(), m_prompt));
 }
 
 // Only spaces typed one at a time are refused; pasted text is not checked.
-bool PromptField::KeyPress(const QString &typed) {
+bool PromptField::KeyPress(const QString &typed)
+{
     if (m_kind != Kind::Email || typed != u" "_s)
         return false;
     modTellAFriend::ShowRefusal(m_messages, u"Email Address Cannot Contain Space"_s);

@@ -47,17 +47,20 @@ constexpr Twips Label3{120, 360, 3495, 3855};
 constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 } // namespace layout
 
-QString vendorHost() {
+QString vendorHost()
+{
     return modHelp::PageAddress(modHelp::VendorSite).host();
 }
 
-QLineEdit *newTextBox(const QString &name, QWidget *container) {
+QLineEdit *newTextBox(const QString &name, QWidget *container)
+{
     auto *const field = new QLineEdit(container);
     field->setObjectName(name);
     return field;
 }
 
-QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container) {
+QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container)
+{
     auto *const panel = new QGroupBox(caption, container);
     panel->setObjectName(name);
     return panel;
@@ -92,7 +95,8 @@ frmNagScreen2::frmNagScreen2(app::Program &program)
     , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt.toString(),
                                     PromptField::Kind::Email, program.services.messages))
     , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt.toString(),
-                                PromptField::Kind::Plain, program.services.messages)) {
+                                PromptField::Kind::Plain, program.services.messages))
+{
     // Above all other windows, and shown without taking the activation away.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -103,12 +107,17 @@ frmNagScreen2::frmNagScreen2(app::Program &program)
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 }
 
-void frmNagScreen2::lookAndLayout() {
+void frmNagScreen2::lookAndLayout()
+{
     using namespace app::look;
     setBackground(client(), White);
 
     place(Picture1, layout::Picture1);
     Picture1->setAccessibleName(u"LV Sortilo"_s);
+    Check1->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
+    lblGoToHome->setAccessibleDescription(u"Opens the vendor's programs in your browser"_s);
+    cmdClose->setAccessibleDescription(u"Ends LV Sortilo"_s);
+    cmdSubmit->setAccessibleDescription(u"Opens the referral in your browser"_s);
 
     place(Label1, layout::Label1);
     Label1->setText(WindowTitle.toString());
@@ -144,7 +153,8 @@ void frmNagScreen2::lookAndLayout() {
     cmdClose->setFocus();
 }
 
-void frmNagScreen2::layOutReferralForm() {
+void frmNagScreen2::layOutReferralForm()
+{
     using namespace app::look;
     place(Frame2, layout::Frame2);
     Frame2->setFont(verdana(9.75, Bold));
@@ -178,7 +188,8 @@ void frmNagScreen2::layOutReferralForm() {
     cmdSubmit->setPalette(palette());
 }
 
-void frmNagScreen2::layOutDownloads() {
+void frmNagScreen2::layOutDownloads()
+{
     using namespace app::look;
     place(Frame6, layout::Frame6);
     Frame6->setFont(verdana(9.75, Bold));
@@ -204,7 +215,8 @@ void frmNagScreen2::layOutDownloads() {
     setTextColour(lblGoToHome, Yellow);
 }
 
-QString frmNagScreen2::SupportMessage(int index) {
+QString frmNagScreen2::SupportMessage(int index)
+{
     const QString site = vendorHost();
     switch (index) {
     case 0:
@@ -231,34 +243,40 @@ QString frmNagScreen2::SupportMessage(int index) {
     }
 }
 
-void frmNagScreen2::Form_Load() {
+void frmNagScreen2::Form_Load()
+{
     platform::RandomSource &random = m_program.services.random;
     random.seedFromClock();
     const int pick = int(std::floor(double(random.next()) * SupportMessageCount));
     Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
 }
 
-void frmNagScreen2::Form_Unload() {
+void frmNagScreen2::Form_Unload()
+{
     modHelp::EndApplication(m_program);
 }
 
 // The box acts as a link: it opens the vendor's site and never stays ticked.
-void frmNagScreen2::Check1_Click() {
+void frmNagScreen2::Check1_Click()
+{
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
     modHelp::VendorHomePage(m_program.services.browser);
 }
 
-void frmNagScreen2::lblGoToHome_Click() {
+void frmNagScreen2::lblGoToHome_Click()
+{
     modHelp::SoftwareDownloadsPage(m_program.services.browser);
 }
 
-void frmNagScreen2::cmdClose_Click() {
+void frmNagScreen2::cmdClose_Click()
+{
     modHelp::EndApplication(m_program);
 }
 
-void frmNagScreen2::cmdSubmit_Click() {
+void frmNagScreen2::cmdSubmit_Click()
+{
     modTellAFriend::Referral &referral = m_program.referral;
     referral.name = modTellAFriend::TrimSpaces(m_name->text());
     referral.email = modTellAFriend::TrimSpaces(m_email->text());

@@ -10,7 +10,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace modTellAFriend {
 
-QString TrimSpaces(QStringView text) {
+QString TrimSpaces(QStringView text)
+{
     qsizetype first = 0;
     qsizetype end = text.size();
     while (first < end && text[first] == u' ')
@@ -20,7 +21,8 @@ QString TrimSpaces(QStringView text) {
     return text.sliced(first, end - first).toString();
 }
 
-std::optional<QString> EmailAddressProblem(const Referral &referral) {
+std::optional<QString> EmailAddressProblem(const Referral &referral)
+{
     if (referral.email == referral.friendEmail)
         return u"Please Enter Distinct Email Addresses"_s;
     const auto looksLikeAddress = [](const QString &address) {
@@ -31,7 +33,8 @@ std::optional<QString> EmailAddressProblem(const Referral &referral) {
     return std::nullopt;
 }
 
-std::optional<QString> MissingEntry(const Referral &referral) {
+std::optional<QString> MissingEntry(const Referral &referral)
+{
     struct Entry {
         const QString &value;
         QStringView prompt;
@@ -52,7 +55,8 @@ std::optional<QString> MissingEntry(const Referral &referral) {
     return std::nullopt;
 }
 
-QUrl ReferralAddress(const Referral &referral) {
+QUrl ReferralAddress(const Referral &referral)
+{
     const QString productAddress = QString(modHelp::ProductSite) + u'/';
     const std::pair<const char *, const QString &> values[] = {
         {"taf1", referral.name},       {"taf2", referral.email},       {"taf3", referral.message},
@@ -71,12 +75,14 @@ QUrl ReferralAddress(const Referral &referral) {
     return address;
 }
 
-void ShowRefusal(platform::Messages &messages, const QString &text) {
+void ShowRefusal(platform::Messages &messages, const QString &text)
+{
     messages.ask({text, app::look::ApplicationTitle.toString(), platform::Message::Icon::Error,
                   platform::Message::Buttons::Ok});
 }
 
-void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser) {
+void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser)
+{
     if (const auto missing = MissingEntry(referral)) {
         ShowRefusal(messages, *missing);
         return;

@@ -41,19 +41,23 @@ struct Owner {
 
 TestForm::TestForm(Owner &owner)
     : Form(owner.forms, u"form%1"_s.arg(++owner.created), QSize(200, 100))
-    , m_owner(owner) {}
+    , m_owner(owner)
+{}
 
-void TestForm::Form_Load() {
+void TestForm::Form_Load()
+{
     m_owner.log.append(u"load "_s + objectName());
 }
 
-void TestForm::Form_Unload() {
+void TestForm::Form_Unload()
+{
     m_owner.log.append(u"unload "_s + objectName());
     if (onUnload)
         onUnload(*this);
 }
 
-void flushDeletes() {
+void flushDeletes()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -75,7 +79,8 @@ private slots:
     void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
-void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce() {
+void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
+{
     Owner owner;
     QVERIFY(!owner.first.ifLoaded());
     TestForm &form = *owner.first;
@@ -90,7 +95,8 @@ void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce() {
     flushDeletes();
 }
 
-void tst_Forms::loadedWindowsAreListedInLoadOrder() {
+void tst_Forms::loadedWindowsAreListedInLoadOrder()
+{
     Owner owner;
     TestForm &second = *owner.second;
     TestForm &first = *owner.first;
@@ -103,7 +109,8 @@ void tst_Forms::loadedWindowsAreListedInLoadOrder() {
     flushDeletes();
 }
 
-void tst_Forms::unloadRunsHandlerHidesAndDestroysLater() {
+void tst_Forms::unloadRunsHandlerHidesAndDestroysLater()
+{
     Owner owner;
     owner.first->show();
     const QPointer<TestForm> form = &*owner.first;
@@ -117,7 +124,8 @@ void tst_Forms::unloadRunsHandlerHidesAndDestroysLater() {
     QVERIFY(!form);
 }
 
-void tst_Forms::windowBeingUnloadedIsNotUnloadedTwice() {
+void tst_Forms::windowBeingUnloadedIsNotUnloadedTwice()
+{
     Owner owner;
     TestForm &form = *owner.first;
     form.onUnload = [](TestForm &self) {
@@ -130,7 +138,8 @@ void tst_Forms::windowBeingUnloadedIsNotUnloadedTwice() {
     flushDeletes();
 }
 
-void tst_Forms::referringAfterUnloadLoadsAFreshWindow() {
+void tst_Forms::referringAfterUnloadLoadsAFreshWindow()
+{
     Owner owner;
     owner.first->Unload();
     TestForm &fresh = *owner.first;
@@ -140,7 +149,8 @@ void tst_Forms::referringAfterUnloadLoadsAFreshWindow() {
     flushDeletes();
 }
 
-void tst_Forms::closeBoxUnloads() {
+void tst_Forms::closeBoxUnloads()
+{
     Owner owner;
     owner.first->show();
     QVERIFY(QTest::qWaitForWindowExposed(&*owner.first));
@@ -150,7 +160,8 @@ void tst_Forms::closeBoxUnloads() {
     flushDeletes();
 }
 
-void tst_Forms::showModalReturnsOnceUnloaded() {
+void tst_Forms::showModalReturnsOnceUnloaded()
+{
     Owner owner;
     TestForm &form = *owner.first;
     bool modalWhileShown = false;
@@ -164,7 +175,8 @@ void tst_Forms::showModalReturnsOnceUnloaded() {
     flushDeletes();
 }
 
-void tst_Forms::firstShowCentresOnScreen() {
+void tst_Forms::firstShowCentresOnScreen()
+{
     Owner owner;
     const std::unique_ptr<TestForm> form(&*owner.first);
     form->show();
@@ -176,7 +188,8 @@ void tst_Forms::firstShowCentresOnScreen() {
     QCOMPARE(form->size(), form->maximumSize());
 }
 
-void tst_Forms::endApplicationUnloadsEveryWindowOnceThenExits() {
+void tst_Forms::endApplicationUnloadsEveryWindowOnceThenExits()
+{
     ProgramRun run;
     run.start();
     run.read(run.program.frmMain->picMain);
@@ -200,7 +213,8 @@ void tst_Forms::endApplicationUnloadsEveryWindowOnceThenExits() {
 
 // The host's unload handler ends the program itself, in the middle of the
 // outer EndApplication.
-void tst_Forms::endApplicationFromAnUnloadHandlerCarriesOn() {
+void tst_Forms::endApplicationFromAnUnloadHandlerCarriesOn()
+{
     ProgramRun run;
     run.start();
     QStringList order;

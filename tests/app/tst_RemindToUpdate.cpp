@@ -40,27 +40,32 @@ struct Reminder {
     platform::IniSettingsStore store{folder.filePath(u"lv-sortilo.ini"_s)};
     fake::Platform fakes;
 
-    platform::Services services() {
+    platform::Services services()
+    {
         fakes.clock.date = Today;
-        return {fakes.browser,      fakes.messages,   store, fakes.clock, fakes.random,
-                fakes.instanceLock, fakes.processExit};
+        return {fakes.browser,      fakes.messages,    store,          fakes.clock, fakes.random,
+                fakes.instanceLock, fakes.processExit, fakes.clipboard};
     }
-    void store_(const QString &value) {
+    void store_(const QString &value)
+    {
         QVERIFY(store.write(u"Settings"_s, EncodeSetting(u"Duration"), value));
     }
-    QString stored() {
+    QString stored()
+    {
         return DecodeSetting(store.read(u"Settings"_s, EncodeSetting(u"Duration")).value());
     }
     void run() { modHelp::RemindToUpdate(services()); }
 };
 
-QString isoDate(const QDate &date) {
+QString isoDate(const QDate &date)
+{
     return date.toString(Qt::ISODate);
 }
 
 } // namespace
 
-void tst_RemindToUpdate::asksOnlyAfterFourteenDays_data() {
+void tst_RemindToUpdate::asksOnlyAfterFourteenDays_data()
+{
     QTest::addColumn<int>("daysFromToday");
     QTest::addColumn<bool>("asks");
     QTest::newRow("today") << 0 << false;
@@ -71,7 +76,8 @@ void tst_RemindToUpdate::asksOnlyAfterFourteenDays_data() {
     QTest::newRow("15 days ahead") << 15 << true;
 }
 
-void tst_RemindToUpdate::asksOnlyAfterFourteenDays() {
+void tst_RemindToUpdate::asksOnlyAfterFourteenDays()
+{
     QFETCH(int, daysFromToday);
     QFETCH(bool, asks);
     Reminder reminder;
@@ -83,7 +89,8 @@ void tst_RemindToUpdate::asksOnlyAfterFourteenDays() {
     QVERIFY(reminder.fakes.browser.opened.isEmpty());
 }
 
-void tst_RemindToUpdate::firstStartWritesTodayAndAsksNothing() {
+void tst_RemindToUpdate::firstStartWritesTodayAndAsksNothing()
+{
     Reminder reminder;
     reminder.run();
     QVERIFY(reminder.fakes.messages.shown.isEmpty());
@@ -94,7 +101,8 @@ void tst_RemindToUpdate::firstStartWritesTodayAndAsksNothing() {
     QVERIFY(!file.contains(u"Settings/Duration"_s));
 }
 
-void tst_RemindToUpdate::questionTextAndButtons() {
+void tst_RemindToUpdate::questionTextAndButtons()
+{
     Reminder reminder;
     reminder.store_(EncodeSetting(isoDate(Today.addDays(-15))));
     reminder.run();
@@ -107,7 +115,8 @@ void tst_RemindToUpdate::questionTextAndButtons() {
     QCOMPARE(question.buttons, platform::Message::Buttons::YesNo);
 }
 
-void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting() {
+void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
+{
     Reminder reminder;
     reminder.store_(EncodeSetting(isoDate(Today.addDays(-20))));
     reminder.fakes.messages.answers = {platform::Answer::Yes};
@@ -123,13 +132,15 @@ void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting() {
     };
     platform::Services services = reminder.services();
     modHelp::RemindToUpdate({browser, services.messages, services.settings, services.clock,
-                             services.random, services.instanceLock, services.processExit});
+                             services.random, services.instanceLock, services.processExit,
+                             services.clipboard});
     QCOMPARE(opened,
              QStringList{u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s});
     QCOMPARE(storedWhenOpened, isoDate(Today));
 }
 
-void tst_RemindToUpdate::secondRunOnSameDayStaysSilent() {
+void tst_RemindToUpdate::secondRunOnSameDayStaysSilent()
+{
     Reminder reminder;
     reminder.store_(EncodeSetting(isoDate(Today.addDays(-30))));
     reminder.run();
@@ -137,7 +148,8 @@ void tst_RemindToUpdate::secondRunOnSameDayStaysSilent() {
     QCOMPARE(reminder.fakes.messages.shown.size(), 1);
 }
 
-void tst_RemindToUpdate::plainKeyIsNeverRead() {
+void tst_RemindToUpdate::plainKeyIsNeverRead()
+{
     Reminder reminder;
     QVERIFY(reminder.store.write(u"Settings"_s, u"Duration"_s,
                                  EncodeSetting(isoDate(Today.addDays(-30)))));
@@ -146,14 +158,16 @@ void tst_RemindToUpdate::plainKeyIsNeverRead() {
     QCOMPARE(reminder.stored(), isoDate(Today));
 }
 
-void tst_RemindToUpdate::damagedValueAsksAndWritesNothing_data() {
+void tst_RemindToUpdate::damagedValueAsksAndWritesNothing_data()
+{
     QTest::addColumn<QString>("value");
     QTest::newRow("not a date") << EncodeSetting(u"yesterday");
     QTest::newRow("stored unencoded") << isoDate(Today.addDays(-30));
     QTest::newRow("impossible date") << EncodeSetting(u"2026-02-30");
 }
 
-void tst_RemindToUpdate::damagedValueAsksAndWritesNothing() {
+void tst_RemindToUpdate::damagedValueAsksAndWritesNothing()
+{
     QFETCH(QString, value);
     Reminder reminder;
     reminder.store_(value);
@@ -163,7 +177,8 @@ void tst_RemindToUpdate::damagedValueAsksAndWritesNothing() {
     QCOMPARE(reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value(), before);
 }
 
-void tst_RemindToUpdate::storeThatFailsAsksNothing_data() {
+void tst_RemindToUpdate::storeThatFailsAsksNothing_data()
+{
     QTest::addColumn<bool>("unreadable");
     QTest::addColumn<bool>("unwritable");
     QTest::newRow("unreadable") << true << false;
@@ -171,7 +186,8 @@ void tst_RemindToUpdate::storeThatFailsAsksNothing_data() {
     QTest::newRow("neither readable nor writable") << true << true;
 }
 
-void tst_RemindToUpdate::storeThatFailsAsksNothing() {
+void tst_RemindToUpdate::storeThatFailsAsksNothing()
+{
     QFETCH(bool, unreadable);
     QFETCH(bool, unwritable);
     fake::Platform fakes;

@@ -18,11 +18,13 @@ private slots:
     void charactersShiftedOutOfRangeAreDropped();
 };
 
-void tst_SettingsCodec::shiftIsTwoDecimalDigits() {
+void tst_SettingsCodec::shiftIsTwoDecimalDigits()
+{
     QVERIFY(SettingShift >= 10 && SettingShift < 100);
 }
 
-void tst_SettingsCodec::roundTripGivesTextBack_data() {
+void tst_SettingsCodec::roundTripGivesTextBack_data()
+{
     QTest::addColumn<QString>("text");
     QTest::newRow("key word") << u"Duration"_s;
     QTest::newRow("date") << u"2026-12-07"_s;
@@ -32,12 +34,14 @@ void tst_SettingsCodec::roundTripGivesTextBack_data() {
     QTest::newRow("control characters") << u"\t\r\n"_s;
 }
 
-void tst_SettingsCodec::roundTripGivesTextBack() {
+void tst_SettingsCodec::roundTripGivesTextBack()
+{
     QFETCH(QString, text);
     QCOMPARE(DecodeSetting(EncodeSetting(text)), text);
 }
 
-void tst_SettingsCodec::encodingShiftsEveryCharacter() {
+void tst_SettingsCodec::encodingShiftsEveryCharacter()
+{
     const QString encoded = EncodeSetting(u"Duration");
     QCOMPARE(encoded.size(), 8);
     QCOMPARE(encoded[0].unicode(), u'D' + SettingShift);
@@ -45,7 +49,8 @@ void tst_SettingsCodec::encodingShiftsEveryCharacter() {
     QVERIFY(encoded != u"Duration"_s);
 }
 
-void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped_data() {
+void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped_data()
+{
     QTest::addColumn<bool>("encode");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -63,7 +68,8 @@ void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped_data() {
         << true << u"\u6F22"_s << QString(QChar(char16_t(u'?' + SettingShift)));
 }
 
-void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped() {
+void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped()
+{
     QFETCH(bool, encode);
     QFETCH(QString, text);
     QFETCH(QString, expected);

@@ -18,7 +18,8 @@ public:
     QStringList names;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
         if (event->type() == QEvent::Show && watched->isWidgetType() &&
             static_cast<QWidget *>(watched)->isWindow())
             names.append(watched->objectName());
@@ -26,7 +27,8 @@ protected:
     }
 };
 
-QString storedKey() {
+QString storedKey()
+{
     return u"Settings/"_s + modHelp::EncodeSetting(u"Duration");
 }
 
@@ -44,7 +46,8 @@ private slots:
     void startupHostIsNeverShown();
 };
 
-void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion() {
+void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
+{
     ProgramRun run;
     run.start();
     QVERIFY(run.program.frmMain.ifLoaded());
@@ -56,7 +59,8 @@ void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion() {
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
 
-void tst_frmStartup::secondCopyShowsMessageAndEnds() {
+void tst_frmStartup::secondCopyShowsMessageAndEnds()
+{
     ProgramRun run;
     run.platform.instanceLock.anotherCopyRuns = true;
     ShownWindows shown;
@@ -74,14 +78,16 @@ void tst_frmStartup::secondCopyShowsMessageAndEnds() {
     QVERIFY(!run.program.frmMain.ifLoaded());
 }
 
-void tst_frmStartup::questionComesBeforeMainWindow_data() {
+void tst_frmStartup::questionComesBeforeMainWindow_data()
+{
     QTest::addColumn<platform::Answer>("answer");
     QTest::addColumn<int>("pagesOpened");
     QTest::newRow("yes") << platform::Answer::Yes << 1;
     QTest::newRow("no") << platform::Answer::No << 0;
 }
 
-void tst_frmStartup::questionComesBeforeMainWindow() {
+void tst_frmStartup::questionComesBeforeMainWindow()
+{
     QFETCH(platform::Answer, answer);
     QFETCH(int, pagesOpened);
     ProgramRun run;
@@ -101,13 +107,15 @@ void tst_frmStartup::questionComesBeforeMainWindow() {
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
 }
 
-void tst_frmStartup::generatorSeededOnceBeforeFirstDraw() {
+void tst_frmStartup::generatorSeededOnceBeforeFirstDraw()
+{
     ProgramRun run;
     run.start();
     QCOMPARE(run.platform.random.seedings, 1);
 }
 
-void tst_frmStartup::startupHostIsNeverShown() {
+void tst_frmStartup::startupHostIsNeverShown()
+{
     ProgramRun run;
     ShownWindows shown;
     run.start();

@@ -19,7 +19,8 @@ private slots:
 };
 
 // The fake clock moves in steps, each one an event that the wait must handle.
-void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed_data() {
+void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed_data()
+{
     QTest::addColumn<int>("seconds");
     QTest::addColumn<QList<int>>("stepsMs");
     QTest::addColumn<int>("stepsTaken");
@@ -29,7 +30,8 @@ void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed_data() {
     QTest::newRow("past the length") << 2 << QList<int>{1000, 1500, 5000} << 2;
 }
 
-void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed() {
+void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed()
+{
     QFETCH(int, seconds);
     QFETCH(QList<int>, stepsMs);
     QFETCH(int, stepsTaken);
@@ -46,7 +48,8 @@ void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed() {
     QCOMPARE(taken, stepsTaken);
 }
 
-void tst_WaitSeconds::zeroReturnsAtOnce() {
+void tst_WaitSeconds::zeroReturnsAtOnce()
+{
     fake::Clock clock;
     QElapsedTimer elapsed;
     elapsed.start();
@@ -55,7 +58,8 @@ void tst_WaitSeconds::zeroReturnsAtOnce() {
     QVERIFY(elapsed.elapsed() < 1000);
 }
 
-void tst_WaitSeconds::eventsKeepFlowingWhileWaiting() {
+void tst_WaitSeconds::eventsKeepFlowingWhileWaiting()
+{
     fake::Clock clock;
     int handled = 0;
     QTimer::singleShot(0, [&] { ++handled; });
@@ -68,7 +72,8 @@ void tst_WaitSeconds::eventsKeepFlowingWhileWaiting() {
     QCOMPARE(handled, 3);
 }
 
-void tst_WaitSeconds::waitsOnTheRealClockWithoutBusyLooping() {
+void tst_WaitSeconds::waitsOnTheRealClockWithoutBusyLooping()
+{
     platform::SystemClock clock;
     QElapsedTimer elapsed;
     elapsed.start();

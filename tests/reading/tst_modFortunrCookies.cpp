@@ -22,7 +22,8 @@ private slots:
     void drawsAreUniformOverManyDraws();
 };
 
-void tst_modFortunrCookies::drawGivesStickAndSentence_data() {
+void tst_modFortunrCookies::drawGivesStickAndSentence_data()
+{
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("stick");
     QTest::addColumn<QString>("sentence");
@@ -41,7 +42,8 @@ void tst_modFortunrCookies::drawGivesStickAndSentence_data() {
                                           u"go."_s;
 }
 
-void tst_modFortunrCookies::drawGivesStickAndSentence() {
+void tst_modFortunrCookies::drawGivesStickAndSentence()
+{
     QFETCH(float, r);
     QFETCH(int, stick);
     QFETCH(QString, sentence);
@@ -53,7 +55,8 @@ void tst_modFortunrCookies::drawGivesStickAndSentence() {
     QCOMPARE(cookies.strFortuneText(), sentence);
 }
 
-void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw_data() {
+void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw_data()
+{
     QTest::addColumn<float>("r");
     QTest::newRow("one") << 1.0f;
     QTest::newRow("negative") << -0.001f;
@@ -61,7 +64,8 @@ void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw_data() {
     QTest::newRow("infinite") << INFINITY;
 }
 
-void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw() {
+void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw()
+{
     QFETCH(float, r);
     fake::Random random;
     random.values = {0.0f, r};
@@ -72,14 +76,16 @@ void tst_modFortunrCookies::valueOutsideRangeKeepsLastDraw() {
     QCOMPARE(cookies.strFortuneText(), u"You will hear some good news soon."_s);
 }
 
-void tst_modFortunrCookies::nothingDrawnBeforeFirstDraw() {
+void tst_modFortunrCookies::nothingDrawnBeforeFirstDraw()
+{
     fake::Random random;
     FortuneCookies cookies(random);
     QCOMPARE(cookies.intStickNumber(), 0);
     QVERIFY(cookies.strFortuneText().isEmpty());
 }
 
-void tst_modFortunrCookies::drawNeverReseedsAndTakesOneValue() {
+void tst_modFortunrCookies::drawNeverReseedsAndTakesOneValue()
+{
     fake::Random random;
     random.values = {0.1f, 0.2f, 0.3f};
     FortuneCookies cookies(random);
@@ -90,7 +96,8 @@ void tst_modFortunrCookies::drawNeverReseedsAndTakesOneValue() {
     QCOMPARE(cookies.intStickNumber(), modFortunrCookies::StickFor(0.2f));
 }
 
-void tst_modFortunrCookies::tableHoldsSeventyEightSentencesAndEmptySlotZero() {
+void tst_modFortunrCookies::tableHoldsSeventyEightSentencesAndEmptySlotZero()
+{
     const auto &table = modFortunrCookies::FortuneTable();
     QCOMPARE(table.size(), 79u);
     QVERIFY(table[0].isEmpty());
@@ -106,7 +113,8 @@ void tst_modFortunrCookies::tableHoldsSeventyEightSentencesAndEmptySlotZero() {
 }
 
 // Chi-square over 78 sticks with the program's own generator and a fixed seed.
-void tst_modFortunrCookies::drawsAreUniformOverManyDraws() {
+void tst_modFortunrCookies::drawsAreUniformOverManyDraws()
+{
     fake::Clock clock;
     clock.seed = 20261207;
     platform::ClockSeededRandom random(clock);

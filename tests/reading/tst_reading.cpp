@@ -42,13 +42,15 @@ private slots:
 
 namespace {
 
-reading::frmMain &mainWindow(ProgramRun &run) {
+reading::frmMain &mainWindow(ProgramRun &run)
+{
     return *run.program.frmMain;
 }
 
 } // namespace
 
-void tst_reading::readingShowsStickAndSentence_data() {
+void tst_reading::readingShowsStickAndSentence_data()
+{
     QTest::addColumn<float>("r");
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("sentence");
@@ -59,7 +61,8 @@ void tst_reading::readingShowsStickAndSentence_data() {
                               << u"Opportunity will knock on your doors. Do not let it go."_s;
 }
 
-void tst_reading::readingShowsStickAndSentence() {
+void tst_reading::readingShowsStickAndSentence()
+{
     QFETCH(float, r);
     QFETCH(QString, number);
     QFETCH(QString, sentence);
@@ -83,7 +86,8 @@ void tst_reading::readingShowsStickAndSentence() {
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
 }
 
-void tst_reading::waitingShowsPanelInPlaceOfPicture() {
+void tst_reading::waitingShowsPanelInPlaceOfPicture()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -101,14 +105,16 @@ void tst_reading::waitingShowsPanelInPlaceOfPicture() {
     QVERIFY(noResults);
 }
 
-void tst_reading::backReturnsToReadyMainWindow_data() {
+void tst_reading::backReturnsToReadyMainWindow_data()
+{
     QTest::addColumn<QString>("how");
     QTest::newRow("button") << u"button"_s;
     QTest::newRow("button's access key") << u"alt+b"_s;
     QTest::newRow("menu entry") << u"menu"_s;
 }
 
-void tst_reading::backReturnsToReadyMainWindow() {
+void tst_reading::backReturnsToReadyMainWindow()
+{
     QFETCH(QString, how);
     ProgramRun run;
     run.start();
@@ -133,7 +139,8 @@ void tst_reading::backReturnsToReadyMainWindow() {
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
 
-void tst_reading::secondReadingAfterBack() {
+void tst_reading::secondReadingAfterBack()
+{
     ProgramRun run;
     run.platform.random.values = {0.0f, 0.0f, 0.5f};
     run.start();
@@ -147,7 +154,8 @@ void tst_reading::secondReadingAfterBack() {
     QCOMPARE(display->lblStick->text(), u"40"_s);
 }
 
-void tst_reading::menuDuringWaitOpensPageAndReadingCompletes() {
+void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -163,7 +171,8 @@ void tst_reading::menuDuringWaitOpensPageAndReadingCompletes() {
     QVERIFY(run.program.frmDisplay.ifLoaded()->isVisible());
 }
 
-void tst_reading::aboutDuringWaitHoldsReadingUntilClosed() {
+void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -187,7 +196,8 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed() {
     QVERIFY(run.program.frmDisplay.ifLoaded());
 }
 
-void tst_reading::closingMainDuringWaitDropsReading() {
+void tst_reading::closingMainDuringWaitDropsReading()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -198,7 +208,8 @@ void tst_reading::closingMainDuringWaitDropsReading() {
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
 }
 
-void tst_reading::escapeInResultsActsAsExit() {
+void tst_reading::escapeInResultsActsAsExit()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -211,7 +222,8 @@ void tst_reading::escapeInResultsActsAsExit() {
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
 }
 
-void tst_reading::enterPressesFocusedButtonOrExit_data() {
+void tst_reading::enterPressesFocusedButtonOrExit_data()
+{
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("backToMain");
     QTest::newRow("Back has the focus, as on opening") << u"cmdOK"_s << true;
@@ -219,7 +231,8 @@ void tst_reading::enterPressesFocusedButtonOrExit_data() {
     QTest::newRow("no button has the focus") << u""_s << false;
 }
 
-void tst_reading::enterPressesFocusedButtonOrExit() {
+void tst_reading::enterPressesFocusedButtonOrExit()
+{
     QFETCH(QString, focus);
     QFETCH(bool, backToMain);
     ProgramRun run;
@@ -240,7 +253,8 @@ void tst_reading::enterPressesFocusedButtonOrExit() {
     QCOMPARE(run.program.frmNagScreen2.ifLoaded()->isVisible(), !backToMain);
 }
 
-void tst_reading::linksOpenTheirPages_data() {
+void tst_reading::linksOpenTheirPages_data()
+{
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
@@ -263,7 +277,8 @@ void tst_reading::linksOpenTheirPages_data() {
     }
 }
 
-void tst_reading::linksOpenTheirPages() {
+void tst_reading::linksOpenTheirPages()
+{
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, address);
@@ -287,7 +302,8 @@ void tst_reading::linksOpenTheirPages() {
     QVERIFY(form->isVisible());
 }
 
-void tst_reading::makeMoneyOnlineCannotBeChosen() {
+void tst_reading::makeMoneyOnlineCannotBeChosen()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
@@ -302,7 +318,8 @@ void tst_reading::makeMoneyOnlineCannotBeChosen() {
     QVERIFY(run.platform.browser.opened.isEmpty());
 }
 
-void tst_reading::menusShowTheirCaptionsInOrder_data() {
+void tst_reading::menusShowTheirCaptionsInOrder_data()
+{
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("bar");
     QTest::addColumn<QStringList>("file");
@@ -322,7 +339,8 @@ void tst_reading::menusShowTheirCaptionsInOrder_data() {
                        u"mnuFileSep2 -"_s,          u"mnuAbout &About Software"_s};
 }
 
-void tst_reading::menusShowTheirCaptionsInOrder() {
+void tst_reading::menusShowTheirCaptionsInOrder()
+{
     QFETCH(QString, window);
     QFETCH(QStringList, bar);
     QFETCH(QStringList, file);
@@ -349,13 +367,15 @@ void tst_reading::menusShowTheirCaptionsInOrder() {
     QCOMPARE(entries(child<QMenu>(form, "mnuHelp")), help);
 }
 
-void tst_reading::stickNumberCentredInSquare_data() {
+void tst_reading::stickNumberCentredInSquare_data()
+{
     QTest::addColumn<float>("r");
     QTest::newRow("one digit") << 0.0f;
     QTest::newRow("two digits") << 0.9999f;
 }
 
-void tst_reading::stickNumberCentredInSquare() {
+void tst_reading::stickNumberCentredInSquare()
+{
     QFETCH(float, r);
     ProgramRun run;
     run.platform.random.values = {r};
@@ -370,7 +390,8 @@ void tst_reading::stickNumberCentredInSquare() {
     QVERIFY(qAbs(number.center().y() - square.center().y()) <= 1);
 }
 
-void tst_reading::longestSentenceWrapsUncut() {
+void tst_reading::longestSentenceWrapsUncut()
+{
     ProgramRun run;
     run.platform.random.values = {59.5f / 78};
     run.start();
@@ -381,7 +402,8 @@ void tst_reading::longestSentenceWrapsUncut() {
     QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
 }
 
-void tst_reading::pictureStartsReadingFromKeyboard() {
+void tst_reading::pictureStartsReadingFromKeyboard()
+{
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);

@@ -2,14 +2,16 @@
 
 namespace fake {
 
-QStringList Browser::openedAddresses() const {
+QStringList Browser::openedAddresses() const
+{
     QStringList addresses;
     for (const QUrl &address : opened)
         addresses.append(QString::fromLatin1(address.toEncoded()));
     return addresses;
 }
 
-platform::Answer Messages::ask(const platform::Message &message) {
+platform::Answer Messages::ask(const platform::Message &message)
+{
     shown.append(message);
     if (whileShown)
         whileShown(message);
@@ -19,20 +21,23 @@ platform::Answer Messages::ask(const platform::Message &message) {
                                                              : platform::Answer::No;
 }
 
-QStringList Messages::texts() const {
+QStringList Messages::texts() const
+{
     QStringList result;
     for (const platform::Message &message : shown)
         result.append(message.text);
     return result;
 }
 
-std::optional<QString> SettingsStore::read(const QString &section, const QString &key) {
+std::optional<QString> SettingsStore::read(const QString &section, const QString &key)
+{
     if (unreadable)
         return std::nullopt;
     return values.value(section + u'/' + key);
 }
 
-bool SettingsStore::write(const QString &section, const QString &key, const QString &value) {
+bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
     if (unwritable)
         return false;
     ++writes;

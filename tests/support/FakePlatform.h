@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Browser.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/InstanceLock.h"
 #include "platform/Messages.h"
@@ -82,6 +83,12 @@ public:
     QList<int> statuses;
 };
 
+class Clipboard final : public platform::Clipboard {
+public:
+    void setText(const QString &text) override { this->text = text; }
+    QString text;
+};
+
 struct Platform {
     Browser browser;
     Messages messages;
@@ -90,9 +97,11 @@ struct Platform {
     Random random;
     InstanceLock instanceLock;
     ProcessExit processExit;
+    Clipboard clipboard;
 
-    platform::Services services() {
-        return {browser, messages, settings, clock, random, instanceLock, processExit};
+    platform::Services services()
+    {
+        return {browser, messages, settings, clock, random, instanceLock, processExit, clipboard};
     }
 };
 

@@ -4,12 +4,14 @@
 
 using namespace std::chrono_literals;
 
-ProgramRun::~ProgramRun() {
+ProgramRun::~ProgramRun()
+{
     // Let windows unloaded during the test go, while the program still exists.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void ProgramRun::read(QWidget *picture, const std::function<void()> &during) {
+void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
+{
     QTimer::singleShot(20, [this, during] {
         if (during)
             during();
@@ -20,18 +22,21 @@ void ProgramRun::read(QWidget *picture, const std::function<void()> &during) {
 
 namespace {
 
-QChar accessKey(const QString &caption) {
+QChar accessKey(const QString &caption)
+{
     const qsizetype at = caption.indexOf(u'&');
     return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toLower() : QChar();
 }
 
-Qt::Key keyFor(QChar c) {
+Qt::Key keyFor(QChar c)
+{
     return Qt::Key(c.toUpper().unicode());
 }
 
 } // namespace
 
-void ProgramRun::choose(QWidget *window, QAction *entry) {
+void ProgramRun::choose(QWidget *window, QAction *entry)
+{
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
         qFatal("window %s not active", qPrintable(window->objectName()));

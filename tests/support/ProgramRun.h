@@ -32,7 +32,8 @@ struct ProgramRun {
 };
 
 // Controls are found by the names the program gives them.
-template <class T> T *child(QObject *parent, const char *name) {
+template <class T> T *child(QObject *parent, const char *name)
+{
     T *const found = parent->findChild<T *>(QString::fromLatin1(name));
     if (!found)
         qFatal("no control named %s", name);

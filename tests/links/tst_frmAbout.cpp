@@ -1,0 +1,203 @@
+#include "app/Controls.h"
+#include "app/Look.h"
+#include "links/frmAbout.h"
+#include "ProgramRun.h"
+#include "reading/frmDisplay.h"
+#include "reading/frmMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Opens the about window from the given window's Help menu and runs `whileOpen`
+// while it is up; `whileOpen` must close it.
+void withAboutOpen(ProgramRun &run, QWidget *window, QAction *entry,
+                   const std::function<void(links::frmAbout &)> &whileOpen)
+{
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        links::frmAbout *const about = run.program.frmAbout.ifLoaded();
+        if (!about || !about->isVisible())
+            return;
+        poll.stop();
+        if (!QTest::qWaitForWindowActive(about))
+            qWarning("about window not active");
+        whileOpen(*about);
+    });
+    poll.start();
+    ProgramRun::choose(window, entry);
+    QVERIFY2(!poll.isActive(), "the about window did not open");
+}
+
+} // namespace
+
+class tst_frmAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void showsItsFixedContent();
+    void closes_data();
+    void closes();
+    void linksOpenPagesAndKeepWindowOpen_data();
+    void linksOpenPagesAndKeepWindowOpen();
+    void otherControlsDoNothing();
+    void sameWindowFromResultsWindowAndBuiltAfresh();
+};
+
+void tst_frmAbout::showsItsFixedContent()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = *run.program.frmMain;
+    bool checked = false;
+    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+        QVERIFY(about.isModal());
+        QCOMPARE(QApplication::activeModalWidget(), &about);
+        QCOMPARE(about.windowTitle(), u"LV Sortilo v1.0"_s);
+        QCOMPARE(about.client()->size(), QSize(455, 245));
+        QCOMPARE(about.size(), about.maximumSize());
+        QCOMPARE(about.client()->palette().color(QPalette::Window), QColor(0x144772));
+        QCOMPARE(about.Label2->text(), u"LV Sortilo v1.0"_s);
+        QVERIFY(about.Label1->text().startsWith(
+            u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks."_s));
+        QVERIFY(about.Label1->text().endsWith(
+            u"This form of divination with sticks is a religious art and has proven to be very "
+            u"accurate."_s));
+        QCOMPARE(about.Label3->text(),
+                 u"Home Business Opportunity. Start your own Internet business and make money "
+                 u"online. Get this software fully branded for your website."_s);
+        QCOMPARE(about.lblHomePage->text(), u"Click here to visit http://www.velmorasoft.com"_s);
+        QCOMPARE(about.lblCobrand->text(), u"Click here for more details."_s);
+        QCOMPARE(about.cmdOK->text(), u"&OK"_s);
+        QCOMPARE(about.cmdOK->geometry(), QRect(368, 216, 84, 23));
+        QCOMPARE(about.Picture1->geometry(), QRect(8, 8, 32, 32));
+        for (QLabel *label :
+             {about.Label1, about.Label2, about.Label3, static_cast<QLabel *>(about.lblHomePage)})
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(about.lblHomePage->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(about.lblHomePage->font().underline());
+        QCOMPARE(about.focusWidget(), about.cmdOK);
+        QTest::keyClick(about.cmdOK, Qt::Key_Tab);
+        QCOMPARE(about.focusWidget(), about.Picture1);
+        checked = true;
+        about.close();
+    });
+    QVERIFY(checked);
+}
+
+void tst_frmAbout::closes_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK button") << u"click"_s;
+    QTest::newRow("Enter") << u"enter"_s;
+    QTest::newRow("Escape") << u"escape"_s;
+    QTest::newRow("close box") << u"close"_s;
+    QTest::newRow("Enter with the picture focused") << u"picture"_s;
+}
+
+void tst_frmAbout::closes()
+{
+    QFETCH(QString, how);
+    ProgramRun run;
+    run.start();
+    auto &main = *run.program.frmMain;
+    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+        if (how == u"click")
+            QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+        else if (how == u"enter")
+            QTest::keyClick(about.cmdOK, Qt::Key_Return);
+        else if (how == u"escape")
+            QTest::keyClick(about.cmdOK, Qt::Key_Escape);
+        else if (how == u"picture") {
+            about.Picture1->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(about.Picture1, Qt::Key_Return);
+        } else
+            about.close();
+        if (!about.isUnloaded()) {
+            about.Unload();
+            QFAIL("the about window stayed open");
+        }
+    });
+    QVERIFY(!run.program.frmAbout.ifLoaded());
+    QVERIFY(main.isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void tst_frmAbout::linksOpenPagesAndKeepWindowOpen_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("home page") << u"lblHomePage"_s << u"http://www.velmorasoft.com"_s;
+    QTest::newRow("business offer")
+        << u"lblCobrand"_s << u"http://help.velmorasoft.com/fully-branded.html"_s;
+}
+
+void tst_frmAbout::linksOpenPagesAndKeepWindowOpen()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    ProgramRun run;
+    run.start();
+    auto &main = *run.program.frmMain;
+    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+        auto *const label = about.findChild<app::LinkLabel *>(link);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(about.isVisible());
+        QCOMPARE(about.focusWidget(), about.cmdOK);
+        about.close();
+    });
+    QCOMPARE(run.platform.browser.openedAddresses(), (QStringList{address, address}));
+}
+
+void tst_frmAbout::otherControlsDoNothing()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = *run.program.frmMain;
+    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+        for (QWidget *control : std::initializer_list<QWidget *>{about.Picture1, about.Label1,
+                                                                 about.Label2, about.Label3})
+            QTest::mouseClick(control, Qt::LeftButton);
+        QVERIFY(about.isVisible());
+        about.close();
+    });
+    QVERIFY(run.platform.browser.opened.isEmpty());
+}
+
+void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
+{
+    ProgramRun run;
+    run.start();
+    auto &main = *run.program.frmMain;
+    QStringList fromMain, fromResults;
+    const auto texts = [](links::frmAbout &about) {
+        QStringList result;
+        for (const QLabel *label : about.findChildren<QLabel *>())
+            result.append(label->objectName() + u':' + label->text());
+        return result;
+    };
+    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+        fromMain = texts(about);
+        about.setProperty("seen", true);
+        about.Label1->setText(u"changed"_s);
+        about.close();
+    });
+    run.read(main.picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    withAboutOpen(run, display, display->mnuAbout, [&](links::frmAbout &about) {
+        QVERIFY(!about.property("seen").isValid());
+        fromResults = texts(about);
+        about.close();
+    });
+    QCOMPARE(fromResults, fromMain);
+    QVERIFY(display->isVisible());
+}
+
+QTEST_MAIN(tst_frmAbout)
+#include "tst_frmAbout.moc"

@@ -1,0 +1,204 @@
+#include "FakePlatform.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The real platform services, as far as they can be tried without a desktop.
+class tst_QtPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void storeKeepsWhatItWrites();
+    void storeSurvivesFilesItDidNotWrite_data();
+    void storeSurvivesFilesItDidNotWrite();
+    void storeInFolderThatCannotBeMadeFailsQuietly();
+    void lockAdmitsOneHolderAtATime();
+    void lockIsFreeAgainOnceItsHolderIsGone();
+    void randomValuesAreTwentyFourBitStepsBelowOne();
+    void randomSequenceFollowsItsSeed();
+    void messageBoxShowsLoneCarriageReturnAsLineBreak();
+    void questionDefaultsToYes_data();
+    void questionDefaultsToYes();
+};
+
+void tst_QtPlatform::storeKeepsWhatItWrites()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"config/lv-sortilo.ini"_s);
+    platform::IniSettingsStore store(path);
+    QCOMPARE(store.read(u"Settings"_s, u"key"_s), QString());
+    QVERIFY(store.write(u"Settings"_s, u"k\u00e9y"_s, u"CACG>BC>AH\u0085"_s));
+    // Durable at once: another reader of the file sees it.
+    QSettings other(path, QSettings::IniFormat);
+    QCOMPARE(other.value(u"Settings/k\u00e9y"_s).toString(), u"CACG>BC>AH\u0085"_s);
+    QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, u"k\u00e9y"_s),
+             u"CACG>BC>AH\u0085"_s);
+}
+
+void tst_QtPlatform::storeSurvivesFilesItDidNotWrite_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81", 10) << true;
+    QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'x') << false;
+    QTest::newRow("a folder") << QByteArray("folder") << false;
+}
+
+void tst_QtPlatform::storeSurvivesFilesItDidNotWrite()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"lv-sortilo.ini"_s);
+    if (content == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    platform::IniSettingsStore store(path);
+    const auto value = store.read(u"Settings"_s, u"key"_s);
+    QCOMPARE(value.has_value(), readable);
+    if (readable)
+        QVERIFY(value->isEmpty());
+    const bool written = store.write(u"Settings"_s, u"key"_s, u"value"_s);
+    if (!readable) {
+        // What the program cannot read it does not overwrite either.
+        QVERIFY(!written);
+        QCOMPARE(QFileInfo(path).size(),
+                 content == "folder" ? QFileInfo(path).size() : qint64(content.size()));
+    }
+}
+
+void tst_QtPlatform::storeInFolderThatCannotBeMadeFailsQuietly()
+{
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath(u"not-a-folder"_s));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    platform::IniSettingsStore store(folder.filePath(u"not-a-folder/lv-sortilo.ini"_s));
+    QVERIFY(!store.write(u"Settings"_s, u"key"_s, u"value"_s));
+    QVERIFY(store.read(u"Settings"_s, u"key"_s).value_or(u"x"_s).isEmpty());
+}
+
+void tst_QtPlatform::lockAdmitsOneHolderAtATime()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"lv-sortilo.lock"_s);
+    platform::FileInstanceLock first(path);
+    platform::FileInstanceLock second(path);
+    QVERIFY(first.claim());
+    QVERIFY(first.claim());
+    QVERIFY(!second.claim());
+}
+
+void tst_QtPlatform::lockIsFreeAgainOnceItsHolderIsGone()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"lv-sortilo.lock"_s);
+    {
+        platform::FileInstanceLock first(path);
+        QVERIFY(first.claim());
+    }
+    // The file stays behind, as after a crash; it is no obstacle.
+    QVERIFY(QFile::exists(path));
+    platform::FileInstanceLock next(path);
+    QVERIFY(next.claim());
+}
+
+void tst_QtPlatform::randomValuesAreTwentyFourBitStepsBelowOne()
+{
+    fake::Clock clock;
+    platform::ClockSeededRandom random(clock);
+    float lowest = 1, highest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = random.next();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        const double steps = double(r) * (1 << 24);
+        QCOMPARE(steps, std::floor(steps));
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    QVERIFY(lowest < 0.001f);
+    QVERIFY(highest > 0.999f);
+}
+
+void tst_QtPlatform::randomSequenceFollowsItsSeed()
+{
+    fake::Clock clock;
+    platform::ClockSeededRandom first(clock), second(clock);
+    const float a = first.next();
+    QCOMPARE(second.next(), a);
+    clock.seed += 1;
+    first.seedFromClock();
+    second.seedFromClock();
+    QCOMPARE(first.next(), second.next());
+    clock.seed = 12345;
+    first.seedFromClock();
+    QCOMPARE(first.next(), a);
+    clock.seed = 99;
+    first.seedFromClock();
+    QVERIFY(first.next() != a);
+}
+
+void tst_QtPlatform::messageBoxShowsLoneCarriageReturnAsLineBreak()
+{
+    platform::MessageBoxes boxes;
+    QString shownText, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto *const box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shownText = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    const platform::Answer answer =
+        boxes.ask({u"one\rtwo"_s, u"LV Sortilo"_s, platform::Message::Icon::Error,
+                   platform::Message::Buttons::Ok});
+    QCOMPARE(answer, platform::Answer::Ok);
+    QCOMPARE(shownText, u"one\ntwo"_s);
+    QCOMPARE(title, u"LV Sortilo"_s);
+    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void tst_QtPlatform::questionDefaultsToYes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<platform::Answer>("answer");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << platform::Answer::Yes;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << platform::Answer::No;
+}
+
+void tst_QtPlatform::questionDefaultsToYes()
+{
+    QFETCH(int, key);
+    QFETCH(platform::Answer, answer);
+    platform::MessageBoxes boxes;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *const box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key(key));
+    });
+    QCOMPARE(boxes.ask({u"?"_s, u"LV Sortilo"_s, platform::Message::Icon::Information,
+                        platform::Message::Buttons::YesNo}),
+             answer);
+}
+
+QTEST_MAIN(tst_QtPlatform)
+#include "tst_QtPlatform.moc"
