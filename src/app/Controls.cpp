@@ -26,8 +26,7 @@ public:
     PressableAccessible(QWidget *control, QAccessible::Role role, std::function<void()> press)
         : QAccessibleWidget(control, role)
         , m_press(std::move(press))
-    {
-    }
+    {}
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override
     {
@@ -51,7 +50,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == "app::LinkLabel"_L1) {
         auto *const label = static_cast<LinkLabel *>(object);
-        return new PressableAccessible(label, QAccessible::Link, [label] { emit label->clicked(); });
+        return new PressableAccessible(label, QAccessible::Link,
+                                       [label] { emit label->clicked(); });
     }
     if (className == "app::PictureBox"_L1) {
         auto *const picture = static_cast<PictureBox *>(object);

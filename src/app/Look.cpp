@@ -1,5 +1,8 @@
 #include "Look.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -64,6 +67,29 @@ void setBackground(QWidget *control, QRgb colour)
 void setWindowBackground(QWidget *control)
 {
     setBackground(control, control->palette().color(QPalette::Base).rgb());
+}
+
+void setSystemColours(QWidget *control)
+{
+    const QPalette system = QApplication::palette(control);
+    QPalette palette = control->palette();
+    for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
+                            QPalette::Button, QPalette::ButtonText})
+        palette.setColor(role, system.color(role));
+    control->setPalette(palette);
+}
+
+void fitToWidth(QLabel *label)
+{
+    constexpr qreal narrowest = 85;
+    QFont font = label->font();
+    const qreal needed = QFontMetricsF(font).horizontalAdvance(label->text());
+    const qreal room = label->contentsRect().width();
+    if (needed <= room)
+        return;
+    font.setLetterSpacing(QFont::PercentageSpacing,
+                          qMax(narrowest, qreal(qFloor(room / needed * 100))));
+    label->setFont(font);
 }
 
 QIcon programIcon()

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // The one look of the program's windows. Layouts are written in twips, as the
@@ -66,6 +67,11 @@ void setTextColour(QWidget *control, QRgb colour);
 void setBackground(QWidget *control, QRgb colour);
 // The system's window background, as the middle areas of the windows have.
 void setWindowBackground(QWidget *control);
+// The system's own colours, for a control inside a coloured container.
+void setSystemColours(QWidget *control);
+// Narrows the letters of a one-line caption a little where the font that
+// stands in for Verdana runs wider than the design allowed for.
+void fitToWidth(QLabel *label);
 
 QIcon programIcon();
 

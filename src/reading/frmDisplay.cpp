@@ -8,9 +8,9 @@
 #include "app/Program.h"
 #include "app/Texts.h"
 #include "frmMain.h"
-#include "platform/Clipboard.h"
 #include "links/frmAbout.h"
 #include "links/modHelp.h"
+#include "platform/Clipboard.h"
 #include "referral/frmNagScreen2.h"
 
 #include <QAction>

@@ -171,8 +171,7 @@ void frmNagScreen2::layOutReferralForm()
     for (const auto &[field, where] : fields) {
         place(field, where);
         field->setFont(msSansSerif(8.25));
-        field->setPalette(palette());
-        field->setAutoFillBackground(false);
+        setSystemColours(field);
     }
     m_name->setText(modTellAFriend::NamePrompt.toString());
     m_email->setText(modTellAFriend::EmailPrompt.toString());
@@ -185,7 +184,7 @@ void frmNagScreen2::layOutReferralForm()
 
     place(cmdSubmit, layout::cmdSubmit);
     cmdSubmit->setFont(verdana(8.25, Bold));
-    cmdSubmit->setPalette(palette());
+    setSystemColours(cmdSubmit);
 }
 
 void frmNagScreen2::layOutDownloads()
@@ -213,6 +212,7 @@ void frmNagScreen2::layOutDownloads()
     lblGoToHome->setFont(verdana(9, Bold | Underline));
     lblGoToHome->setWordWrap(false);
     setTextColour(lblGoToHome, Yellow);
+    fitToWidth(lblGoToHome);
 }
 
 QString frmNagScreen2::SupportMessage(int index)
@@ -220,15 +220,14 @@ QString frmNagScreen2::SupportMessage(int index)
     const QString site = vendorHost();
     switch (index) {
     case 0:
-        return u"Programs like LV Sortilo can be created and maintained only with the support of "
-               u"their users. The best way to support Velmora Softwares is to visit our "
-               u"discussion board at "_s +
+        return u"Programs like this one live on their users' support. The best support for "
+               u"Velmora Softwares is to visit its discussion board at "_s +
                site + u" regularly and take part in its discussions and other activities."_s;
     case 1:
         return u"Please visit "_s + site +
-               u" regularly and support it by taking part in its discussions and activities. "
-               u"We cannot support and maintain these programs unless you visit "_s +
-               site + u" regularly. Thank you for visiting "_s + site + u"!"_s;
+               u" regularly and take part in its discussions and activities. These programs "
+               u"cannot be maintained unless you visit "_s +
+               site + u". Thank you for visiting "_s + site + u"!"_s;
     case 2:
         return site +
                u" is a free online discussion forum for all things Velmora. To help Velmora "
@@ -236,10 +235,9 @@ QString frmNagScreen2::SupportMessage(int index)
                site + u" regularly."_s;
     default:
         return site +
-               u" needs your help! Please visit it regularly and take part in its discussions "
-               u"and activities, so that we can maintain and develop more programs like this "
-               u"one. Visit "_s +
-               site + u" today."_s;
+               u" needs your help! Visit it regularly and take part in its discussions and "
+               u"activities, so that we can maintain and develop more programs like this one: "_s +
+               site;
     }
 }
 
