@@ -92,6 +92,15 @@ void fitToWidth(QLabel *label)
     label->setFont(font);
 }
 
+void keepContentsInside(QWidget *control)
+{
+    const QRect box = control->geometry();
+    const QRect room = control->parentWidget()->rect();
+    control->setContentsMargins(qMax(0, room.left() - box.left()), qMax(0, room.top() - box.top()),
+                                qMax(0, box.right() - room.right()),
+                                qMax(0, box.bottom() - room.bottom()));
+}
+
 QIcon programIcon()
 {
     return QIcon(u":/icon.svg"_s);

@@ -72,6 +72,9 @@ void setSystemColours(QWidget *control);
 // Narrows the letters of a one-line caption a little where the font that
 // stands in for Verdana runs wider than the design allowed for.
 void fitToWidth(QLabel *label);
+// Keeps a control's contents within its container where the design lets the
+// control's box overhang the container's edge.
+void keepContentsInside(QWidget *control);
 
 QIcon programIcon();
 

@@ -93,6 +93,7 @@ void frmMain::lookAndLayout()
     Frame2->setAccessibleName(u"Discussion board"_s);
     Label61->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
     place(Label61, layout::Label61);
+    keepContentsInside(Label61);
     Label61->setText(app::DiscussionBoardPromotion());
     Label61->setFont(verdana(8.25, Bold | Underline));
     Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
