@@ -1,0 +1,288 @@
+#include "ProgramRun.h"
+#include "referral/frmNagScreen2.h"
+#include "referral/modTellAFriend.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QUrlQuery>
+
+using namespace Qt::Literals::StringLiterals;
+using modTellAFriend::Referral;
+
+// The referral form's checks, in the order the user meets them, and the
+// address that carries the entries to the vendor's referral page.
+class tst_modTellAFriend : public QObject {
+    Q_OBJECT
+private slots:
+    void submitClickRefusesWithFirstProblem_data();
+    void submitClickRefusesWithFirstProblem();
+    void submitReferralNamesFirstMissingEntry_data();
+    void submitReferralNamesFirstMissingEntry();
+    void annAndBobGetExactAddress();
+    void addressGivesBackEveryValue_data();
+    void addressGivesBackEveryValue();
+    void trimSpacesRemovesSpacesOnly_data();
+    void trimSpacesRemovesSpacesOnly();
+};
+
+namespace {
+
+const QString refusalTitle = u"LV Sortilo"_s;
+const QString productAddress = u"http://lvsortilo.velmorasoft.com/"_s;
+const QString referralPage = u"http://www.velmorasoft.com/lvms-refer-a-friend.php"_s;
+
+Referral referralOf(const QStringList &values)
+{
+    return {values.value(0), values.value(1), values.value(2),
+            values.value(3), values.value(4), {}};
+}
+
+// The keys and fully decoded values of an address's query.
+QList<std::pair<QString, QString>> queryItems(const QUrl &address)
+{
+    return QUrlQuery(address).queryItems(QUrl::FullyDecoded);
+}
+
+} // namespace
+
+// The five fields as the user leaves them (null: as the window loaded them), then
+// the click on "Refer A Friend Now". An empty message means no refusal.
+void tst_modTellAFriend::submitClickRefusesWithFirstProblem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("friendName");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<QString>("refusal");
+    const QString untouched;
+    const QString ann = u"ann@example.com"_s;
+    const QString bob = u"bob@example.org"_s;
+    const QString properEmail = u"Please Enter Proper Email Address"_s;
+    const QString distinct = u"Please Enter Distinct Email Addresses"_s;
+
+    QTest::newRow("all prompts untouched")
+        << untouched << untouched << untouched << untouched << untouched << properEmail;
+    QTest::newRow("same address twice, without @, refused as the same")
+        << u"Ann"_s << u"nobody"_s << u"Hi"_s << u"Bob"_s << u"nobody"_s << distinct;
+    QTest::newRow("same valid address twice")
+        << u"Ann"_s << ann << u"Hi"_s << u"Bob"_s << ann << distinct;
+    QTest::newRow("same address once with spaces around it")
+        << u"Ann"_s << u"  "_s + ann << u"Hi"_s << u"Bob"_s << ann + u" "_s << distinct;
+    QTest::newRow("addresses differing only in case are distinct")
+        << u"Ann"_s << u"Ann@Example.com"_s << u"Hi"_s << u"Bob"_s << u"ann@example.com"_s << u""_s;
+    QTest::newRow("friend's address without @")
+        << u"Ann"_s << ann << u"Hi"_s << u"Bob"_s << u"bob.example.org"_s << properEmail;
+    QTest::newRow("own address with @ but no dot")
+        << u"Ann"_s << u"ann@example"_s << u"Hi"_s << u"Bob"_s << bob << properEmail;
+    QTest::newRow("friend's address with @ but no dot")
+        << u"Ann"_s << ann << u"Hi"_s << u"Bob"_s << u"bob@example"_s << properEmail;
+    QTest::newRow("bad address reported before a missing name")
+        << untouched << u"ann@example"_s << u"Hi"_s << untouched << bob << properEmail;
+    QTest::newRow("name at its prompt")
+        << untouched << ann << u"Hi"_s << u"Bob"_s << bob << u"Please Enter Your Name"_s;
+    QTest::newRow("name of spaces only")
+        << u"    "_s << ann << u"Hi"_s << u"Bob"_s << bob << u"Please Enter Your Name"_s;
+    QTest::newRow("name prompt with spaces around it")
+        << u"  Your Name  "_s << ann << u"Hi"_s << u"Bob"_s << bob << u"Please Enter Your Name"_s;
+    QTest::newRow("name before friend's name")
+        << untouched << ann << u"Hi"_s << untouched << bob << u"Please Enter Your Name"_s;
+    QTest::newRow("message at its prompt without line break")
+        << u"Ann"_s << ann << u"Your Message"_s << u"Bob"_s << bob
+        << u"Please Enter Your Message"_s;
+    QTest::newRow("message before friend's name")
+        << u"Ann"_s << ann << u" Your Message "_s << untouched << bob
+        << u"Please Enter Your Message"_s;
+    QTest::newRow("friend's name at its prompt")
+        << u"Ann"_s << ann << u"Hi"_s << untouched << bob << u"Please Enter Your Friend's Name"_s;
+    QTest::newRow("prompt words in another case are entries")
+        << u"your name"_s << ann << u"YOUR MESSAGE"_s << u"friend's name"_s << bob << u""_s;
+    QTest::newRow("untouched message with its line break is an entry")
+        << u"Ann"_s << ann << untouched << u"Bob"_s << bob << u""_s;
+}
+
+void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, email);
+    QFETCH(QString, message);
+    QFETCH(QString, friendName);
+    QFETCH(QString, friendEmail);
+    QFETCH(QString, refusal);
+    ProgramRun run;
+    auto &farewell = *run.program.frmNagScreen2;
+    const auto type = [](QLineEdit *field, const QString &text) {
+        if (!text.isNull())
+            field->setText(text);
+    };
+    type(farewell.txtName, name);
+    type(farewell.txtEmail, email);
+    type(farewell.txtFriendName, friendName);
+    type(farewell.txtFriendEmail, friendEmail);
+    if (!message.isNull())
+        farewell.txtMessage->setPlainText(message);
+
+    farewell.cmdSubmit_Click();
+
+    if (refusal.isEmpty()) {
+        QCOMPARE(run.platform.messages.texts(), QStringList());
+        QCOMPARE(run.platform.browser.opened.size(), 1);
+        return;
+    }
+    QCOMPARE(run.platform.messages.texts(), QStringList{refusal});
+    const platform::Message &shown = run.platform.messages.shown.first();
+    QCOMPARE(shown.title, refusalTitle);
+    QCOMPARE(shown.icon, platform::Message::Icon::Error);
+    QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
+    QVERIFY(run.platform.browser.opened.isEmpty());
+    QVERIFY(run.program.referral.address.isEmpty());
+}
+
+// The entries as the click hands them over; the two e-mail addresses have
+// already passed their checks where they look like addresses.
+void tst_modTellAFriend::submitReferralNamesFirstMissingEntry_data()
+{
+    QTest::addColumn<QStringList>("entries"); // name, email, message, friend's name and e-mail
+    QTest::addColumn<QString>("refusal");
+    const QString ann = u"ann@example.com"_s;
+    const QString bob = u"bob@example.org"_s;
+    const auto row = [](const char *name, const QStringList &entries, const char *refusal) {
+        QTest::newRow(name) << entries << QString::fromUtf8(refusal);
+    };
+    row("all five at their prompts",
+        {u"Your Name"_s, u"Your Email Address"_s, u"Your Message"_s, u"Friend's Name"_s,
+         u"Friend's Email Address"_s},
+        "Please Enter Your Name");
+    row("e-mail at its prompt", {u"Ann"_s, u"Your Email Address"_s, u"Hi"_s, u"Bob"_s, bob},
+        "Please Enter Your Email");
+    row("e-mail of spaces only, message missing too", {u"Ann"_s, u"   "_s, u""_s, u"Bob"_s, bob},
+        "Please Enter Your Email");
+    row("friend's name with spaces around its prompt",
+        {u"Ann"_s, ann, u"Hi"_s, u"  Friend's Name "_s, bob}, "Please Enter Your Friend's Name");
+    row("friend's e-mail at its prompt",
+        {u"Ann"_s, ann, u"Hi"_s, u"Bob"_s, u"Friend's Email Address"_s},
+        "Please Enter Your Friend's Email");
+    row("friend's e-mail of spaces only", {u"Ann"_s, ann, u"Hi"_s, u"Bob"_s, u"  "_s},
+        "Please Enter Your Friend's Email");
+}
+
+void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, refusal);
+    fake::Messages messages;
+    fake::Browser browser;
+    Referral referral = referralOf(entries);
+
+    modTellAFriend::SubmitReferral(referral, messages, browser);
+
+    QCOMPARE(messages.texts(), QStringList{refusal});
+    QCOMPARE(messages.shown.first().title, refusalTitle);
+    QCOMPARE(messages.shown.first().icon, platform::Message::Icon::Error);
+    QCOMPARE(messages.shown.first().buttons, platform::Message::Buttons::Ok);
+    QVERIFY(browser.opened.isEmpty());
+}
+
+void tst_modTellAFriend::annAndBobGetExactAddress()
+{
+    ProgramRun run;
+    auto &farewell = *run.program.frmNagScreen2;
+    farewell.txtName->setText(u"Ann"_s);
+    farewell.txtEmail->setText(u"ann@example.com"_s);
+    farewell.txtFriendName->setText(u"Bob"_s);
+    farewell.txtFriendEmail->setText(u"bob@example.org"_s);
+
+    farewell.cmdSubmit_Click();
+
+    const QString expected =
+        u"http://www.velmorasoft.com/lvms-refer-a-friend.php?taf1=Ann&taf2=ann%40example.com"
+        u"&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40example.org"
+        u"&taf6=http%3A%2F%2Flvsortilo.velmorasoft.com%2F"_s;
+    QCOMPARE(run.platform.browser.openedAddresses(), QStringList{expected});
+    QCOMPARE(run.program.referral.address, expected);
+    QVERIFY(run.platform.messages.shown.isEmpty());
+}
+
+void tst_modTellAFriend::addressGivesBackEveryValue_data()
+{
+    QTest::addColumn<QStringList>("entries"); // name, email, message, friend's name and e-mail
+    const QString ann = u"ann@example.com"_s;
+    const QString bob = u"bob@example.org"_s;
+    QTest::newRow("plain") << QStringList{u"Ann"_s, ann, u"Hi"_s, u"Bob"_s, bob};
+    QTest::newRow("ampersand") << QStringList{u"Ann & Co"_s, ann, u"a&taf6=x"_s, u"Bob"_s, bob};
+    QTest::newRow("equals sign") << QStringList{u"Ann"_s, ann, u"1+1=2"_s, u"Bob=Rob"_s, bob};
+    QTest::newRow("hash") << QStringList{u"Ann #1"_s, ann, u"#tag"_s, u"Bob"_s, bob};
+    QTest::newRow("question mark") << QStringList{u"Ann?"_s, ann, u"Why? Try it?"_s, u"Bob"_s, bob};
+    QTest::newRow("plus sign") << QStringList{u"Ann+Bob"_s, u"ann+sortilo@example.com"_s, u"+ +"_s,
+                                              u"Bob"_s, bob};
+    QTest::newRow("percent sign") << QStringList{u"100%"_s, ann, u"%20 is a space, %zz is not"_s,
+                                                 u"Bob%"_s, bob};
+    QTest::newRow("line breaks") << QStringList{u"Ann"_s, ann, u"Line one\r\nLine two\r\n"_s,
+                                                u"Bob"_s, bob};
+    QTest::newRow("non-ASCII letters")
+        << QStringList{u"Zoé"_s, u"zoé@exemple.fr"_s, u"漢字 and é"_s, u"漢"_s, bob};
+    QTest::newRow("very long message")
+        << QStringList{u"Ann"_s, ann, QString(10'000, u'x'), u"Bob"_s, bob};
+    QTest::newRow("very long mixed message")
+        << QStringList{u"Ann"_s, ann, u"a&b=c#d?e+f%g é漢\r\n"_s.repeated(500), u"Bob"_s, bob};
+}
+
+void tst_modTellAFriend::addressGivesBackEveryValue()
+{
+    QFETCH(QStringList, entries);
+    fake::Messages messages;
+    fake::Browser browser;
+    Referral referral = referralOf(entries);
+
+    modTellAFriend::SubmitReferral(referral, messages, browser);
+
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(browser.opened.size(), 1);
+    const QUrl address = browser.opened.first();
+    const QList<std::pair<QString, QString>> expected{
+        {u"taf1"_s, referral.name},        {u"taf2"_s, referral.email},
+        {u"taf3"_s, referral.message},     {u"taf4"_s, referral.friendName},
+        {u"taf5"_s, referral.friendEmail}, {u"taf6"_s, productAddress},
+    };
+    QCOMPARE(queryItems(address), expected);
+    const QUrl reread = QUrl::fromEncoded(address.toEncoded());
+    QCOMPARE(queryItems(reread), expected);
+    QCOMPARE(reread.adjusted(QUrl::RemoveQuery).toString(), referralPage);
+
+    // A form handler would read a bare "+" as a space and stop a value at a
+    // bare "&" or "#": none of them may appear but as separators.
+    const QByteArray query =
+        address.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemovePath).mid(1);
+    QVERIFY(!query.contains('+'));
+    QVERIFY(!query.contains('#'));
+    QVERIFY(!query.contains(' '));
+    QCOMPARE(query.count('&'), 5);
+    QCOMPARE(query.count('='), 6);
+    QCOMPARE(referral.address, QString::fromLatin1(address.toEncoded()));
+}
+
+void tst_modTellAFriend::trimSpacesRemovesSpacesOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trimmed");
+    QTest::newRow("empty") << u""_s << u""_s;
+    QTest::newRow("spaces only") << u"    "_s << u""_s;
+    QTest::newRow("spaces at both ends") << u"  Ann Lee  "_s << u"Ann Lee"_s;
+    QTest::newRow("inner spaces kept") << u"a  b"_s << u"a  b"_s;
+    QTest::newRow("tabs kept") << u"\tAnn\t"_s << u"\tAnn\t"_s;
+    QTest::newRow("line breaks kept") << u" Hi\r\n "_s << u"Hi\r\n"_s;
+    QTest::newRow("line break only") << u"\r\n"_s << u"\r\n"_s;
+    QTest::newRow("no-break space kept") << u"\u00a0Ann "_s << u"\u00a0Ann"_s;
+    QTest::newRow("space inside tabs kept") << u"\t \t"_s << u"\t \t"_s;
+}
+
+void tst_modTellAFriend::trimSpacesRemovesSpacesOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, trimmed);
+    QCOMPARE(modTellAFriend::TrimSpaces(text), trimmed);
+}
+
+QTEST_MAIN(tst_modTellAFriend)
+#include "tst_modTellAFriend.moc"
