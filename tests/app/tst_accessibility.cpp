@@ -1,0 +1,149 @@
+#include "ProgramRun.h"
+#include "links/frmAbout.h"
+#include "reading/frmDisplay.h"
+#include "reading/frmMain.h"
+#include "referral/frmNagScreen2.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString accessibleText(QWidget *widget, QAccessible::Text what)
+{
+    QAccessibleInterface *const face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(what) : QString();
+}
+
+bool acts(QWidget *widget)
+{
+    if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<app::LinkLabel *>(widget))
+        return true;
+    const auto *const picture = qobject_cast<app::PictureBox *>(widget);
+    return picture && picture->isClickable();
+}
+
+// The controls of a window that a screen reader cannot name, or that act
+// without saying what they do.
+QStringList unnamedControls(QWidget *window, int &checked)
+{
+    QStringList faults;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"))
+            continue;
+        if (!qobject_cast<QLabel *>(control) && !qobject_cast<QFrame *>(control) &&
+            !qobject_cast<QAbstractButton *>(control) && !qobject_cast<QLineEdit *>(control) &&
+            !qobject_cast<app::PictureBox *>(control))
+            continue;
+        ++checked;
+        if (accessibleText(control, QAccessible::Name).isEmpty())
+            faults.append(control->objectName() + u" has no name"_s);
+        if (acts(control) && accessibleText(control, QAccessible::Description).isEmpty())
+            faults.append(control->objectName() + u" does not say what it does"_s);
+    }
+    return faults;
+}
+
+} // namespace
+
+class tst_accessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasANameAndActingOnesADescription();
+    void linksAndPictureArePressableByScreenReaders_data();
+    void linksAndPictureArePressableByScreenReaders();
+    void resultsReadAsNumberThenSentence();
+    void ctrlCCopiesTheReading();
+};
+
+void tst_accessibility::everyControlHasANameAndActingOnesADescription()
+{
+    ProgramRun run;
+    run.start();
+    run.read(run.program.frmMain->picMain);
+    const QList<QWidget *> windows{&*run.program.frmMain, run.program.frmDisplay.ifLoaded(),
+                                   &*run.program.frmAbout, &*run.program.frmNagScreen2};
+    QStringList faults;
+    int checked = 0;
+    for (QWidget *window : windows)
+        faults += unnamedControls(window, checked);
+    QVERIFY(checked >= 40);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+}
+
+void tst_accessibility::linksAndPictureArePressableByScreenReaders_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<int>("pagesOpened");
+    QTest::newRow("link label") << u"Label2"_s << QAccessible::Link << 1;
+    QTest::newRow("stick picture") << u"picMain"_s << QAccessible::Button << 0;
+}
+
+void tst_accessibility::linksAndPictureArePressableByScreenReaders()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(int, pagesOpened);
+    ProgramRun run;
+    run.start();
+    auto &main = *run.program.frmMain;
+    QWidget *const widget = main.findChild<QWidget *>(control);
+    QAccessibleInterface *const face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(face->role(), role);
+    QAccessibleActionInterface *const actions = face->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    QTimer::singleShot(20, [&] { run.platform.clock.now += std::chrono::seconds(3); });
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
+    QCOMPARE(run.program.frmDisplay.ifLoaded() != nullptr, control == u"picMain");
+}
+
+void tst_accessibility::resultsReadAsNumberThenSentence()
+{
+    ProgramRun run;
+    run.platform.random.values = {0.5f};
+    run.start();
+    run.read(run.program.frmMain->picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    // What a screen reader reads, in the order it reads it.
+    QStringList read;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *face) {
+        if (face->role() == QAccessible::StaticText)
+            read.append(face->text(QAccessible::Name));
+        for (int i = 0; i < face->childCount(); ++i)
+            walk(face->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(display->Frame1));
+    const qsizetype number = read.indexOf(u"40"_s);
+    const qsizetype sentence =
+        read.indexOf(u"You will receive a message which will create temporary trouble for you."_s);
+    QVERIFY2(number >= 0 && sentence > number, qPrintable(read.join(u" | "_s)));
+}
+
+void tst_accessibility::ctrlCCopiesTheReading()
+{
+    ProgramRun run;
+    run.platform.random.values = {0.0f};
+    run.start();
+    run.read(run.program.frmMain->picMain);
+    auto *const display = run.program.frmDisplay.ifLoaded();
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    QTest::keyClick(display->cmdOK, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(run.platform.clipboard.text, u"Stick 1: You will hear some good news soon."_s);
+    QVERIFY(display->isVisible());
+}
+
+QTEST_MAIN(tst_accessibility)
+#include "tst_accessibility.moc"
