@@ -1,5 +1,5 @@
-#include "ProgramRun.h"
 #include "links/frmAbout.h"
+#include "ProgramRun.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"

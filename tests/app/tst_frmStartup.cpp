@@ -1,10 +1,17 @@
 #include "app/SettingsCodec.h"
+#include "platform/QtPlatform.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -44,6 +51,8 @@ private slots:
     void questionComesBeforeMainWindow();
     void generatorSeededOnceBeforeFirstDraw();
     void startupHostIsNeverShown();
+    void startsWhateverTheSettingsFileHolds_data();
+    void startsWhateverTheSettingsFileHolds();
 };
 
 void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
@@ -126,6 +135,61 @@ void tst_frmStartup::startupHostIsNeverShown()
     QVERIFY(shown.names.contains(u"frmMain"_s));
     QVERIFY(shown.names.contains(u"frmNagScreen2"_s));
     QVERIFY(!shown.names.contains(u"frmStartup"_s));
+}
+
+void tst_frmStartup::startsWhateverTheSettingsFileHolds_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("empty") << u"empty"_s;
+    QTest::newRow("binary garbage") << u"garbage"_s;
+    QTest::newRow("huge") << u"huge"_s;
+    QTest::newRow("a folder") << u"folder"_s;
+    QTest::newRow("a pipe") << u"pipe"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s;
+    QTest::newRow("in a read-only folder") << u"read-only folder"_s;
+    QTest::newRow("in a folder that cannot be made") << u"no folder"_s;
+}
+
+// A settings file the program did not write, or cannot use, never keeps it
+// from starting, and is never mentioned to the user.
+void tst_frmStartup::startsWhateverTheSettingsFileHolds()
+{
+    QFETCH(QString, kind);
+    if ((kind == u"unreadable" || kind == u"read-only folder") && ::geteuid() == 0)
+        QSKIP("file permissions do not bind the superuser");
+    QTemporaryDir folder;
+    QString path = folder.filePath(u"lv-sortilo.ini"_s);
+    QFile file(path);
+    if (kind == u"folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"no folder") {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        path += u"/lv-sortilo.ini"_s;
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == u"garbage")
+            file.write(QByteArray("\x00[Settings]\xff\xfe=\x01\n\x80%%", 16));
+        else if (kind == u"huge")
+            file.write(QByteArray(8 * 1024 * 1024, '['));
+        file.close();
+        if (kind == u"unreadable")
+            QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+        if (kind == u"read-only folder")
+            QVERIFY(QFile::setPermissions(folder.path(),
+                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    fake::Platform fakes;
+    platform::IniSettingsStore store(path);
+    app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
+                          fakes.instanceLock, fakes.processExit, fakes.clipboard});
+    program.start();
+    QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
+    QVERIFY(fakes.messages.shown.isEmpty());
+    QFile::setPermissions(folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QTEST_MAIN(tst_frmStartup)

@@ -22,8 +22,8 @@ QStringList textsThatDoNotFit(QWidget *window)
             continue;
         const QRect box = label->contentsRect();
         // Top-aligned text uses the top of its box only.
-        const int usedHeight = label->wordWrap() ? label->heightForWidth(box.width())
-                                                 : label->fontMetrics().height();
+        const int usedHeight =
+            label->wordWrap() ? label->heightForWidth(box.width()) : label->fontMetrics().height();
         QRect used = box.translated(label->pos());
         if (label->alignment() & Qt::AlignTop)
             used.setHeight(qMin(used.height(), usedHeight));
