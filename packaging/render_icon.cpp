@@ -1,0 +1,69 @@
+// Renders the program's SVG icon into square PNG files for the hicolor icon
+// theme. Run at build time:
+//
+//     render_icon <icon.svg> <size> <out.png> [<size> <out.png> ...]
+//
+// Needs no display: run it with QT_QPA_PLATFORM=offscreen.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "render_icon: %s\n", qPrintable(message));
+    return 1;
+}
+
+// Whether anything at all was drawn: a picture that Qt could not read renders
+// as a transparent square without any error.
+bool hasVisiblePixels(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.size() < 3 || arguments.size() % 2 != 1)
+        return fail(QStringLiteral("usage: render_icon <icon.svg> <size> <out.png> ..."));
+
+    QSvgRenderer renderer(arguments.first());
+    if (!renderer.isValid())
+        return fail(QStringLiteral("cannot read %1").arg(arguments.first()));
+
+    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+        bool isNumber = false;
+        const int size = arguments[i].toInt(&isNumber);
+        const QString &output = arguments[i + 1];
+        if (!isNumber || size < 1 || size > 4096)
+            return fail(QStringLiteral("not a usable size: %1").arg(arguments[i]));
+
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        renderer.render(&painter, QRectF(0, 0, size, size));
+        painter.end();
+
+        if (!hasVisiblePixels(image))
+            return fail(QStringLiteral("%1 rendered as an empty picture").arg(arguments.first()));
+        if (!image.save(output, "PNG"))
+            return fail(QStringLiteral("cannot write %1").arg(output));
+    }
+    return 0;
+}
