@@ -96,10 +96,7 @@ void Form::centreOnScreen()
     move(area.topLeft());
 }
 
-void Form::setMenuBar(QMenuBar *menuBar)
-{
-    layout()->setMenuBar(menuBar);
-}
+void Form::setMenuBar(QMenuBar *menuBar) { layout()->setMenuBar(menuBar); }
 
 // The close box unloads the window; the unload hides and destroys it.
 void Form::closeEvent(QCloseEvent *event)

@@ -12,14 +12,8 @@ Form *FormRegistry::nextToUnload() const
     return nullptr;
 }
 
-void FormRegistry::add(Form *form)
-{
-    m_forms.append(form);
-}
+void FormRegistry::add(Form *form) { m_forms.append(form); }
 
-void FormRegistry::remove(Form *form)
-{
-    m_forms.removeAll(form);
-}
+void FormRegistry::remove(Form *form) { m_forms.removeAll(form); }
 
 } // namespace app

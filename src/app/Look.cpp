@@ -10,10 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace app::look {
 
-void place(QWidget *control, Twips where)
-{
-    control->setGeometry(pixels(where));
-}
+void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
 
 namespace {
 
@@ -34,15 +31,9 @@ QFont designFont(const QString &family, qreal points, int style)
 
 } // namespace
 
-QFont verdana(qreal points, int style)
-{
-    return designFont(u"Verdana"_s, points, style);
-}
+QFont verdana(qreal points, int style) { return designFont(u"Verdana"_s, points, style); }
 
-QFont msSansSerif(qreal points, int style)
-{
-    return designFont(u"MS Sans Serif"_s, points, style);
-}
+QFont msSansSerif(qreal points, int style) { return designFont(u"MS Sans Serif"_s, points, style); }
 
 void setTextColour(QWidget *control, QRgb colour)
 {
@@ -101,9 +92,6 @@ void keepContentsInside(QWidget *control)
                                 qMax(0, box.bottom() - room.bottom()));
 }
 
-QIcon programIcon()
-{
-    return QIcon(u":/icon.svg"_s);
-}
+QIcon programIcon() { return QIcon(u":/icon.svg"_s); }
 
 } // namespace app::look

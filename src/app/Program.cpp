@@ -20,14 +20,8 @@ Program::Program(const platform::Services &services)
 
 // A run normally ends in EndApplication; this is for runs that end otherwise,
 // as in tests.
-Program::~Program()
-{
-    qDeleteAll(forms.loadedForms());
-}
+Program::~Program() { qDeleteAll(forms.loadedForms()); }
 
-void Program::start()
-{
-    frmStartup.get();
-}
+void Program::start() { frmStartup.get(); }
 
 } // namespace app

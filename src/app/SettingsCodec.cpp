@@ -18,14 +18,8 @@ QString shifted(QStringView text, int shift)
 
 } // namespace
 
-QString EncodeSetting(QStringView text)
-{
-    return shifted(text, SettingShift);
-}
+QString EncodeSetting(QStringView text) { return shifted(text, SettingShift); }
 
-QString DecodeSetting(QStringView text)
-{
-    return shifted(text, -SettingShift);
-}
+QString DecodeSetting(QStringView text) { return shifted(text, -SettingShift); }
 
 } // namespace modHelp

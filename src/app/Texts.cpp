@@ -21,16 +21,20 @@ QString BusinessOfferHeadline()
            u"Get this software fully branded for your website."_s;
 }
 
-QString BusinessOffer()
-{
-    return BusinessOfferHeadline() + u" Click here for more details."_s;
-}
+QString BusinessOffer() { return BusinessOfferHeadline() + u" Click here for more details."_s; }
 
 QString PracticeDescription()
 {
     return u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
            u"also known as Kau Cim. This form of divination with sticks is a religious art and has "
            u"proven to be very accurate."_s;
+}
+
+QString PracticeIntroduction()
+{
+    return u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
+           u"also known as Kau Cim. This form of divination is a religious art and has proven to "
+           u"be very accurate."_s;
 }
 
 } // namespace app

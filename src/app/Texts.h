@@ -9,7 +9,9 @@ QString DiscussionBoardPromotion();
 // The business offer, and the same without its invitation to click.
 QString BusinessOffer();
 QString BusinessOfferHeadline();
-// What the practice is, in three sentences.
+// What the practice is, in three sentences: as the about window describes it,
+// and as the main window introduces it.
 QString PracticeDescription();
+QString PracticeIntroduction();
 
 } // namespace app

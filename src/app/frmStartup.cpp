@@ -34,9 +34,6 @@ void frmStartup::Form_Load()
     hide();
 }
 
-void frmStartup::Form_Unload()
-{
-    modHelp::EndApplication(m_program);
-}
+void frmStartup::Form_Unload() { modHelp::EndApplication(m_program); }
 
 } // namespace app

@@ -106,17 +106,8 @@ void frmAbout::lookAndLayout()
     cmdOK->setFocus();
 }
 
-void frmAbout::cmdOK_Click()
-{
-    Unload();
-}
-void frmAbout::lblHomePage_Click()
-{
-    modHelp::VendorHomePage(m_program.services.browser);
-}
-void frmAbout::lblCobrand_Click()
-{
-    modHelp::FullBrandingPage(m_program.services.browser);
-}
+void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::lblHomePage_Click() { modHelp::VendorHomePage(m_program.services.browser); }
+void frmAbout::lblCobrand_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
 
 } // namespace links

@@ -13,15 +13,9 @@ QUrl PageAddress(QLatin1StringView siteBase, QLatin1StringView path)
     return QUrl(QString(siteBase) + path, QUrl::StrictMode);
 }
 
-void OpenWebPage(platform::Browser &browser, const QUrl &address)
-{
-    browser.open(address);
-}
+void OpenWebPage(platform::Browser &browser, const QUrl &address) { browser.open(address); }
 
-void VendorHomePage(platform::Browser &browser)
-{
-    OpenWebPage(browser, PageAddress(VendorSite));
-}
+void VendorHomePage(platform::Browser &browser) { OpenWebPage(browser, PageAddress(VendorSite)); }
 
 void SoftwareDownloadsPage(platform::Browser &browser)
 {

@@ -22,10 +22,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
-void DesktopBrowser::open(const QUrl &address)
-{
-    QDesktopServices::openUrl(address);
-}
+void DesktopBrowser::open(const QUrl &address) { QDesktopServices::openUrl(address); }
 
 namespace {
 
@@ -100,10 +97,7 @@ bool IniSettingsStore::write(const QString &section, const QString &key, const Q
     return settings.status() == QSettings::NoError;
 }
 
-QDate SystemClock::today() const
-{
-    return QDate::currentDate();
-}
+QDate SystemClock::today() const { return QDate::currentDate(); }
 
 std::chrono::milliseconds SystemClock::monotonic() const
 {
@@ -176,10 +170,7 @@ void ImmediateExit::exitNow(int status)
     std::_Exit(status);
 }
 
-void SystemClipboard::setText(const QString &text)
-{
-    QGuiApplication::clipboard()->setText(text);
-}
+void SystemClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
 
 QtPlatform::QtPlatform(const QString &applicationName)
     : m_settings(IniSettingsStore::pathFor(applicationName))

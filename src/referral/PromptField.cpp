@@ -80,15 +80,9 @@ bool PromptField::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void PromptField::GotFocus()
-{
-    setText(TextOnEntering(text(), m_prompt));
-}
+void PromptField::GotFocus() { setText(TextOnEntering(text(), m_prompt)); }
 
-void PromptField::LostFocus()
-{
-    setText(TextOnLeaving(text(), m_prompt));
-}
+void PromptField::LostFocus() { setText(TextOnLeaving(text(), m_prompt)); }
 
 // Only spaces typed one at a time are refused; pasted text is not checked.
 bool PromptField::KeyPress(const QString &typed)

@@ -47,10 +47,7 @@ constexpr Twips Label3{120, 360, 3495, 3855};
 constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 } // namespace layout
 
-QString vendorHost()
-{
-    return modHelp::PageAddress(modHelp::VendorSite).host();
-}
+QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); }
 
 QLineEdit *newTextBox(const QString &name, QWidget *container)
 {
@@ -249,10 +246,7 @@ void frmNagScreen2::Form_Load()
     Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
 }
 
-void frmNagScreen2::Form_Unload()
-{
-    modHelp::EndApplication(m_program);
-}
+void frmNagScreen2::Form_Unload() { modHelp::EndApplication(m_program); }
 
 // The box acts as a link: it opens the vendor's site and never stays ticked.
 void frmNagScreen2::Check1_Click()
@@ -268,10 +262,7 @@ void frmNagScreen2::lblGoToHome_Click()
     modHelp::SoftwareDownloadsPage(m_program.services.browser);
 }
 
-void frmNagScreen2::cmdClose_Click()
-{
-    modHelp::EndApplication(m_program);
-}
+void frmNagScreen2::cmdClose_Click() { modHelp::EndApplication(m_program); }
 
 void frmNagScreen2::cmdSubmit_Click()
 {
