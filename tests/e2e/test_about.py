@@ -1,0 +1,42 @@
+"""Help > About Software: a modal window that OK, Enter or Esc closes."""
+
+import harness
+from harness import check, is_about, is_main, MAIN_CLIENT
+
+BOTTOM_LINK = (219, 282)
+
+
+def open_about(s, main):
+    s.activate(main)
+    s.key("alt+h", "a")
+    return s.wait_window(is_about, "the about window")
+
+
+def about_window_is_modal_and_closes_with_esc_and_enter(s):
+    program = s.start_program()
+    main = s.wait_window(is_main, "the main window")
+
+    about = open_about(s, main)
+    check(about.pid() == program.pid, "the about window is not the program's")
+    # While it is open, the main window takes no clicks.
+    s.click(main, *BOTTOM_LINK, menu_bar_of=MAIN_CLIENT)
+    s.stays(lambda: not s.opened_addresses(), "the main window's link is blocked", 0.5)
+    check(len(s.find(is_about)) == 1, "the about window went away after a click elsewhere")
+
+    s.activate(about)
+    s.key("Escape")
+    s.wait_gone(is_about, "the about window to close on Esc", deadline=10)
+    check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
+
+    # Once it is closed, the main window answers again; and it opens anew.
+    s.click(main, *BOTTOM_LINK, menu_bar_of=MAIN_CLIENT)
+    s.wait_addresses(1, "the link to work again after the about window")
+    about = open_about(s, main)
+    s.activate(about)
+    s.key("Return")
+    s.wait_gone(is_about, "the about window to close on Enter", deadline=10)
+    check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
+
+
+if __name__ == "__main__":
+    harness.run(about_window_is_modal_and_closes_with_esc_and_enter)

@@ -1,0 +1,71 @@
+"""The farewell window's refer-a-friend form hands what was typed to the
+referral page, exactly as typed."""
+
+import urllib.parse
+
+import harness
+from harness import check, is_farewell, is_main
+
+# Client-area centres of the form's controls in the farewell window.
+FIELDS = {
+    "name": (126, 249),
+    "email": (360, 249),
+    "friend_name": (126, 273),
+    "friend_email": (360, 273),
+}
+SUBMIT_BUTTON = (248, 297)
+
+ENTRIES = {
+    "name": "Ann & Co",
+    "email": "ann+lv@example.com",
+    "friend_name": "Bob=1",
+    "friend_email": "bob@example.org",
+}
+
+
+def fill_field(s, farewell, field, text):
+    s.click(farewell, *FIELDS[field])
+    s.wait_for(lambda: s.focused_window() == farewell.wid,
+               "the farewell window to take the keyboard", deadline=10)
+    s.key("ctrl+a")
+    s.type_text(text)
+
+
+def referral_form_sends_entries_as_typed(s):
+    program = s.start_program()
+    main = s.wait_window(is_main, "the main window")
+
+    # File > Exit leads to the farewell window.
+    s.activate(main)
+    s.key("alt+f", "x")
+    farewell = s.wait_window(is_farewell, "the farewell window after File > Exit")
+    s.wait_gone(is_main, "the main window to go", deadline=5)
+
+    for field in ("name", "email", "friend_name", "friend_email"):
+        fill_field(s, farewell, field, ENTRIES[field])
+    check(not s.opened_addresses(), "pages opened before the form was sent: %r"
+          % s.opened_addresses())
+    s.click(farewell, *SUBMIT_BUTTON)
+
+    opened = s.wait_addresses(1, "the referral page to be opened")
+    s.stays(lambda: len(s.opened_addresses()) == 1, "one page only is opened", 0.5)
+    address = urllib.parse.urlsplit(opened[0])
+    check(address.scheme == "http" and address.netloc.endswith("velmorasoft.com")
+          and address.path, "the referral goes to %r" % opened[0])
+    query = urllib.parse.parse_qs(address.query, keep_blank_values=True, strict_parsing=True)
+    expected = {
+        "taf1": [ENTRIES["name"]],
+        "taf2": [ENTRIES["email"]],
+        "taf3": ["Your Message\r\n"],
+        "taf4": [ENTRIES["friend_name"]],
+        "taf5": [ENTRIES["friend_email"]],
+        "taf6": ["http://lvsortilo.velmorasoft.com/"],
+    }
+    check(query == expected, "the referral address %r carries %r, not %r"
+          % (opened[0], query, expected))
+    check(program.alive() and len(s.find(is_farewell)) == 1,
+          "the farewell window did not stay after sending")
+
+
+if __name__ == "__main__":
+    harness.run(referral_form_sends_entries_as_typed)

@@ -1,0 +1,39 @@
+"""Two copies started at the same instant: one runs, the other says so and leaves."""
+
+import harness
+from harness import check, is_box, is_main
+
+
+def simultaneous_starts_leave_exactly_one_copy(s):
+    first = s.start_program()
+    second = s.start_program()
+    copies = {first.pid: first, second.pid: second}
+
+    def both_shown():
+        windows = s.windows()
+        mains = [w for w in windows if is_main(w)]
+        boxes = [w for w in windows if is_box(w)]
+        check(len(mains) <= 1, "%d main windows: %r" % (len(mains), mains))
+        check(len(boxes) <= 1, "%d message boxes: %r" % (len(boxes), boxes))
+        return (mains, boxes) if mains and boxes else None
+    mains, boxes = s.wait_for(both_shown, "a main window and an \"already running\" box")
+    check(len(mains) == 1, "%d main windows: %r" % (len(mains), mains))
+    check(len(boxes) == 1, "%d message boxes: %r" % (len(boxes), boxes))
+    runner = copies.get(mains[0].pid())
+    refused = copies.get(boxes[0].pid())
+    check(runner is not None and refused is not None and runner is not refused,
+          "the main window and the box do not come from one copy each")
+
+    s.activate(boxes[0])
+    s.key("Return")
+    status = refused.wait_exit(what="the refused copy to end after OK")
+    check(status == 0, "the refused copy ended with status %r, not 0" % status)
+    s.stays(lambda: runner.alive() and not refused.alive(), "exactly one copy remains", 0.3)
+    mains = s.find(is_main)
+    check(len(mains) == 1 and mains[0].pid() == runner.pid,
+          "the remaining copy's main window is not there alone: %r" % mains)
+    check(not s.find(is_box), "a box is still shown")
+
+
+if __name__ == "__main__":
+    harness.run(simultaneous_starts_leave_exactly_one_copy)
