@@ -58,7 +58,7 @@ SCRUBBED_VARIABLES = (
     "DISPLAY",
 )
 
-REQUIRED_TOOLS = ("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "import")
+REQUIRED_TOOLS = ("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "xev", "import")
 
 
 class TestFailure(AssertionError):
@@ -165,6 +165,76 @@ def is_box(w):
 
 _TREE_LINE = re.compile(
     r'^\s*(0x[0-9a-f]+) "(.*)": \(.*\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$')
+
+
+# --- what happens between two looks -----------------------------------------
+
+
+class RootSpy:
+    """Records the structure events of the root window's children with xev:
+    windows created, taken into a window manager frame, mapped. Catches
+    windows that are shown and hidden again too quickly to be seen polling.
+
+    Marks, set as a property of the root window, tell where the record stands:
+    the X server delivers events in order, so every event before a mark is
+    recorded once the mark is."""
+
+    def __init__(self, session):
+        self.session = session
+        self.path = os.path.join(session.dir, "root-events-%d.txt" % time.monotonic_ns())
+        self.marks = 0
+        with open(self.path, "wb") as out:
+            self.proc = subprocess.Popen(
+                ["stdbuf", "-oL", "xev", "-root", "-event", "substructure", "-event", "property"],
+                env=session.env, stdin=subprocess.DEVNULL, stdout=out,
+                stderr=subprocess.DEVNULL, start_new_session=True)
+        self.mark()
+
+    def mark(self):
+        """Waits until every event so far is in the record."""
+        self.marks += 1
+        name = "_LV_SORTILO_E2E_MARK_%d" % self.marks
+        # The spy may only just have started: repeat the mark until it shows.
+        def seen():
+            self.session.x_tool(["xprop", "-root", "-f", name, "8s", "-set", name, "1"])
+            return name in self.text()
+        self.session.wait_for(seen, "the event record to catch up", deadline=10)
+
+    def text(self):
+        with open(self.path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def events(self):
+        """Each event as one line of text."""
+        return [" ".join(block.split()) for block in self.text().split("\n\n") if block.strip()]
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+
+
+def created_windows(events, width, height):
+    """Ids of the windows created with that size."""
+    found = set()
+    for event in events:
+        match = re.match(r"CreateNotify event.*?parent (0x[0-9a-f]+), window (0x[0-9a-f]+), "
+                         r"\(-?\d+,-?\d+\), width (\d+), height (\d+)", event)
+        if match and (int(match.group(3)), int(match.group(4))) == (width, height):
+            found.add(int(match.group(2), 16))
+    return found
+
+
+def framed_windows(events, root):
+    """Ids of the windows that the window manager took into a frame, which it
+    does when they are to be shown."""
+    found = set()
+    for event in events:
+        match = re.match(r"ReparentNotify event.*? window (0x[0-9a-f]+), parent (0x[0-9a-f]+)",
+                         event)
+        if match and int(match.group(2), 16) != root:
+            found.add(int(match.group(1), 16))
+    return found
 
 
 # --- the program under test --------------------------------------------------
@@ -496,6 +566,21 @@ class Session:
             time.sleep(POLL)
         raise TestFailure("xwininfo cannot walk the window tree: %s"
                           % result.stderr.decode(errors="replace"))
+
+    def root_window(self):
+        match = re.search(r"Window id: (0x[0-9a-f]+)", self.x_tool(["xwininfo", "-root"]))
+        return int(match.group(1), 16)
+
+    def all_windows(self):
+        """Every named window of the tree, shown or not."""
+        result = []
+        for line in self._window_tree().splitlines():
+            match = _TREE_LINE.match(line)
+            if match:
+                result.append(Window(self, int(match.group(1), 16), match.group(2),
+                                     int(match.group(5)), int(match.group(6)),
+                                     int(match.group(3)), int(match.group(4))))
+        return result
 
     def windows(self):
         """The named top-level windows that are mapped and viewable."""
