@@ -72,13 +72,19 @@ void Form::ShowModal()
     if (m_state != State::Loaded)
         return;
     setWindowModality(Qt::ApplicationModal);
-    show();
+    applyVisible(true);
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::DialogExec);
 }
 
 void Form::setVisible(bool visible)
+{
+    if (!m_registry.holdsBack(this, visible))
+        applyVisible(visible);
+}
+
+void Form::applyVisible(bool visible)
 {
     if (visible && !m_placed) {
         m_placed = true;

@@ -55,7 +55,9 @@ protected:
 
 private:
     template <class F> friend class FormRef;
+    friend class FormRegistry;
     void load();
+    void applyVisible(bool visible);
     void centreOnScreen();
 
     FormRegistry &m_registry;

@@ -1,5 +1,7 @@
 #include "SettingsCodec.h"
 
+#include <QList>
+
 namespace modHelp {
 
 namespace {
@@ -8,8 +10,8 @@ QString shifted(QStringView text, int shift)
 {
     QString result;
     result.reserve(text.size());
-    for (const char byte : text.toLatin1()) {
-        const int code = static_cast<unsigned char>(byte) + shift;
+    for (const uint character : text.toUcs4()) {
+        const int code = int(character > 255 ? uint(u'?') : character) + shift;
         if (code >= 0 && code <= 255)
             result.append(QChar(char16_t(code)));
     }

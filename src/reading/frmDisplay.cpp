@@ -132,6 +132,9 @@ void frmDisplay::lookAndLayout()
 void frmDisplay::cmdOK_Click()
 {
     app::Program &program = m_program;
+    // The farewell window that the unload brings up is put away before the
+    // screen changes, so it never shows.
+    const app::FormRegistry::VisibilityBatch oneChange(program.forms);
     frmMain &main = *program.frmMain;
     main.picMessage->hide();
     main.picMain->show();

@@ -139,6 +139,8 @@ void frmMain::picMain_Click()
     frmDisplay &display = *program.frmDisplay;
     display.lblStick->setCaption(QString::number(program.fortunes.intStickNumber()));
     display.lblDesc->setText(program.fortunes.strFortuneText());
+    // The results take the main window's place in one change of screen.
+    const app::FormRegistry::VisibilityBatch oneChange(program.forms);
     hide();
     program.frmStartup->hide();
     program.frmNagScreen2->hide();

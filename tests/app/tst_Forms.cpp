@@ -44,10 +44,7 @@ TestForm::TestForm(Owner &owner)
     , m_owner(owner)
 {}
 
-void TestForm::Form_Load()
-{
-    m_owner.log.append(u"load "_s + objectName());
-}
+void TestForm::Form_Load() { m_owner.log.append(u"load "_s + objectName()); }
 
 void TestForm::Form_Unload()
 {
@@ -56,10 +53,7 @@ void TestForm::Form_Unload()
         onUnload(*this);
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 } // namespace
 
@@ -75,6 +69,7 @@ private slots:
     void closeBoxUnloads();
     void showModalReturnsOnceUnloaded();
     void firstShowCentresOnScreen();
+    void batchShowsItsChangesTogetherAtItsEnd();
     void endApplicationUnloadsEveryWindowOnceThenExits();
     void endApplicationFromAnUnloadHandlerCarriesOn();
 };
@@ -186,6 +181,46 @@ void tst_Forms::firstShowCentresOnScreen()
     QVERIFY((form->frameGeometry().center() - screenCentre).manhattanLength() <= 4);
     QCOMPARE(form->size(), form->minimumSize());
     QCOMPARE(form->size(), form->maximumSize());
+}
+
+void tst_Forms::batchShowsItsChangesTogetherAtItsEnd()
+{
+    Owner owner;
+    TestForm &first = *owner.first;
+    TestForm &second = *owner.second;
+    int firstShows = 0;
+    struct ShowCounter : QObject {
+        int &count;
+        explicit ShowCounter(int &count)
+            : count(count)
+        {}
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::Show;
+            return false;
+        }
+    } counter(firstShows);
+    first.installEventFilter(&counter);
+    {
+        const app::FormRegistry::VisibilityBatch outer(owner.forms);
+        {
+            const app::FormRegistry::VisibilityBatch inner(owner.forms);
+            first.show();
+            second.show();
+        }
+        QVERIFY(second.isHidden());
+        first.hide();
+        QVERIFY(second.isHidden());
+    }
+    QCOMPARE(firstShows, 0);
+    QVERIFY(first.isHidden());
+    QVERIFY(second.isVisible());
+    // Outside a batch, showing takes effect at once.
+    first.show();
+    QCOMPARE(firstShows, 1);
+    first.Unload();
+    second.Unload();
+    flushDeletes();
 }
 
 void tst_Forms::endApplicationUnloadsEveryWindowOnceThenExits()

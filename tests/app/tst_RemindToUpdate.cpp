@@ -57,10 +57,7 @@ struct Reminder {
     void run() { modHelp::RemindToUpdate(services()); }
 };
 
-QString isoDate(const QDate &date)
-{
-    return date.toString(Qt::ISODate);
-}
+QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
 
 } // namespace
 

@@ -66,6 +66,8 @@ void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped_data()
         << false << QString(QChar(char16_t(SettingShift))) << QString(QChar(char16_t(0)));
     QTest::newRow("beyond Latin-1 counts as a question mark")
         << true << u"\u6F22"_s << QString(QChar(char16_t(u'?' + SettingShift)));
+    QTest::newRow("beyond the basic plane is one question mark")
+        << true << u"\U0001F600"_s << QString(QChar(char16_t(u'?' + SettingShift)));
 }
 
 void tst_SettingsCodec::charactersShiftedOutOfRangeAreDropped()

@@ -104,7 +104,7 @@ void tst_accessibility::linksAndPictureArePressableByScreenReaders()
     QAccessibleActionInterface *const actions = face->actionInterface();
     QVERIFY(actions);
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-    QTimer::singleShot(20, [&] { run.platform.clock.now += std::chrono::seconds(3); });
+    QTimer::singleShot(20, widget, [&] { run.platform.clock.now += std::chrono::seconds(3); });
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
     QCOMPARE(run.program.frmDisplay.ifLoaded() != nullptr, control == u"picMain");

@@ -34,10 +34,7 @@ protected:
     }
 };
 
-QString storedKey()
-{
-    return u"Settings/"_s + modHelp::EncodeSetting(u"Duration");
-}
+QString storedKey() { return u"Settings/"_s + modHelp::EncodeSetting(u"Duration"); }
 
 } // namespace
 

@@ -12,7 +12,7 @@ ProgramRun::~ProgramRun()
 
 void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
 {
-    QTimer::singleShot(20, [this, during] {
+    QTimer::singleShot(20, picture, [this, during] {
         if (during)
             during();
         platform.clock.now += 3s;
@@ -28,10 +28,7 @@ QChar accessKey(const QString &caption)
     return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toLower() : QChar();
 }
 
-Qt::Key keyFor(QChar c)
-{
-    return Qt::Key(c.toUpper().unicode());
-}
+Qt::Key keyFor(QChar c) { return Qt::Key(c.toUpper().unicode()); }
 
 } // namespace
 
