@@ -151,6 +151,12 @@ PictureBox::PictureBox(const QString &name, const QString &resource, QWidget *co
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void PictureBox::setFramed(bool framed)
+{
+    m_framed = framed;
+    update();
+}
+
 void PictureBox::makeClickable()
 {
     m_clickable = true;
@@ -161,7 +167,20 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&painter, QRectF(rect()));
+    QRectF room = rect();
+    if (m_framed) {
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        room.adjust(1, 1, -1, -1);
+    }
+    // At the picture's own size where there is room for it, else scaled down
+    // to fit; drawn from the vector picture at the screen's own resolution.
+    QSizeF size = m_renderer->defaultSize();
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room.size(), Qt::KeepAspectRatio);
+    QRectF picture(QPointF(), size);
+    picture.moveCenter(room.center());
+    m_renderer->render(&painter, picture);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

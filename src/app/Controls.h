@@ -53,6 +53,8 @@ class PictureBox final : public QWidget {
 public:
     PictureBox(const QString &name, const QString &resource, QWidget *container);
     void makeClickable();
+    // A thin border round the picture, inside the box.
+    void setFramed(bool framed);
     bool isClickable() const { return m_clickable; }
 
 signals:
@@ -67,6 +69,7 @@ protected:
 private:
     QSvgRenderer *const m_renderer;
     bool m_clickable = false;
+    bool m_framed = false;
     bool m_pressed = false;
 };
 

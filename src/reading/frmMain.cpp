@@ -98,6 +98,7 @@ void frmMain::lookAndLayout()
 
     place(picMain, layout::picMain);
     picMain->makeClickable();
+    picMain->setFramed(true);
     picMain->setAccessibleName(u"Bamboo fortune sticks"_s);
     picMain->setAccessibleDescription(u"Starts a reading"_s);
 
