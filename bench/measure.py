@@ -1,0 +1,769 @@
+"""Measures LV Sortilo's launch, memory and processor time side by side with a
+bare Qt window, under Xvfb, and writes docs/benchmarks.md. bench/run builds the
+programs and starts this; see docs/benchmarks.md for what each figure means.
+
+Standard library only; run with /usr/bin/python3.
+"""
+
+import argparse
+import datetime
+import os
+import platform
+import queue
+import re
+import select
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+# The main window as the program draws it: a 438 x 317 client area under its
+# menu bar. The picture of the sticks is centred at (227, 145) in the client.
+MAIN_CLIENT = (438, 317)
+PICTURE_IN_CLIENT = (227, 145)
+# The bare window is exactly the main window's outer size (bench/bare_window.cpp).
+BARE_SIZE = (438, 335)
+
+IDLE_SECONDS = 10.0
+# Processor time is read over the wait less this margin, so that building and
+# showing the results window, which follows the wait at once, is not counted.
+WAIT_SECONDS = 3.0
+WAIT_MARGIN = 0.05
+HWM_AFTER_MAP = 1.0
+READINGS = 50
+DEADLINE = 20.0
+
+TARGETS = {
+    "launch": 1.15,
+    "hwm": 1.15,
+    "wait_ms": 30.0,
+    "idle_ticks": 0,
+    "growth_kb": 1024,
+}
+
+SCRUBBED = ("BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+            "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "DBUS_SESSION_BUS_ADDRESS",
+            "XDG_SESSION_TYPE", "WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY",
+            "DISPLAY")
+
+TICKS_PER_SECOND = os.sysconf("SC_CLK_TCK")
+
+
+class BenchError(Exception):
+    pass
+
+
+def log(message):
+    print(message, flush=True)
+
+
+# --- reading /proc ------------------------------------------------------------
+
+
+def cpu_ticks(pid):
+    """utime + stime of the whole process, in clock ticks."""
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])
+
+
+def cpu_ns(pid):
+    """Time on a processor of every live thread of the process, in nanoseconds."""
+    total = 0
+    for task in os.listdir("/proc/%d/task" % pid):
+        try:
+            with open("/proc/%d/task/%s/schedstat" % (pid, task)) as f:
+                total += int(f.read().split()[0])
+        except (OSError, ValueError, IndexError):
+            pass
+    return total
+
+
+def cpu_sample(pid):
+    return cpu_ticks(pid), cpu_ns(pid)
+
+
+def status_kb(pid, field):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith(field + ":"):
+                return int(line.split()[1])
+    raise BenchError("no %s in /proc/%d/status" % (field, pid))
+
+
+# --- the X session --------------------------------------------------------------
+
+
+class Session:
+    """Our own Xvfb (no window manager, so that mapwatch sees the program's
+    windows as the root's children) and our own session bus, as a desktop has."""
+
+    def __init__(self, tools):
+        self.tools = tools
+        self.dir = tempfile.mkdtemp(prefix="lv-sortilo-bench-")
+        self.xvfb = None
+        self.bus = None
+        self.env = {k: v for k, v in os.environ.items()
+                    if k not in SCRUBBED and not k.startswith("QT_")}
+        self.env.update({"LC_ALL": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"})
+        self.runs = 0
+
+    def start(self):
+        self._start_xvfb()
+        self._start_bus()
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        with open(os.path.join(self.dir, "xvfb.log"), "wb") as xlog:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=xlog,
+                stderr=subprocess.STDOUT, env=self.env, start_new_session=True)
+        os.close(write_end)
+        data = b""
+        end = time.monotonic() + DEADLINE
+        try:
+            while not data.endswith(b"\n"):
+                left = end - time.monotonic()
+                if left <= 0 or self.xvfb.poll() is not None:
+                    raise BenchError("Xvfb did not start; see %s/xvfb.log" % self.dir)
+                if select.select([read_end], [], [], left)[0]:
+                    chunk = os.read(read_end, 64)
+                    if not chunk:
+                        raise BenchError("Xvfb did not report its display")
+                    data += chunk
+        finally:
+            os.close(read_end)
+        self.env["DISPLAY"] = ":" + data.decode().strip()
+
+    def _start_bus(self):
+        read_end, write_end = os.pipe()
+        with open(os.path.join(self.dir, "bus.log"), "wb") as blog:
+            self.bus = subprocess.Popen(
+                ["dbus-daemon", "--session", "--nofork", "--nosyslog",
+                 "--address=unix:path=%s/bus" % self.dir, "--print-address=%d" % write_end],
+                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=blog,
+                stderr=subprocess.STDOUT, env=self.env, start_new_session=True)
+        os.close(write_end)
+        with os.fdopen(read_end, "rb") as f:
+            address = f.readline().decode().strip()
+        if not address:
+            raise BenchError("the session bus did not start; see %s/bus.log" % self.dir)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+
+    def run_env(self, settings_from=None):
+        """A fresh HOME and XDG folders for one run, with a stand-in xdg-open
+        first on PATH; with settings_from, the settings file of an earlier run."""
+        self.runs += 1
+        root = os.path.join(self.dir, "run-%03d" % self.runs)
+        folders = {name: os.path.join(root, name)
+                   for name in ("home", "config", "data", "cache", "runtime", "bin")}
+        for path in folders.values():
+            os.makedirs(path, mode=0o700)
+        stub = os.path.join(folders["bin"], "xdg-open")
+        with open(stub, "w") as f:
+            f.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$(dirname \"$0\")/opened.txt\"\n")
+        os.chmod(stub, 0o755)
+        if settings_from:
+            for name in os.listdir(settings_from):
+                shutil.copy(os.path.join(settings_from, name), folders["config"])
+        env = dict(self.env)
+        env.update({
+            "HOME": folders["home"],
+            "XDG_CONFIG_HOME": folders["config"],
+            "XDG_DATA_HOME": folders["data"],
+            "XDG_CACHE_HOME": folders["cache"],
+            "XDG_RUNTIME_DIR": folders["runtime"],
+            "PATH": folders["bin"] + os.pathsep + self.env.get("PATH", "/usr/bin:/bin"),
+        })
+        return env, root, folders["config"]
+
+    def x(self, args, env=None):
+        result = subprocess.run(args, env=env or self.env, stdin=subprocess.DEVNULL,
+                                capture_output=True, timeout=DEADLINE)
+        if result.returncode != 0:
+            raise BenchError("%s failed: %s" % (" ".join(args), result.stderr.decode().strip()))
+        return result.stdout.decode()
+
+    def close(self, keep):
+        # Anything our session bus started for a program, then the bus and Xvfb.
+        for proc in (self.bus, self.xvfb):
+            if proc is None or proc.poll() is not None:
+                continue
+            for child in children_of(proc.pid):
+                try:
+                    os.kill(child, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+            proc.terminate()
+            try:
+                proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
+        if not keep:
+            shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def children_of(pid):
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open("/proc/%s/stat" % entry) as f:
+                if int(f.read().rsplit(")", 1)[1].split()[1]) == pid:
+                    found.append(int(entry))
+        except (OSError, ValueError, IndexError):
+            pass
+    return found
+
+
+# --- one started program ---------------------------------------------------------
+
+
+class Watched:
+    """A program started under mapwatch, with its window events as they come."""
+
+    def __init__(self, session, command, env, cwd, kill_at=None):
+        self.session = session
+        self.log_path = os.path.join(cwd, "output.log")
+        self._log = open(self.log_path, "ab")
+        watch = [session.tools["mapwatch"]] + (["--kill-at", kill_at] if kill_at else [])
+        self.proc = subprocess.Popen(watch + command, env=env, cwd=cwd,
+                                     stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                     stderr=self._log, start_new_session=True)
+        self.events = queue.Queue()
+        self.pid = None
+        threading.Thread(target=self._read, daemon=True).start()
+        self.pid = self.wait("pid")[1]
+
+    def _read(self):
+        for raw in self.proc.stdout:
+            parts = raw.decode().split()
+            if parts:
+                self.events.put(parts)
+        self.events.put(["eof"])
+
+    def wait(self, wanted, window=None, deadline=DEADLINE):
+        """The next event of that kind (for that window): pid -> ("pid", PID);
+        map and paint -> (kind, window, seconds since the fork, processor
+        seconds of the program so far); unmap -> (kind, window, seconds);
+        exit -> (kind, status, seconds)."""
+        end = time.monotonic() + deadline
+        while True:
+            left = end - time.monotonic()
+            if left <= 0:
+                raise BenchError("timed out waiting for '%s' from mapwatch (see %s)"
+                                 % (wanted, self.log_path))
+            try:
+                parts = self.events.get(timeout=left)
+            except queue.Empty:
+                continue
+            kind = parts[0]
+            if kind == "pid":
+                event = (kind, int(parts[1]))
+            elif kind in ("map", "paint"):
+                event = (kind, int(parts[1], 16), int(parts[2]) / 1e9, int(parts[3]) / 1e9)
+            elif kind == "unmap":
+                event = (kind, int(parts[1], 16), int(parts[2]) / 1e9)
+            elif kind == "exit":
+                event = (kind, int(parts[1]), int(parts[2]) / 1e9)
+            else:
+                event = (kind,)
+            if kind == wanted and (window is None or event[1] == window):
+                return event
+            if kind in ("exit", "eof"):
+                raise BenchError("the program ended before '%s' (see %s)"
+                                 % (wanted, self.log_path))
+
+    def geometry(self, wid):
+        out = self.session.x(["xwininfo", "-id", str(wid)])
+
+        def value(label):
+            return int(re.search(r"%s:\s*(-?\d+)" % label, out).group(1))
+        return (value("Absolute upper-left X"), value("Absolute upper-left Y"),
+                value("Width"), value("Height"))
+
+    def stop(self):
+        if self.proc.poll() is None and self.pid:
+            try:
+                os.kill(self.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        try:
+            self.proc.wait(timeout=DEADLINE)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+        self._log.close()
+
+
+# --- the measurements --------------------------------------------------------------
+
+
+def is_bare_window(size):
+    return size == BARE_SIZE
+
+
+def is_main_window(size):
+    width, height = size
+    return width == MAIN_CLIENT[0] and MAIN_CLIENT[1] < height <= MAIN_CLIENT[1] + 40
+
+
+def launch(session, command, env, cwd, keep=False):
+    """Launch to the first top-level window mapped and to its first paint.
+    With keep the program is left running and returned with the window and
+    the moment the map was seen; otherwise it is killed at the first paint."""
+    watched = Watched(session, command, env, cwd, kill_at=None if keep else "paint")
+    try:
+        _, wid, map_s, map_cpu = watched.wait("map")
+        map_seen = time.monotonic()
+        _, _, paint_s, paint_cpu = watched.wait("paint", window=wid)
+        figures = {"map_s": map_s, "map_cpu_ms": map_cpu * 1e3, "paint_s": paint_s,
+                   "paint_cpu_ms": paint_cpu * 1e3}
+        if keep:
+            return figures, watched, wid, map_seen
+        watched.wait("exit")
+        watched.stop()
+        return figures
+    except BaseException:
+        watched.stop()
+        raise
+
+
+def full_run(session, tools, kind, settings_from):
+    """A launch of one kind ("bare", "first" or "later") kept running: VmHWM a
+    second after the map; for a later start, then 10 s idle and one reading.
+    Returns the figures and the run's configuration folder."""
+    env, root, config = session.run_env(settings_from if kind == "later" else None)
+    command = [tools["bare"] if kind == "bare" else tools["program"]]
+    figures, watched, wid, map_seen = launch(session, command, env, root, keep=True)
+    try:
+        size = watched.geometry(wid)[2:]
+        wanted = is_bare_window if kind == "bare" else is_main_window
+        if not wanted(size):
+            raise BenchError("the first window that %s mapped is %dx%d"
+                             % (os.path.basename(command[0]), size[0], size[1]))
+        time.sleep(max(0.0, map_seen + HWM_AFTER_MAP - time.monotonic()))
+        figures["hwm_kb"] = status_kb(watched.pid, "VmHWM")
+        if kind == "first" and not os.path.exists(os.path.join(config, "lv-sortilo.ini")):
+            raise BenchError("the first start wrote no settings file")
+        if kind == "later":
+            figures.update(idle_and_wait(session, env, watched, wid))
+        return figures, config
+    finally:
+        watched.stop()
+
+
+def idle_and_wait(session, env, watched, wid):
+    x, y, width, height = watched.geometry(wid)
+    menu_bar = height - MAIN_CLIENT[1]
+    px, py = PICTURE_IN_CLIENT[0], PICTURE_IN_CLIENT[1] + menu_bar
+
+    # Idle, with the pointer already resting on the picture.
+    session.x(["xdotool", "mousemove", str(x + px), str(y + py)], env)
+    time.sleep(0.3)
+    idle_start = cpu_sample(watched.pid)
+    time.sleep(IDLE_SECONDS)
+    idle_end = cpu_sample(watched.pid)
+
+    # One reading: the click, the wait, the results window. The counters are
+    # read just before xdotool clicks (nothing runs in the program before it,
+    # as the idle figure shows), so the click's own handling is counted.
+    # xdotool sleeps after a click unless told not to; the click reaches the
+    # program a few milliseconds after xdotool starts.
+    wait_start = cpu_sample(watched.pid)
+    clicked = time.monotonic()
+    session.x(["xdotool", "click", "--delay", "0", "1"], env)
+    time.sleep(max(0.0, clicked + WAIT_SECONDS - WAIT_MARGIN - time.monotonic()))
+    wait_end = cpu_sample(watched.pid)
+    _, results, _, _ = watched.wait("map", deadline=10)
+    shown = time.monotonic()
+    reading_end = cpu_sample(watched.pid)
+    if watched.geometry(results)[2] == width:
+        raise BenchError("no results window after the click")
+    return {
+        "menu_bar": menu_bar,
+        "size": (width, height),
+        "idle_ticks": idle_end[0] - idle_start[0],
+        "idle_ms": (idle_end[1] - idle_start[1]) / 1e6,
+        "wait_ticks": wait_end[0] - wait_start[0],
+        "wait_ms": (wait_end[1] - wait_start[1]) / 1e6,
+        "results_after_s": shown - clicked,
+        "reading_ms": (reading_end[1] - wait_start[1]) / 1e6,
+    }
+
+
+def quick_launch(session, tools, kind, settings_from):
+    """A launch alone, the program killed at its first paint."""
+    env, root, _ = session.run_env(settings_from if kind == "later" else None)
+    return launch(session, [tools["bare"] if kind == "bare" else tools["program"]], env, root)
+
+
+def readings_run(session, tools, readings, extra=()):
+    env, root, _ = session.run_env()
+    result = subprocess.run([tools["readings"], str(readings)] + list(extra), env=env, cwd=root,
+                            stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+    out = result.stdout.decode()
+    if result.returncode != 0:
+        raise BenchError("bench_readings_memory failed (%d): %s %s"
+                         % (result.returncode, out, result.stderr.decode()))
+    samples = {}
+    for line in out.splitlines():
+        parts = line.split()
+        if parts and parts[0] == "reading":
+            samples[int(parts[1])] = {"rss": int(parts[3]), "widgets": int(parts[5]),
+                                      "objects": int(parts[7])}
+    if 1 not in samples or readings not in samples:
+        raise BenchError("bench_readings_memory gave no samples for 1 and %d" % readings)
+    return samples
+
+
+# --- the report --------------------------------------------------------------------
+
+BEGIN_MARK = "<!-- bench/run writes from here to the end mark; edit below it -->"
+END_MARK = "<!-- end of what bench/run writes -->"
+
+
+def median(values):
+    return statistics.median(values)
+
+
+def spread(values):
+    """Median with the interquartile range, as text."""
+    if len(values) < 4:
+        return "%.1f" % median(values)
+    q1, _, q3 = statistics.quantiles(values, n=4)
+    return "%.1f (%.1f-%.1f)" % (median(values), q1, q3)
+
+
+def machine(source_dir):
+    model = "?"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    qt = subprocess.run(["pkg-config", "--modversion", "Qt6Core"], capture_output=True,
+                        text=True).stdout.strip() or "?"
+    git = ["git", "-C", source_dir]
+    commit = subprocess.run(git + ["rev-parse", "--short", "HEAD"], capture_output=True,
+                            text=True).stdout.strip() or "?"
+    changed = subprocess.run(git + ["status", "--porcelain", "--", "src", "resources",
+                                    "CMakeLists.txt"],
+                             capture_output=True, text=True).stdout.strip()
+    with open("/proc/loadavg") as f:
+        load = " ".join(f.read().split()[:3])
+    return {
+        "nproc": os.cpu_count(),
+        "cpu": model,
+        "qt": qt,
+        "kernel": platform.release(),
+        "date": datetime.datetime.now().astimezone().strftime("%Y-%m-%d %H:%M %Z"),
+        "load": load,
+        "commit": commit + (" with uncommitted changes to the program" if changed else ""),
+    }
+
+
+def verdict(ok):
+    return "met" if ok else "**missed**"
+
+
+def build_report(args, info, launches, full, memory, long_run, no_cache, load_after):
+    """The generated part of docs/benchmarks.md, and the summary table."""
+    m = {kind: {key: median([r[key] for r in launches[kind]])
+                for key in ("map_s", "map_cpu_ms", "paint_s", "paint_cpu_ms")}
+         for kind in launches}
+    hwm = {kind: median([r["hwm_kb"] for r in full[kind]]) for kind in full}
+    later = full["later"]
+    wait_ticks = median([r["wait_ticks"] for r in later])
+    wait_ms = median([r["wait_ms"] for r in later])
+    idle_ticks = median([r["idle_ticks"] for r in later])
+    idle_ticks_max = max(r["idle_ticks"] for r in later)
+    idle_ms = median([r["idle_ms"] for r in later])
+    results_after = median([r["results_after_s"] for r in later])
+    reading_ms = median([r["reading_ms"] for r in later])
+    rss1 = median([s[1]["rss"] for s in memory])
+    rssn = median([s[READINGS]["rss"] for s in memory])
+    growth = median([s[READINGS]["rss"] - s[1]["rss"] for s in memory])
+    n_launch = len(launches["bare"])
+    n_full = len(later)
+    menu_bar = later[0]["menu_bar"]
+    size = later[0]["size"]
+    tick_ms = 1000 / TICKS_PER_SECOND
+
+    def launch_row(kind, label):
+        ratio = m[kind]["map_s"] / m["bare"]["map_s"]
+        return (label, "%.1f ms vs %.1f ms bare: ratio **%.2f**"
+                % (m[kind]["map_s"] * 1e3, m["bare"]["map_s"] * 1e3, ratio),
+                "<= %.2f" % TARGETS["launch"], verdict(ratio <= TARGETS["launch"]))
+
+    def hwm_row(kind, label):
+        ratio = hwm[kind] / hwm["bare"]
+        return (label, "%.1f MB vs %.1f MB bare: ratio **%.2f**"
+                % (hwm[kind] / 1024, hwm["bare"] / 1024, ratio),
+                "<= %.2f" % TARGETS["hwm"], verdict(ratio <= TARGETS["hwm"]))
+
+    rows = [
+        launch_row("later", "1. Launch to the main window mapped, later start (main figure)"),
+        launch_row("first", "1. Launch to the main window mapped, first start"),
+        hwm_row("later", "2. Peak resident memory 1 s after the map, later start"),
+        hwm_row("first", "2. Peak resident memory 1 s after the map, first start"),
+        ("3. Processor time during one reading's 3 s wait",
+         "**%d** ticks of %d ms (%.1f ms on the threads' clocks)" % (wait_ticks, tick_ms,
+                                                                      wait_ms),
+         "< %d ms" % TARGETS["wait_ms"],
+         verdict(wait_ticks * tick_ms < TARGETS["wait_ms"] and wait_ms < TARGETS["wait_ms"])),
+        ("4. Processor time idle for 10 s, main window open",
+         "**%d** ticks (%.2f ms on the threads' clocks; most in any run: %d ticks)"
+         % (idle_ticks, idle_ms, idle_ticks_max),
+         "0 ticks", verdict(idle_ticks_max == TARGETS["idle_ticks"])),
+        ("5. Resident memory after %d readings with Back, less after 1" % READINGS,
+         "**%+d kB** (%.1f MB after 1, %.1f MB after %d)" % (growth, rss1 / 1024, rssn / 1024,
+                                                            READINGS),
+         "<= %d kB" % TARGETS["growth_kb"], verdict(growth <= TARGETS["growth_kb"])),
+    ]
+    table = ["| Figure | Result (medians) | Target | |", "| --- | --- | --- | --- |"]
+    table += ["| %s | %s | %s | %s |" % row for row in rows]
+
+    extra = ["| Launch, medians of %d | bare window | first start | later start "
+             "| later / bare |" % n_launch,
+             "| --- | --- | --- | --- | --- |"]
+    for key, label, scale in (("map_s", "to the map, ms", 1e3),
+                              ("paint_s", "to the first paint, ms", 1e3),
+                              ("map_cpu_ms", "processor time to the map, ms", 1),
+                              ("paint_cpu_ms", "processor time to the first paint, ms", 1)):
+        extra.append("| %s | %s | %s | %s | %.2f |" % (
+            label, spread([r[key] * scale for r in launches["bare"]]),
+            spread([r[key] * scale for r in launches["first"]]),
+            spread([r[key] * scale for r in launches["later"]]),
+            m["later"][key] / m["bare"][key]))
+
+    raw = ["| Round | bare HWM kB | first HWM kB | later HWM kB | wait ticks / ms "
+           "| idle ticks / ms | results after s | click to results on screen, ms |",
+           "| --- | --- | --- | --- | --- | --- | --- | --- |"]
+    for i in range(n_full):
+        b, f, l_ = full["bare"][i], full["first"][i], later[i]
+        raw.append("| %d | %d | %d | %d | %d / %.2f | %d / %.2f | %.3f | %.1f |" % (
+            i + 1, b["hwm_kb"], f["hwm_kb"], l_["hwm_kb"], l_["wait_ticks"], l_["wait_ms"],
+            l_["idle_ticks"], l_["idle_ms"], l_["results_after_s"], l_["reading_ms"]))
+
+    mem_raw = ["| Run | RSS after 1, kB | after %d, kB | growth, kB | widgets after 1 / %d "
+               "| QObjects after 1 / %d |" % (READINGS, READINGS, READINGS),
+               "| --- | --- | --- | --- | --- | --- |"]
+    for i, s in enumerate(memory):
+        mem_raw.append("| %d | %d | %d | %+d | %d / %d | %d / %d |" % (
+            i + 1, s[1]["rss"], s[READINGS]["rss"], s[READINGS]["rss"] - s[1]["rss"],
+            s[1]["widgets"], s[READINGS]["widgets"], s[1]["objects"], s[READINGS]["objects"]))
+    long_line = ", ".join("%d: %.1f" % (k, v["rss"] / 1024) for k, v in sorted(long_run.items()))
+    no_cache_growth = no_cache[READINGS]["rss"] - no_cache[1]["rss"]
+
+    md = [BEGIN_MARK, "", "## How to reproduce", "", "```sh", args.command, "```", "",
+          "It installs what is missing (Debian packages), builds `lv-sortilo` and the "
+          "`bench_*` programs with the release preset, measures, prints the summary and "
+          "rewrites the part of this file above the end mark. `bench/run --runs N` takes N "
+          "rounds (10 by default, the least for these figures); a run of 10 takes about "
+          "five minutes.", "",
+          "## Machine", "", "| | |", "| --- | --- |",
+          "| Date | %s |" % info["date"],
+          "| Program measured | commit %s |" % info["commit"],
+          "| Processors (nproc) | %s |" % info["nproc"],
+          "| CPU model | %s |" % info["cpu"],
+          "| Qt | %s |" % info["qt"],
+          "| Kernel | %s |" % info["kernel"],
+          "| Load average before / after | %s / %s |" % (info["load"], load_after),
+          "| Clock tick | %d ms |" % tick_ms, "",
+          "## Results", ""]
+    md += table
+    md += ["", "Launch in detail (median, with the interquartile range):", ""]
+    md += extra
+    md += ["",
+           "- **Display.** Our own `Xvfb -displayfd`, one 1024x768 24-bit screen, no window "
+           "manager, and our own session bus (`dbus-daemon --session`) as a desktop has. "
+           "Every launch gets a fresh temporary HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, "
+           "XDG_CACHE_HOME and XDG_RUNTIME_DIR and a stand-in `xdg-open` first on PATH.",
+           "- **Yardstick.** `bench/bare_window.cpp`: a QApplication showing one QLabel "
+           "window of exactly the main window's outer size, %dx%d px, with no menu bar (the "
+           "main window measured %dx%d: a %dx%d client area under a %d px menu bar)."
+           % (BARE_SIZE + size + MAIN_CLIENT + (menu_bar,)),
+           "- **Rounds.** %d rounds after one warm-up round that is not counted. Each round "
+           "takes one full run of each kind (bare window, first start, later start), in an "
+           "order that turns from round to round, then %d more launches of each kind that "
+           "are killed at their first paint. Launch figures are medians of all %d launches "
+           "of a kind; the others are medians of the %d full runs."
+           % (n_full, EXTRA_LAUNCHES, n_launch, n_full),
+           "- **Launch.** `bench/mapwatch.cpp` selects SubstructureNotify on the root window "
+           "before it forks, then forks and execs the program and reports the time from "
+           "just before the fork to the first MapNotify of a top-level (not "
+           "override-redirect) window, and to the first drawing into that window (a DAMAGE "
+           "extension report), with the program's processor time at each (all threads, "
+           "from `/proc/<pid>/task/*/schedstat`). In full runs the first window is checked "
+           "to be the main window. *First start*: no settings file; the program writes it. "
+           "*Later start*: the settings file that a first start wrote is copied into the "
+           "fresh configuration folder, as on every start after the first. Later starts are "
+           "the common case and give the main figure.",
+           "- **Peak memory.** VmHWM from `/proc/<pid>/status` %.0f s after the map." %
+           HWM_AFTER_MAP,
+           "- **Idle.** utime+stime from `/proc/<pid>/stat` (whole process, in %d ms ticks) "
+           "read 0.3 s after the pointer was put on the picture (about 1.5 s after the map) "
+           "and again %.0f s later. The threads' own clocks (`schedstat`, nanoseconds) are "
+           "read alongside." % (tick_ms, IDLE_SECONDS),
+           "- **Wait.** `xdotool click --delay 0 1` on the picture (client (%d, %d), found "
+           "from the window's geometry below its menu bar; the pointer was put there before "
+           "the idle period). The counters are read just before xdotool starts, so the "
+           "click's own handling (the Please Wait panel shown and drawn) is counted, and "
+           "again %.2f s later: the three-second wait less %d ms, so that building and "
+           "showing the results window, which follows the wait at once, is not counted. "
+           "The results window is then awaited to check the reading happened: it was mapped "
+           "a median %.3f s after the click, and the processor time from the click to that "
+           "map was %.1f ms (the wait, the draw, and building and showing the results "
+           "window)."
+           % (PICTURE_IN_CLIENT + (WAIT_SECONDS - WAIT_MARGIN, WAIT_MARGIN * 1000,
+                                   results_after, reading_ms)),
+           "- **Readings.** `bench/readings_memory.cpp` links the program's library "
+           "`sortilo` and runs the real windows on the real platform services (X11 through "
+           "xcb, the INI settings file, the lock file) except for a clock that runs 100 "
+           "times fast, so each three-second wait lasts 30 ms. The wait sleeps until its "
+           "timer or any other event comes and its timer counts real time, so a 1 ms timer "
+           "of the benchmark wakes it to look at the fast clock. Each reading calls "
+           "`frmMain::picMain_Click()` (wait, draw, results shown) and then "
+           "`frmDisplay::cmdOK_Click()` (Back), and returns to the application's event "
+           "loop, which deletes the unloaded results window, before the next. VmRSS is read "
+           "after reading 1 and after reading %d; median of %d runs." % (READINGS,
+                                                                       len(memory)),
+           "",
+           "### Runs", ""]
+    md += raw
+    md += [""]
+    md += mem_raw
+    md += ["",
+           "Resident memory in MB after N readings, in one run of 200: %s." % long_line, "",
+           "The same %d readings with QPixmapCache's limit set to 0 "
+           "(`bench_readings_memory %d --pixmap-cache-kb 0`): %+d kB." % (
+               READINGS, READINGS, no_cache_growth),
+           "", END_MARK]
+    return "\n".join(md) + "\n", table
+
+
+def write_report(path, generated):
+    """Replaces the generated part of the file and keeps what is written below it."""
+    head = ("# Benchmarks\n\n"
+            "How fast LV Sortilo starts, how much memory it holds and how much processor "
+            "time it spends, measured side by side with a bare Qt window under Xvfb.\n\n")
+    tail = "\n## Findings\n\n(Not written yet.)\n"
+    if os.path.exists(path):
+        with open(path) as f:
+            text = f.read()
+        if BEGIN_MARK in text and END_MARK in text:
+            head = text[:text.index(BEGIN_MARK)]
+            tail = text[text.index(END_MARK) + len(END_MARK) + 1:]
+    with open(path, "w") as f:
+        f.write(head + generated + tail)
+
+
+# --- main ------------------------------------------------------------------------------
+
+EXTRA_LAUNCHES = 3
+KINDS = ("bare", "first", "later")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--build-dir", required=True)
+    parser.add_argument("--source-dir", required=True)
+    parser.add_argument("--output", required=True)
+    parser.add_argument("--runs", type=int, default=10)
+    parser.add_argument("--command", default="bench/run")
+    parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
+    args = parser.parse_args()
+    if args.runs < 1:
+        parser.error("--runs must be at least 1")
+
+    build_dir = os.path.abspath(args.build_dir)
+    tools = {
+        "program": os.path.join(build_dir, "lv-sortilo"),
+        "bare": os.path.join(build_dir, "bench", "bench_bare_window"),
+        "mapwatch": os.path.join(build_dir, "bench", "bench_mapwatch"),
+        "readings": os.path.join(build_dir, "bench", "bench_readings_memory"),
+    }
+    for name, path in tools.items():
+        if not os.access(path, os.X_OK):
+            raise BenchError("%s is not built: %s" % (name, path))
+
+    info = machine(args.source_dir)
+    session = Session(tools)
+    started = time.monotonic()
+    ok = False
+    try:
+        session.start()
+        log("display %s, session folder %s" % (session.env["DISPLAY"], session.dir))
+
+        # A settings file as a first start writes it, for the later starts.
+        settings = full_run(session, tools, "first", None)[1]
+        launches = {kind: [] for kind in KINDS}
+        full = {kind: [] for kind in KINDS}
+        for round_ in range(args.runs + 1):
+            order = KINDS[round_ % 3:] + KINDS[:round_ % 3]
+            this = {}
+            for kind in order:
+                this[kind] = full_run(session, tools, kind, settings)[0]
+            quick = {kind: [] for kind in KINDS}
+            for _ in range(EXTRA_LAUNCHES):
+                for kind in order:
+                    quick[kind].append(quick_launch(session, tools, kind, settings))
+            label = "round %d" % round_ if round_ else "warm-up"
+            l_ = this["later"]
+            log("%-8s map ms bare/first/later %.1f/%.1f/%.1f; HWM kB %d/%d/%d; "
+                "wait %d ticks %.2f ms; idle %d ticks %.2f ms" % (
+                    label, this["bare"]["map_s"] * 1e3, this["first"]["map_s"] * 1e3,
+                    l_["map_s"] * 1e3, this["bare"]["hwm_kb"], this["first"]["hwm_kb"],
+                    l_["hwm_kb"], l_["wait_ticks"], l_["wait_ms"], l_["idle_ticks"],
+                    l_["idle_ms"]))
+            if round_:
+                for kind in KINDS:
+                    full[kind].append(this[kind])
+                    launches[kind] += [this[kind]] + quick[kind]
+
+        memory = []
+        for i in range(args.runs):
+            samples = readings_run(session, tools, READINGS)
+            memory.append(samples)
+            log("readings run %d: RSS after 1 %d kB, after %d %d kB (%+d kB)" % (
+                i + 1, samples[1]["rss"], READINGS, samples[READINGS]["rss"],
+                samples[READINGS]["rss"] - samples[1]["rss"]))
+        long_run = readings_run(session, tools, 200)
+        log("200 readings, RSS kB: %s" % ", ".join(
+            "%d: %d" % (k, v["rss"]) for k, v in sorted(long_run.items())))
+        no_cache = readings_run(session, tools, READINGS, ["--pixmap-cache-kb", "0"])
+        log("%d readings with QPixmapCache's limit at 0: %+d kB" % (
+            READINGS, no_cache[READINGS]["rss"] - no_cache[1]["rss"]))
+
+        with open("/proc/loadavg") as f:
+            load_after = " ".join(f.read().split()[:3])
+        generated, table = build_report(args, info, launches, full, memory, long_run,
+                                        no_cache, load_after)
+        write_report(args.output, generated)
+        log("")
+        for line in table:
+            log(line)
+        log("")
+        log("wrote %s in %.0f s" % (args.output, time.monotonic() - started))
+        ok = True
+    finally:
+        session.close(keep=args.keep or not ok)
+        if not ok:
+            log("the session folder is kept: %s" % session.dir)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except BenchError as error:
+        print("bench: %s" % error, file=sys.stderr)
+        sys.exit(1)
