@@ -8,10 +8,16 @@ starting a browser. Everything the session started is ended when the test
 ends, pass or fail; a failing test leaves its folder behind with a screenshot
 and the program's output in it.
 
+A sanitizer report is a fault: the harness points the address and leak
+sanitizers' logs into the session folder, captures the program's output (where
+undefined-behaviour reports go), and fails the test on a report in either.
+
 Standard library only; run the tests with /usr/bin/python3.
 """
 
+import contextlib
 import datetime
+import glob
 import os
 import re
 import select
@@ -39,6 +45,17 @@ SETTINGS_SHIFT = 17
 
 POLL = 0.05
 DEFAULT_DEADLINE = 20.0
+DEFAULT_SCREEN = "1024x768x24"
+
+# The sanitizers' option variables. Each gets a log_path into the session
+# folder appended to what the environment already sets (the asan test preset
+# sets several); the last setting of an option wins. With gcc's runtimes the
+# address and leak reports follow it, the undefined-behaviour ones still go to
+# stderr.
+SANITIZER_OPTION_VARIABLES = ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS")
+# A line that reports a fault, in the output or in a sanitizer log.
+SANITIZER_REPORT = re.compile(
+    r"ERROR: (Address|Leak|Thread|Memory)Sanitizer|runtime error:")
 
 # Variables that would steer Qt or the browser launcher away from what the
 # session sets up.
@@ -240,13 +257,27 @@ def framed_windows(events, root):
 # --- the program under test --------------------------------------------------
 
 
+def with_log_path(options, path):
+    """Sanitizer options with the log path appended, the others kept."""
+    value = path
+    if re.search(r"[\s,:'\"]", path):
+        check('"' not in path, "a sanitizer log path cannot hold a double quote: %r" % path)
+        value = '"%s"' % path
+    options = options.strip().rstrip(":")
+    return "%s%slog_path=%s" % (options, ":" if options else "", value)
+
+
 class Program:
-    def __init__(self, session, index, popen, log_path):
+    def __init__(self, session, index, popen, log_path, sanitizer_log):
         self.session = session
         self.index = index
         self.popen = popen
         self.pid = popen.pid
         self.log_path = log_path
+        # The sanitizers write to this path with ".<pid>" appended.
+        self.sanitizer_log = sanitizer_log
+        # Set by tests that make faults on purpose, to check the check.
+        self.faults_expected = False
 
     def alive(self):
         return self.popen.poll() is None
@@ -270,18 +301,45 @@ class Program:
         except OSError:
             return ""
 
+    def sanitizer_logs(self):
+        """{path: text} of the sanitizer logs of this program and of any
+        process it started."""
+        logs = {}
+        for path in sorted(glob.glob(glob.escape(self.sanitizer_log) + ".*")):
+            try:
+                with open(path, encoding="utf-8", errors="replace") as f:
+                    logs[path] = f.read()
+            except OSError:
+                pass
+        return logs
+
+    def sanitizer_reports(self):
+        """The lines, in the output and the sanitizer logs, that report a fault."""
+        found = []
+        sources = [("output", self.output())] + [
+            (os.path.basename(path), text) for path, text in self.sanitizer_logs().items()]
+        for source, text in sources:
+            for line in text.splitlines():
+                if SANITIZER_REPORT.search(line):
+                    found.append("program %d, %s: %s" % (self.index, source, line.strip()))
+        return found
+
 
 # --- the session -------------------------------------------------------------
 
 
 class Session:
-    def __init__(self, name):
+    def __init__(self, name, screen=DEFAULT_SCREEN):
         self.name = name
+        self.screen = screen
         self.dir = tempfile.mkdtemp(prefix="lv-sortilo-e2e-%s-" % name)
         self.xvfb = None
         self.openbox = None
         self.display = None
         self.programs = []
+        # Other processes the session started for the desktop, such as a
+        # session bus; ended before the X server.
+        self.helpers = []
         self.env = None
         self.record_path = os.path.join(self.dir, "opened-addresses.txt")
         self.config_dir = os.path.join(self.dir, "config")
@@ -353,7 +411,7 @@ class Session:
         try:
             self.xvfb = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end),
-                 "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                 "-screen", "0", self.screen, "-nolisten", "tcp",
                  # Without it the server starts afresh each time its last
                  # client leaves, as the check below does, and drops whoever
                  # connects meanwhile.
@@ -419,6 +477,15 @@ class Session:
                 program.popen.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 pass
+        for proc in self.helpers:
+            if proc.poll() is None:
+                proc.terminate()
+        for proc in self.helpers:
+            try:
+                proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait(timeout=5)
         self._kill_strays()
         for proc in (self.openbox, self.xvfb):
             if proc is not None and proc.poll() is None:
@@ -436,7 +503,8 @@ class Session:
         the X server and the window manager. With no session bus in the
         environment, the first D-Bus user in the session has libdbus start one
         for the display (dbus-launch and dbus-daemon); like the X server it
-        belongs to the desktop and counts only with desktop_too."""
+        belongs to the desktop and counts only with desktop_too, and so do the
+        accessibility bus and registry that the session bus starts on demand."""
         own = {os.getpid()}
         for proc in (self.xvfb, self.openbox):
             if proc is not None:
@@ -455,19 +523,20 @@ class Session:
                 continue
             if marker not in environ or state == b"Z":
                 continue
-            if not desktop_too and self._is_session_bus(int(entry)):
+            if not desktop_too and self._belongs_to_desktop(int(entry)):
                 continue
             found.append(int(entry))
         return found
 
     @staticmethod
-    def _is_session_bus(pid):
+    def _belongs_to_desktop(pid):
         try:
             with open("/proc/%d/cmdline" % pid, "rb") as f:
                 argv0 = f.read().split(b"\0")[0]
         except OSError:
             return False
-        return os.path.basename(argv0) in (b"dbus-launch", b"dbus-daemon")
+        return os.path.basename(argv0) in (b"dbus-launch", b"dbus-daemon",
+                                           b"at-spi-bus-launcher", b"at-spi2-registryd")
 
     @staticmethod
     def describe_processes(pids):
@@ -498,42 +567,94 @@ class Session:
                 " ".join(args), result.returncode, result.stderr.decode(errors="replace")))
         return result.stdout.decode(errors="replace")
 
-    def start_program(self):
+    def start_program(self, extra_env=None, command=None):
+        """Starts the program, or the given command in its stead, with the
+        session's environment and extra_env on top of it."""
         index = len(self.programs) + 1
         log_path = os.path.join(self.dir, "program-%d.log" % index)
+        sanitizer_log = os.path.join(self.dir, "sanitizer-%d" % index)
+        env = dict(self.env)
+        env.update(extra_env or {})
+        for variable in SANITIZER_OPTION_VARIABLES:
+            env[variable] = with_log_path(env.get(variable, ""), sanitizer_log)
         log = open(log_path, "wb")
         try:
-            popen = subprocess.Popen([self.executable], env=self.env, cwd=self.dir,
+            popen = subprocess.Popen(command or [self.executable], env=env, cwd=self.dir,
                                      stdin=subprocess.DEVNULL, stdout=log,
                                      stderr=subprocess.STDOUT, start_new_session=True)
         finally:
             log.close()
-        program = Program(self, index, popen, log_path)
+        program = Program(self, index, popen, log_path, sanitizer_log)
         self.programs.append(program)
         return program
 
     def sanitizer_reports(self):
-        """Lines in the programs' output where a sanitizer reports a fault."""
+        """Where the programs' output or sanitizer logs report a fault."""
         found = []
         for program in self.programs:
-            for line in program.output().splitlines():
-                if (re.search(r"ERROR: (Address|Leak|Thread|Memory)Sanitizer", line)
-                        or re.search(r"runtime error:", line)):
-                    found.append("program %d: %s" % (program.index, line.strip()))
+            if not program.faults_expected:
+                found += program.sanitizer_reports()
         return found
+
+    def check_no_sanitizer_reports(self):
+        reports = self.sanitizer_reports()
+        check(not reports, "the program reported faults:\n%s" % "\n".join(reports))
+
+    def start_session_bus(self):
+        """Starts a D-Bus session bus of the session's own and puts its address
+        into the environment of whatever starts afterwards. Services it starts
+        on demand, such as the accessibility bus, end with the session."""
+        read_end, write_end = os.pipe()
+        log = open(os.path.join(self.dir, "session-bus.log"), "wb")
+        try:
+            bus = subprocess.Popen(
+                ["dbus-daemon", "--session", "--nofork", "--nosyslog",
+                 "--print-address=%d" % write_end],
+                env=self.env, cwd=self.dir, pass_fds=(write_end,), stdin=subprocess.DEVNULL,
+                stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        finally:
+            os.close(write_end)
+            log.close()
+        self.helpers.append(bus)
+        data = b""
+        deadline = time.monotonic() + DEFAULT_DEADLINE
+        try:
+            while not data.endswith(b"\n"):
+                left = deadline - time.monotonic()
+                check(left > 0, "the session bus did not report its address in time")
+                ready, _, _ = select.select([read_end], [], [], left)
+                if ready:
+                    chunk = os.read(read_end, 512)
+                    check(chunk, "the session bus ended at start-up: %s" % open(
+                        os.path.join(self.dir, "session-bus.log")).read().strip())
+                    data += chunk
+        finally:
+            os.close(read_end)
+        address = data.decode().strip()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        return address
 
     # waiting
 
     def wait_for(self, condition, what, deadline=DEFAULT_DEADLINE):
-        """Polls until the condition gives a true value, and returns it."""
+        """Polls until the condition gives a true value, and returns it. A
+        sanitizer report ends the wait at once: the program has stopped."""
         end = time.monotonic() + deadline
         while True:
             value = condition()
             if value:
                 return value
+            self._fail_on_sanitizer_log()
             if time.monotonic() >= end:
                 raise TestFailure("timed out after %.1f s waiting for %s" % (deadline, what))
             time.sleep(POLL)
+
+    def _fail_on_sanitizer_log(self):
+        for program in self.programs:
+            if program.faults_expected or not glob.glob(glob.escape(program.sanitizer_log) + ".*"):
+                continue
+            reports = program.sanitizer_reports()
+            check(not reports, "the program reported faults:\n%s" % "\n".join(reports))
 
     def stays(self, condition, what, seconds):
         """Checks that the condition holds throughout the given time."""
@@ -730,38 +851,63 @@ def _raise_on_signal(signum, frame):
     raise SystemExit("stopped by signal %d" % signum)
 
 
-def run(test):
+def _report_failure(session):
+    """Prints what tells why a session's test failed."""
+    try:
+        windows = session.windows() if session.display else []
+        print("visible windows of %s: %r" % (session.name, windows))
+    except Exception as error:  # the display itself may be gone
+        print("could not list windows: %s" % error)
+    try:
+        if session.display:
+            print("screenshot: %s" % session.screenshot("failure.png"))
+    except Exception as error:
+        print("could not take a screenshot: %s" % error)
+    for program in session.programs:
+        output = program.output().strip()
+        if output:
+            print("--- output of program %d (pid %d) ---\n%s" % (
+                program.index, program.pid, output))
+        for path, text in program.sanitizer_logs().items():
+            print("--- %s ---\n%s" % (path, text.strip()))
+    print("session folder kept: %s" % session.dir)
+
+
+@contextlib.contextmanager
+def another_session(name, screen=DEFAULT_SCREEN):
+    """A second session inside a test, with its own X server and folder; its
+    programs are checked for sanitizer reports like the test's own."""
+    session = Session(name, screen)
+    passed = False
+    try:
+        session.start()
+        yield session
+        session.check_no_sanitizer_reports()
+        passed = True
+    except BaseException:
+        print("--- in session %s ---" % name)
+        _report_failure(session)
+        raise
+    finally:
+        session.close(keep_folder=not passed)
+
+
+def run(test, screen=DEFAULT_SCREEN):
     """Runs one test in a session of its own and exits with its verdict."""
     name = test.__name__
     signal.signal(signal.SIGTERM, _raise_on_signal)
     signal.signal(signal.SIGINT, _raise_on_signal)
-    session = Session(name)
+    session = Session(name, screen)
     passed = False
     started = time.monotonic()
     try:
         session.start()
         test(session)
-        reports = session.sanitizer_reports()
-        check(not reports, "the program reported faults:\n%s" % "\n".join(reports))
+        session.check_no_sanitizer_reports()
         passed = True
     except BaseException:
         traceback.print_exc(file=sys.stdout)
-        try:
-            windows = session.windows() if session.display else []
-            print("visible windows: %r" % (windows,))
-        except Exception as error:  # the display itself may be gone
-            print("could not list windows: %s" % error)
-        try:
-            if session.display:
-                print("screenshot: %s" % session.screenshot("failure.png"))
-        except Exception as error:
-            print("could not take a screenshot: %s" % error)
-        for program in session.programs:
-            output = program.output().strip()
-            if output:
-                print("--- output of program %d (pid %d) ---\n%s" % (
-                    program.index, program.pid, output))
-        print("session folder kept: %s" % session.dir)
+        _report_failure(session)
     finally:
         session.close(keep_folder=not passed)
     print("%s: %s in %.1f s" % (name, "passed" if passed else "FAILED",
