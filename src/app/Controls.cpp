@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "Form.h"
+
 #include <QAccessibleWidget>
 #include <QFrame>
 #include <QKeyEvent>
@@ -30,8 +32,10 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override
     {
+        // Later, from the event loop: a press may start a reading, whose wait
+        // must not keep the screen reader waiting for an answer.
         if (action == pressAction() && widget()->isEnabled())
-            m_press();
+            QMetaObject::invokeMethod(widget(), m_press, Qt::QueuedConnection);
     }
     QString text(QAccessible::Text t) const override
     {
@@ -60,6 +64,9 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
                                            [picture] { emit picture->clicked(); });
         return new QAccessibleWidget(picture, QAccessible::Graphic);
     }
+    // Every window of the program is announced as a window, with its title.
+    if (className == "app::Form"_L1)
+        return new QAccessibleWidget(static_cast<Form *>(object), QAccessible::Window);
     return nullptr;
 }
 

@@ -74,7 +74,7 @@ private:
 };
 
 // Screen readers learn that link labels and a clickable picture act when
-// pressed, and can press them.
+// pressed, and can press them, and that the program's windows are windows.
 void installAccessibility();
 
 // A filled circle.

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Controls.h"
 #include "FormRegistry.h"
 #include "Look.h"
 
@@ -28,6 +29,7 @@ Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     , m_registry(registry)
     , m_client(new QWidget(this))
 {
+    installAccessibility();
     setObjectName(name);
     setWindowTitle(look::WindowTitle.toString());
     setWindowIcon(look::programIcon());
