@@ -18,7 +18,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
-QT_LIBRARIES = ("libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6")
+QT_LIBRARIES = ("libqt6core6", "libqt6gui6", "libqt6widgets6")
 HOMEPAGE = "http://lvsortilo.velmorasoft.com"
 
 failures = []

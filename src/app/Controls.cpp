@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -149,13 +148,25 @@ void FittedLabel::setCaption(const QString &caption)
     move(area.topLeft());
 }
 
-PictureBox::PictureBox(const QString &name, const QString &resource, QWidget *container)
+PictureBox::PictureBox(const QString &name, const QString &picture, QWidget *container)
     : QWidget(container)
-    , m_renderer(new QSvgRenderer(resource, this))
+    , m_picture(picture)
 {
     installAccessibility();
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+// The smallest rendition, of one to four times the picture's size, that
+// covers the screen's scale.
+const QPixmap &PictureBox::rendition()
+{
+    const int scale = qBound(1, qCeil(devicePixelRatioF()), 4);
+    if (m_rendition.isNull() || qRound(m_rendition.devicePixelRatio()) != scale) {
+        m_rendition.load(u":/pictures/%1@%2x.png"_s.arg(m_picture).arg(scale));
+        m_rendition.setDevicePixelRatio(scale);
+    }
+    return m_rendition;
 }
 
 void PictureBox::setFramed(bool framed)
@@ -181,13 +192,15 @@ void PictureBox::paintEvent(QPaintEvent *)
         room.adjust(1, 1, -1, -1);
     }
     // At the picture's own size where there is room for it, else scaled down
-    // to fit; drawn from the vector picture at the screen's own resolution.
-    QSizeF size = m_renderer->defaultSize();
+    // to fit.
+    const QPixmap &pixmap = rendition();
+    QSizeF size = pixmap.deviceIndependentSize();
     if (size.width() > room.width() || size.height() > room.height())
         size.scale(room.size(), Qt::KeepAspectRatio);
     QRectF picture(QPointF(), size);
     picture.moveCenter(room.center());
-    m_renderer->render(&painter, picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(picture, pixmap, pixmap.rect());
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

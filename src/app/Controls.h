@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 
 class QFrame;
 class QPushButton;
-class QSvgRenderer;
 
 // The few kinds of control the windows need beyond Qt's own.
 namespace app {
@@ -45,13 +45,14 @@ private:
     QPoint m_centre;
 };
 
-// A picture drawn from a vector resource, crisp at any screen scale. It takes
-// the focus. Made clickable, it shows the pointing hand, and Enter or Space
-// presses it as a click does.
+// A picture, drawn from the rendition that suits the screen's scale so that it
+// stays crisp. It takes the focus. Made clickable, it shows the pointing hand,
+// and Enter or Space presses it as a click does.
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(const QString &name, const QString &resource, QWidget *container);
+    // The picture is one of the program's pictures, by name: "sticks", "icon".
+    PictureBox(const QString &name, const QString &picture, QWidget *container);
     void makeClickable();
     // A thin border round the picture, inside the box.
     void setFramed(bool framed);
@@ -67,7 +68,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QSvgRenderer *const m_renderer;
+    const QPixmap &rendition();
+
+    const QString m_picture;
+    QPixmap m_rendition;
     bool m_clickable = false;
     bool m_framed = false;
     bool m_pressed = false;

@@ -92,6 +92,17 @@ void keepContentsInside(QWidget *control)
                                 qMax(0, box.bottom() - room.bottom()));
 }
 
-QIcon programIcon() { return QIcon(u":/icon.svg"_s); }
+QIcon programIcon()
+{
+    // One icon for every window: its renditions are decoded once.
+    static const QIcon icon = [] {
+        QIcon icon;
+        for (const char *name : {"icon-16", "icon-24", "icon@1x", "icon-48", "icon@2x", "icon@3x",
+                                 "icon@4x", "icon-256"})
+            icon.addFile(u":/pictures/%1.png"_s.arg(QLatin1StringView(name)));
+        return icon;
+    }();
+    return icon;
+}
 
 } // namespace app::look

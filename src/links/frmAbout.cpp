@@ -35,7 +35,7 @@ constexpr Twips lblHomePage{2520, 1800, 4050, 195};
 
 frmAbout::frmAbout(app::Program &program)
     : Form(program.forms, u"frmAbout"_s, layout::Client)
-    , Picture1(new app::PictureBox(u"Picture1"_s, u":/icon.svg"_s, client()))
+    , Picture1(new app::PictureBox(u"Picture1"_s, u"icon"_s, client()))
     , cmdOK(app::newButton(u"cmdOK"_s, u"&OK"_s, client()))
     , Line1(new QWidget(client()))
     , Label1(app::newLabel(u"Label1"_s, client()))

@@ -67,7 +67,7 @@ QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *contai
 
 frmNagScreen2::frmNagScreen2(app::Program &program)
     : Form(program.forms, u"frmNagScreen2"_s, layout::Client)
-    , Picture1(new app::PictureBox(u"Picture1"_s, u":/icon.svg"_s, client()))
+    , Picture1(new app::PictureBox(u"Picture1"_s, u"icon"_s, client()))
     , Label1(app::newLabel(u"Label1"_s, client()))
     , Label2(app::newLabel(u"Label2"_s, client()))
     , Check1(new QCheckBox(client()))

@@ -56,6 +56,8 @@ private slots:
     void aboutWindowTextsFit();
     void farewellWindowTextsFit_data();
     void farewellWindowTextsFit();
+    void picturesAreDrawn_data();
+    void picturesAreDrawn();
 };
 
 void tst_layouts::mainWindowTextsFit()
@@ -122,6 +124,50 @@ void tst_layouts::farewellWindowTextsFit()
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
     }
     QCOMPARE(farewell.client()->size(), QSize(741, 315));
+}
+
+void tst_layouts::picturesAreDrawn_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("sticks in the main window") << u"frmMain"_s << u"picMain"_s << QSize(130, 96);
+    QTest::newRow("icon in the about window") << u"frmAbout"_s << u"Picture1"_s << QSize(32, 32);
+    QTest::newRow("icon in the farewell window")
+        << u"frmNagScreen2"_s << u"Picture1"_s << QSize(32, 32);
+}
+
+// Each picture comes out at its own size, and holds a picture rather than a
+// blank: most of the sticks are red, most of the icon is not transparent.
+void tst_layouts::picturesAreDrawn()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, picture);
+    QFETCH(QSize, size);
+    ProgramRun run;
+    run.start();
+    QWidget *const form = window == u"frmMain"    ? static_cast<QWidget *>(&*run.program.frmMain)
+                          : window == u"frmAbout" ? static_cast<QWidget *>(&*run.program.frmAbout)
+                                                  : &*run.program.frmNagScreen2;
+    auto *const box = form->findChild<QWidget *>(picture);
+    const QImage shot = box->grab().toImage();
+    QRect drawn;
+    int red = 0;
+    const QColor background = shot.pixelColor(0, 0);
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor colour = shot.pixelColor(x, y);
+            if (colour == background)
+                continue;
+            drawn |= QRect(x, y, 1, 1);
+            red += colour.red() > 150 && colour.green() < 110 && colour.blue() < 110;
+        }
+    // No larger than the picture (the sticks' border aside), and not much
+    // smaller: the icon leaves a little of its square transparent.
+    QVERIFY2(drawn.width() <= size.width() + 2 && drawn.height() <= size.height() + 2 &&
+                 drawn.height() >= size.height() * 3 / 4,
+             qPrintable(u"%1x%2"_s.arg(drawn.width()).arg(drawn.height())));
+    QVERIFY2(red > size.width() * size.height() / 20, qPrintable(QString::number(red)));
 }
 
 QTEST_MAIN(tst_layouts)
