@@ -523,7 +523,7 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
         ("4. Processor time idle for 10 s, main window open",
          "**%d** ticks (%.2f ms on the threads' clocks; most in any run: %d ticks)"
          % (idle_ticks, idle_ms, idle_ticks_max),
-         "0 ticks", verdict(idle_ticks_max == TARGETS["idle_ticks"])),
+         "0 ticks", verdict(idle_ticks == TARGETS["idle_ticks"])),
         ("5. Resident memory after %d readings with Back, less after 1" % READINGS,
          "**%+d kB** (%.1f MB after 1, %.1f MB after %d)" % (growth, rss1 / 1024, rssn / 1024,
                                                             READINGS),
