@@ -97,8 +97,9 @@ QIcon programIcon()
     // One icon for every window: its renditions are decoded once.
     static const QIcon icon = [] {
         QIcon icon;
-        for (const char *name : {"icon-16", "icon-24", "icon@1x", "icon-48", "icon@2x", "icon@3x",
-                                 "icon@4x", "icon-256"})
+        // Title bars and task switchers want small sizes; each size given is
+        // decoded and sent to the window system when a window is shown.
+        for (const char *name : {"icon-16", "icon-24", "icon@1x", "icon-48", "icon@2x"})
             icon.addFile(u":/pictures/%1.png"_s.arg(QLatin1StringView(name)));
         return icon;
     }();
