@@ -1,3 +1,4 @@
+#include "app/Look.h"
 #include "app/Program.h"
 #include "platform/QtPlatform.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // The program ends only through its farewell window.
     application.setQuitOnLastWindowClosed(false);
+    // Message boxes, too, carry the program's icon.
+    QApplication::setWindowIcon(app::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     platform::QtPlatform platform(name);
     app::Program program(platform.services());

@@ -4,6 +4,7 @@
 #include "FormRegistry.h"
 #include "Look.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -74,6 +76,11 @@ void Form::ShowModal()
     if (m_state != State::Loaded)
         return;
     setWindowModality(Qt::ApplicationModal);
+    // Kept in front of the window it was opened from, and minimised with it.
+    if (QWidget *const opener = QApplication::activeWindow(); opener && opener != this) {
+        winId();
+        windowHandle()->setTransientParent(opener->windowHandle());
+    }
     applyVisible(true);
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
@@ -92,6 +99,9 @@ void Form::applyVisible(bool visible)
         m_placed = true;
         centreOnScreen();
     }
+    // A window the program shows comes into view, even if it was minimised.
+    if (visible && isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     QWidget::setVisible(visible);
 }
 

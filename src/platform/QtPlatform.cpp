@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -11,6 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +48,14 @@ Answer MessageBoxes::ask(const Message &message)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // In front of the window it speaks to, and of every other: a box that waits
+    // for an answer must never open behind a window that stays on top.
+    if (QWidget *const opener = QApplication::activeWindow()) {
+        box.winId();
+        opener->winId();
+        box.windowHandle()->setTransientParent(opener->windowHandle());
+    }
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = box.exec();
     if (!yesNo)
         return Answer::Ok;

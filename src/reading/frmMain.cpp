@@ -84,7 +84,8 @@ void frmMain::lookAndLayout()
     place(picMessage, layout::picMessage);
     picMessage->setAccessibleName(u"Please Wait"_s);
     setWindowBackground(picMessage);
-    picMessage->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setTextColour(picMessage, 0x808080);
     picMessage->hide();
     place(pi, layout::pi);
     pi->setText(u"Please Wait"_s);

@@ -2,6 +2,7 @@
 
 #include "modTellAFriend.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,6 +31,11 @@ PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Me
 {
     field->setAccessibleName(m_prompt);
     field->installEventFilter(this);
+    if (auto *const line = qobject_cast<QLineEdit *>(field))
+        connect(line, &QLineEdit::textChanged, this, &PromptField::dimWhileShowingPrompt);
+    else
+        connect(static_cast<QPlainTextEdit *>(field), &QPlainTextEdit::textChanged, this,
+                &PromptField::dimWhileShowingPrompt);
 }
 
 // The lines of a multi-line field end in CR LF, as the referral page expects.
@@ -78,6 +84,15 @@ bool PromptField::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return false;
+}
+
+void PromptField::dimWhileShowingPrompt()
+{
+    const bool prompt = modTellAFriend::TrimSpaces(text()) == m_prompt;
+    QPalette palette = m_field->palette();
+    palette.setColor(QPalette::Text, prompt ? palette.color(QPalette::PlaceholderText)
+                                            : QApplication::palette(m_field).color(QPalette::Text));
+    m_field->setPalette(palette);
 }
 
 void PromptField::GotFocus() { setText(TextOnEntering(text(), m_prompt)); }

@@ -31,6 +31,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A prompt is shown dimmed, so that an empty form does not look filled in.
+    void dimWhileShowingPrompt();
     void GotFocus();
     void LostFocus();
     bool KeyPress(const QString &typed);

@@ -226,15 +226,16 @@ QString frmNagScreen2::SupportMessage(int index)
                u"cannot be maintained unless you visit "_s +
                site + u". Thank you for visiting "_s + site + u"!"_s;
     case 2:
-        return site +
+        return u"Our site "_s + site +
                u" is a free online discussion forum for all things Velmora. To help Velmora "
                u"Softwares develop and maintain this program, please visit "_s +
                site + u" regularly."_s;
     default:
-        return site +
+        return u"Our site "_s + site +
                u" needs your help! Visit it regularly and take part in its discussions and "
-               u"activities, so that we can maintain and develop more programs like this one: "_s +
-               site;
+               u"activities, so that we can maintain and develop more programs like this one. "
+               u"Visit "_s +
+               site + u" today."_s;
     }
 }
 

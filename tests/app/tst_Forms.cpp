@@ -70,6 +70,7 @@ private slots:
     void showModalReturnsOnceUnloaded();
     void firstShowCentresOnScreen();
     void batchShowsItsChangesTogetherAtItsEnd();
+    void showingAMinimisedWindowBringsItBack();
     void endApplicationUnloadsEveryWindowOnceThenExits();
     void endApplicationFromAnUnloadHandlerCarriesOn();
 };
@@ -220,6 +221,18 @@ void tst_Forms::batchShowsItsChangesTogetherAtItsEnd()
     QCOMPARE(firstShows, 1);
     first.Unload();
     second.Unload();
+    flushDeletes();
+}
+
+void tst_Forms::showingAMinimisedWindowBringsItBack()
+{
+    Owner owner;
+    TestForm &form = *owner.first;
+    form.showMinimized();
+    form.hide();
+    form.show();
+    QVERIFY(!form.isMinimized());
+    form.Unload();
     flushDeletes();
 }
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -31,6 +32,7 @@ private slots:
     void messageBoxShowsLoneCarriageReturnAsLineBreak();
     void questionDefaultsToYes_data();
     void questionDefaultsToYes();
+    void messageBoxOpensInFrontOfEverything();
 };
 
 void tst_QtPlatform::storeKeepsWhatItWrites()
@@ -198,6 +200,29 @@ void tst_QtPlatform::questionDefaultsToYes()
     QCOMPARE(boxes.ask({u"?"_s, u"LV Sortilo"_s, platform::Message::Icon::Information,
                         platform::Message::Buttons::YesNo}),
              answer);
+}
+
+// Even in front of a window that stays on top, such as the farewell window.
+void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
+{
+    QWidget onTop(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    onTop.show();
+    onTop.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&onTop));
+    platform::MessageBoxes boxes;
+    bool inFront = false, belongsToOpener = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *const box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        inFront = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        belongsToOpener = box->windowHandle()->transientParent() == onTop.windowHandle();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    boxes.ask({u"Please Enter Your Name"_s, u"LV Sortilo"_s, platform::Message::Icon::Error,
+               platform::Message::Buttons::Ok});
+    QVERIFY(inFront);
+    QVERIFY(belongsToOpener);
 }
 
 QTEST_MAIN(tst_QtPlatform)

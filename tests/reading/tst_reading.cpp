@@ -42,10 +42,7 @@ private slots:
 
 namespace {
 
-reading::frmMain &mainWindow(ProgramRun &run)
-{
-    return *run.program.frmMain;
-}
+reading::frmMain &mainWindow(ProgramRun &run) { return *run.program.frmMain; }
 
 } // namespace
 

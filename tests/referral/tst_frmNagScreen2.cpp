@@ -41,6 +41,7 @@ private slots:
     void exitEndsProgram();
     void windowStaysOnTopUnderProgramTitle();
     void tabVisitsControlsInFormOrder();
+    void promptsAreDimmedTypedTextIsNot();
 };
 
 namespace {
@@ -58,10 +59,7 @@ frmNagScreen2 *showFarewell(ProgramRun &run)
     return QTest::qWaitForWindowActive(farewell) ? farewell : nullptr;
 }
 
-QWidget *focused()
-{
-    return QApplication::focusWidget();
-}
+QWidget *focused() { return QApplication::focusWidget(); }
 
 // Tab from the control that has the focus until `field` has it.
 bool tabTo(QWidget *field)
@@ -519,6 +517,28 @@ void tst_frmNagScreen2::tabVisitsControlsInFormOrder()
     QCOMPARE(visited, (QStringList{u"cmdClose"_s, u"Check1"_s, u"Picture1"_s, u"txtName"_s,
                                    u"cmdSubmit"_s, u"txtEmail"_s, u"txtFriendEmail"_s,
                                    u"txtFriendName"_s, u"txtMessage"_s, u"cmdClose"_s}));
+}
+
+// An untouched form must not look filled in.
+void tst_frmNagScreen2::promptsAreDimmedTypedTextIsNot()
+{
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    const auto colour = [](QWidget *field) { return field->palette().color(QPalette::Text); };
+    const QColor dimmed = farewell->txtName->palette().color(QPalette::PlaceholderText);
+    QCOMPARE(colour(farewell->txtName), dimmed);
+    QCOMPARE(colour(farewell->txtFriendEmail), dimmed);
+    // Not a prompt: the message's first line ends in a line break.
+    QVERIFY(colour(farewell->txtMessage) != dimmed);
+    QVERIFY(tabTo(farewell->txtName));
+    QTest::keyClicks(focused(), u"Ann"_s);
+    QVERIFY(colour(farewell->txtName) != dimmed);
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(focused(), Qt::Key_Delete);
+    QVERIFY(tabTo(farewell->txtEmail));
+    QCOMPARE(farewell->txtName->text(), u"Your Name"_s);
+    QCOMPARE(colour(farewell->txtName), dimmed);
 }
 
 QTEST_MAIN(tst_frmNagScreen2)

@@ -1,0 +1,66 @@
+"""A message box that waits for an answer opens in front of the farewell
+window, which stays on top of everything else: the referral form's refusals,
+and a second copy's "already running"."""
+
+import sys
+
+import harness
+from harness import check, is_box, is_farewell, is_main
+
+REFER_BUTTON = (248, 297)
+
+
+def stacking(s):
+    """The managed windows, bottom to top."""
+    out = s.x_tool(["xprop", "-root", "-notype", "_NET_CLIENT_LIST_STACKING"])
+    return [int(wid, 16) for wid in out.split("#", 1)[-1].replace(",", " ").split()]
+
+
+def in_front_of(s, window, other):
+    order = stacking(s)
+    return window.wid in order and other.wid in order and \
+        order.index(window.wid) > order.index(other.wid)
+
+
+def leave_for_farewell(s):
+    program = s.start_program()
+    main = s.wait_window(is_main, "the main window")
+    s.close_box(main)
+    return program, s.wait_window(is_farewell, "the farewell window")
+
+
+def refusal_opens_in_front_of_farewell(s):
+    program, farewell = leave_for_farewell(s)
+    # All fields still show their prompts: the e-mail check refuses them.
+    s.click(farewell, *REFER_BUTTON)
+    box = s.wait_window(is_box, "the refusal box")
+    check(box.pid() == program.pid, "the box is not the program's")
+    s.wait_for(lambda: in_front_of(s, box, farewell),
+               "the refusal box in front of the farewell window")
+    s.activate(box)
+    s.key("Return")
+    s.wait_gone(is_box, "the box to go after OK")
+    check(program.alive() and s.find(is_farewell), "the farewell window went with the box")
+
+
+def second_copy_box_opens_in_front_of_farewell(s):
+    first, farewell = leave_for_farewell(s)
+    second = s.start_program()
+    box = s.wait_window(is_box, "the second copy's box", pid=second.pid)
+    s.wait_for(lambda: in_front_of(s, box, farewell),
+               "the second copy's box in front of the first copy's farewell window")
+    s.activate(box)
+    s.key("Return")
+    status = second.wait_exit(what="the second copy to end after OK")
+    check(status == 0, "the second copy ended with status %r" % status)
+    check(first.alive(), "the first copy ended too")
+
+
+if __name__ == "__main__":
+    variants = {
+        "refusal": refusal_opens_in_front_of_farewell,
+        "second-copy": second_copy_box_opens_in_front_of_farewell,
+    }
+    if len(sys.argv) != 2 or sys.argv[1] not in variants:
+        sys.exit("usage: %s {%s}" % (sys.argv[0], ",".join(variants)))
+    harness.run(variants[sys.argv[1]])
