@@ -25,10 +25,12 @@
 #include "reading/frmMain.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPixmapCache>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <chrono>
 #include <cstdio>
@@ -137,6 +139,14 @@ int main(int argc, char *argv[])
     long firstRss = -1;
     int done = 0;
     std::function<void()> next;
+    const auto paintOnScreen = [](QWidget *window) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+               waited.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        window->repaint();
+    };
     next = [&] {
         if (done == readings) {
             const long lastRss = statusKb("VmRSS");
@@ -158,7 +168,11 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(1);
             return;
         }
+        // Drawn on screen, as a user sees it: drawing is where the style's
+        // caches fill.
+        paintOnScreen(display);
         display->cmdOK_Click();
+        paintOnScreen(&main);
         ++done;
         // Back in the event loop, the unloaded results window is deleted and
         // the windows' events are handled before the sample is taken.

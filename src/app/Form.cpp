@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -67,6 +68,9 @@ void Form::Unload()
     hide();
     m_state = State::Unloaded;
     m_registry.remove(this);
+    // The style keeps drawings of controls in the colours of the window that
+    // drew them; those of a window that is gone would only take up memory.
+    QPixmapCache::clear();
     emit unloaded();
     deleteLater();
 }
