@@ -82,6 +82,27 @@ class TestFailure(AssertionError):
     pass
 
 
+def read_ppm(data):
+    """An 8-bit binary PPM picture as (width, height, RGB bytes)."""
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos) + 1
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    pos += 1
+    check(fields[0] == b"P6" and fields[3] == b"255", "not an 8-bit PPM: %r" % fields)
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, data[pos:pos + width * height * 3]
+
+
 def check(condition, message):
     if not condition:
         raise TestFailure(message)
@@ -754,22 +775,7 @@ class Session:
         data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
                               env=self.env, capture_output=True, timeout=30,
                               check=True).stdout
-        header = []
-        pos = 0
-        while len(header) < 4:
-            while data[pos:pos + 1].isspace():
-                pos += 1
-            if data[pos:pos + 1] == b"#":
-                pos = data.index(b"\n", pos) + 1
-                continue
-            end = pos
-            while not data[end:end + 1].isspace():
-                end += 1
-            header.append(data[pos:end])
-            pos = end
-        pos += 1
-        check(header[0] == b"P6" and header[3] == b"255", "unexpected screenshot format")
-        return int(header[1]), int(header[2]), data[pos:]
+        return read_ppm(data)
 
     # acting as the user
 

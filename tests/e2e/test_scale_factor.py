@@ -53,23 +53,7 @@ class Image:
 
     @staticmethod
     def from_ppm(data):
-        fields = []
-        pos = 0
-        while len(fields) < 4:
-            while data[pos:pos + 1].isspace():
-                pos += 1
-            if data[pos:pos + 1] == b"#":
-                pos = data.index(b"\n", pos) + 1
-                continue
-            end = pos
-            while not data[end:end + 1].isspace():
-                end += 1
-            fields.append(data[pos:end])
-            pos = end
-        pos += 1
-        check(fields[0] == b"P6" and fields[3] == b"255", "not an 8-bit PPM: %r" % fields)
-        width, height = int(fields[1]), int(fields[2])
-        return Image(width, height, data[pos:pos + width * height * 3])
+        return Image(*harness.read_ppm(data))
 
     def ppm(self):
         return b"P6\n%d %d\n255\n" % (self.width, self.height) + self.data
