@@ -84,13 +84,6 @@ void act(ProgramRun &run, const QString &event)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-bool anyWindowVisible()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->isVisible(); });
-}
-
 } // namespace
 
 void tst_closeRouting::closesLeadToFarewellWindow_data()

@@ -95,13 +95,6 @@ QString queryValue(const QUrl &address, const QString &key)
     return QUrlQuery(address).queryItemValue(key, QUrl::FullyDecoded);
 }
 
-bool anyWindowVisible()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->isVisible(); });
-}
-
 } // namespace
 
 // A field is entered and left by Tab or by a click elsewhere; `initial` null

@@ -10,6 +10,13 @@ ProgramRun::~ProgramRun()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+bool anyWindowVisible()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QWidget *window) { return window->isVisible(); });
+}
+
 void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
 {
     QTimer::singleShot(20, picture, [this, during] {

@@ -31,6 +31,9 @@ struct ProgramRun {
     static void choose(QWidget *window, QAction *entry);
 };
 
+// Whether any window of the program is on screen.
+bool anyWindowVisible();
+
 // Controls are found by the names the program gives them.
 template <class T> T *child(QObject *parent, const char *name)
 {
