@@ -1,4 +1,4 @@
-#include "app/Look.h"
+#include "forms/Look.h"
 #include "app/Program.h"
 #include "platform/QtPlatform.h"
 
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     // The program ends only through its farewell window.
     application.setQuitOnLastWindowClosed(false);
     // Message boxes, too, carry the program's icon.
-    QApplication::setWindowIcon(app::look::programIcon());
+    QApplication::setWindowIcon(forms::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     platform::QtPlatform platform(name);
     app::Program program(platform.services());

@@ -1,6 +1,6 @@
 #include "EndApplication.h"
 
-#include "Form.h"
+#include "forms/Form.h"
 #include "platform/ProcessExit.h"
 #include "Program.h"
 
@@ -8,7 +8,7 @@ namespace modHelp {
 
 void EndApplication(app::Program &program)
 {
-    while (app::Form *const form = program.forms.nextToUnload())
+    while (forms::Form *const form = program.forms.nextToUnload())
         form->Unload();
     program.services.processExit.exitNow(0);
 }

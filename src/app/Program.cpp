@@ -1,27 +1,69 @@
 #include "Program.h"
 
-#include "app/frmStartup.h"
+#include "EndApplication.h"
+#include "frmStartup.h"
 #include "links/frmAbout.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
+#include "RemindToUpdate.h"
+#include "WindowSwitching.h"
 
 namespace app {
 
 Program::Program(const platform::Services &services)
     : services(services)
     , fortunes(services.random)
-    , frmStartup(*this)
-    , frmMain(*this)
-    , frmDisplay(*this)
-    , frmAbout(*this)
-    , frmNagScreen2(*this)
+    , frmStartup([this] { return newStartup(); })
+    , frmMain([this] { return newMain(); })
+    , frmDisplay([this] { return newDisplay(); })
+    , frmAbout([this] { return newAbout(); })
+    , frmNagScreen2([this] { return newNagScreen(); })
 {}
 
 // A run normally ends in EndApplication; this is for runs that end otherwise,
 // as in tests.
 Program::~Program() { qDeleteAll(forms.loadedForms()); }
 
-void Program::start() { frmStartup.get(); }
+void Program::start() { frmStartup.load(); }
+
+app::frmStartup *Program::newStartup() { return new app::frmStartup(*this); }
+
+reading::frmMain *Program::newMain()
+{
+    auto *const window = new reading::frmMain(forms, services.browser, services.clock, fortunes);
+    QObject::connect(window, &reading::frmMain::updateCheckDue, window,
+                     [this] { modHelp::RemindToUpdate(services); });
+    QObject::connect(
+        window, &reading::frmMain::readingDrawn, window,
+        [this](int stick, const QString &sentence) { ShowReading(*this, stick, sentence); });
+    QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
+                     [this] { frmAbout.load().ShowModal(); });
+    QObject::connect(window, &reading::ReadingWindow::closing, window,
+                     [this] { RouteToFarewell(*this); });
+    return window;
+}
+
+reading::frmDisplay *Program::newDisplay()
+{
+    auto *const window = new reading::frmDisplay(forms, services.browser, services.clipboard);
+    QObject::connect(window, &reading::frmDisplay::backRequested, window,
+                     [this] { GoBack(*this); });
+    QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
+                     [this] { frmAbout.load().ShowModal(); });
+    QObject::connect(window, &reading::ReadingWindow::closing, window,
+                     [this] { RouteToFarewell(*this); });
+    return window;
+}
+
+links::frmAbout *Program::newAbout() { return new links::frmAbout(forms, services.browser); }
+
+referral::frmNagScreen2 *Program::newNagScreen()
+{
+    auto *const window = new referral::frmNagScreen2(forms, services, referral);
+    QObject::connect(window, &referral::frmNagScreen2::endRequested, window,
+                     [this] { modHelp::EndApplication(*this); });
+    return window;
+}
 
 } // namespace app

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormRef.h"
-#include "FormRegistry.h"
+#include "forms/FormRef.h"
+#include "forms/FormRegistry.h"
 #include "platform/Services.h"
 #include "reading/modFortunrCookies.h"
 #include "referral/modTellAFriend.h"
@@ -23,7 +23,8 @@ class frmNagScreen2;
 namespace app {
 
 // One run of the program: its platform services, its state and its windows,
-// referred to by name.
+// referred to by name. Each window is made with its signals connected to what
+// follows from them, which is where the program switches between windows.
 class Program {
 public:
     explicit Program(const platform::Services &services);
@@ -35,15 +36,22 @@ public:
     void start();
 
     const platform::Services services;
-    FormRegistry forms;
+    forms::FormRegistry forms;
     modFortunrCookies::FortuneCookies fortunes;
     modTellAFriend::Referral referral;
 
-    FormRef<app::frmStartup> frmStartup;
-    FormRef<reading::frmMain> frmMain;
-    FormRef<reading::frmDisplay> frmDisplay;
-    FormRef<links::frmAbout> frmAbout;
-    FormRef<referral::frmNagScreen2> frmNagScreen2;
+    forms::FormRef<app::frmStartup> frmStartup;
+    forms::FormRef<reading::frmMain> frmMain;
+    forms::FormRef<reading::frmDisplay> frmDisplay;
+    forms::FormRef<links::frmAbout> frmAbout;
+    forms::FormRef<referral::frmNagScreen2> frmNagScreen2;
+
+private:
+    app::frmStartup *newStartup();
+    reading::frmMain *newMain();
+    reading::frmDisplay *newDisplay();
+    links::frmAbout *newAbout();
+    referral::frmNagScreen2 *newNagScreen();
 };
 
 } // namespace app

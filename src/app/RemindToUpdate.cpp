@@ -1,7 +1,7 @@
 #include "RemindToUpdate.h"
 
-#include "links/modHelp.h"
-#include "Look.h"
+#include "forms/Look.h"
+#include "forms/WebPages.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"
@@ -32,7 +32,7 @@ platform::Answer askAboutUpdate(platform::Messages &messages)
 {
     return messages.ask({u"There maybe an update to this software available\r"
                          u"Do you want to check for an update?"_s,
-                         app::look::ApplicationTitle.toString(),
+                         forms::look::ApplicationTitle.toString(),
                          platform::Message::Icon::Information, platform::Message::Buttons::YesNo});
 }
 

@@ -1,7 +1,7 @@
 #include "frmStartup.h"
 
 #include "EndApplication.h"
-#include "Look.h"
+#include "forms/Look.h"
 #include "platform/InstanceLock.h"
 #include "platform/Messages.h"
 #include "platform/RandomSource.h"
@@ -23,14 +23,14 @@ void frmStartup::Form_Load()
     const platform::Services &services = m_program.services;
     if (!services.instanceLock.claim()) {
         services.messages.ask(
-            {u"Application is already running"_s, look::ApplicationTitle.toString(),
+            {u"Application is already running"_s, forms::look::ApplicationTitle.toString(),
              platform::Message::Icon::Information, platform::Message::Buttons::Ok});
         modHelp::EndApplication(m_program);
         return;
     }
     services.random.seedFromClock();
     modHelp::RemindToUpdate(services);
-    m_program.frmMain->show();
+    m_program.frmMain.load().show();
     hide();
 }
 

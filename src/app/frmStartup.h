@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "forms/Form.h"
 
 namespace app {
 
@@ -8,7 +8,7 @@ class Program;
 
 // The start-up host: loaded first, never shown. Its load handler starts the
 // program; unloading it ends the program.
-class frmStartup final : public Form {
+class frmStartup final : public forms::Form {
     Q_OBJECT
 public:
     explicit frmStartup(Program &program);

@@ -1,10 +1,8 @@
 #include "frmAbout.h"
 
-#include "app/Controls.h"
-#include "app/Look.h"
-#include "app/Program.h"
-#include "app/Texts.h"
-#include "modHelp.h"
+#include "forms/Controls.h"
+#include "forms/Look.h"
+#include "forms/WebPages.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,11 +13,11 @@ namespace links {
 
 namespace {
 
-using app::look::Twips;
+using forms::look::Twips;
 
 // The window's design, in twips.
 namespace layout {
-constexpr QSize Client = app::look::pixels(6825, 3675);
+constexpr QSize Client = forms::look::pixels(6825, 3675);
 constexpr Twips Picture1{120, 120, 480, 480};
 constexpr Twips cmdOK{5520, 3240, 1260, 345};
 // A white rule 2 pixels wide from (-60, 3150) to (6840, 3150).
@@ -31,29 +29,39 @@ constexpr Twips Label3{840, 2160, 5775, 675};
 constexpr Twips lblHomePage{2520, 1800, 4050, 195};
 } // namespace layout
 
+namespace text {
+const QString Label1 =
+    u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is also "
+    u"known as Kau Cim. This form of divination with sticks is a religious art and has proven "
+    u"to be very accurate."_s;
+const QString Label3 =
+    u"Home Business Opportunity. Start your own Internet business and make money online. Get "
+    u"this software fully branded for your website."_s;
+} // namespace text
+
 } // namespace
 
-frmAbout::frmAbout(app::Program &program)
-    : Form(program.forms, u"frmAbout"_s, layout::Client)
-    , Picture1(new app::PictureBox(u"Picture1"_s, u"icon"_s, client()))
-    , cmdOK(app::newButton(u"cmdOK"_s, u"&OK"_s, client()))
+frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
+    : Form(registry, u"frmAbout"_s, layout::Client)
+    , m_browser(browser)
+    , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
+    , cmdOK(forms::newButton(u"cmdOK"_s, u"&OK"_s, client()))
     , Line1(new QWidget(client()))
-    , Label1(app::newLabel(u"Label1"_s, client()))
-    , Label2(app::newLabel(u"Label2"_s, client()))
-    , lblCobrand(new app::LinkLabel(u"lblCobrand"_s, client()))
-    , Label3(app::newLabel(u"Label3"_s, client()))
-    , lblHomePage(new app::LinkLabel(u"lblHomePage"_s, client()))
-    , m_program(program)
+    , Label1(forms::newLabel(u"Label1"_s, client()))
+    , Label2(forms::newLabel(u"Label2"_s, client()))
+    , lblCobrand(new forms::LinkLabel(u"lblCobrand"_s, client()))
+    , Label3(forms::newLabel(u"Label3"_s, client()))
+    , lblHomePage(new forms::LinkLabel(u"lblHomePage"_s, client()))
 {
     lookAndLayout();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(lblHomePage, &app::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(lblCobrand, &app::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+    connect(lblHomePage, &forms::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCobrand, &forms::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 }
 
 void frmAbout::lookAndLayout()
 {
-    using namespace app::look;
+    using namespace forms::look;
     setBackground(client(), DarkBlue);
     for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
                            static_cast<QLabel *>(lblHomePage)})
@@ -78,7 +86,7 @@ void frmAbout::lookAndLayout()
     setBackground(Line1, White);
 
     place(Label1, layout::Label1);
-    Label1->setText(app::PracticeDescription());
+    Label1->setText(text::Label1);
     Label1->setFont(verdana(8.25));
     Label1->setWordWrap(true);
 
@@ -92,7 +100,7 @@ void frmAbout::lookAndLayout()
     lblCobrand->setWordWrap(false);
 
     place(Label3, layout::Label3);
-    Label3->setText(app::BusinessOfferHeadline());
+    Label3->setText(text::Label3);
     Label3->setFont(verdana(8.25, Bold));
     Label3->setWordWrap(true);
 
@@ -107,7 +115,7 @@ void frmAbout::lookAndLayout()
 }
 
 void frmAbout::cmdOK_Click() { Unload(); }
-void frmAbout::lblHomePage_Click() { modHelp::VendorHomePage(m_program.services.browser); }
-void frmAbout::lblCobrand_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+void frmAbout::lblHomePage_Click() { modHelp::VendorHomePage(m_browser); }
+void frmAbout::lblCobrand_Click() { modHelp::FullBrandingPage(m_browser); }
 
 } // namespace links

@@ -1,41 +1,43 @@
 #pragma once
 
-#include "app/Form.h"
+#include "forms/Form.h"
 
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace forms {
+class FormRegistry;
 class LinkLabel;
-class PictureBox;
-class Program;
-} // namespace app
+class Picture;
+} // namespace forms
+namespace platform {
+class Browser;
+}
 
 namespace links {
 
 // The about window: the program's title, what the practice is, and two links.
-class frmAbout final : public app::Form {
+class frmAbout final : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmAbout(app::Program &program);
+    frmAbout(forms::FormRegistry &registry, platform::Browser &browser);
 
-    app::PictureBox *const Picture1;
+private:
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCobrand_Click();
+    void lookAndLayout();
+
+    platform::Browser &m_browser;
+
+    forms::Picture *const Picture1;
     QPushButton *const cmdOK;
     QWidget *const Line1;
     QLabel *const Label1;
     QLabel *const Label2;
-    app::LinkLabel *const lblCobrand;
+    forms::LinkLabel *const lblCobrand;
     QLabel *const Label3;
-    app::LinkLabel *const lblHomePage;
-
-    void cmdOK_Click();
-    void lblHomePage_Click();
-    void lblCobrand_Click();
-
-private:
-    void lookAndLayout();
-
-    app::Program &m_program;
+    forms::LinkLabel *const lblHomePage;
 };
 
 } // namespace links

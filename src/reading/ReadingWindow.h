@@ -1,50 +1,54 @@
 #pragma once
 
-#include "app/Form.h"
-#include "app/Look.h"
+#include "forms/Form.h"
+#include "forms/Look.h"
 
-class QAction;
 class QFrame;
 class QMenu;
-class QMenuBar;
 
-namespace app {
+namespace forms {
+class FormRegistry;
 class LinkLabel;
-class Program;
-} // namespace app
+} // namespace forms
+namespace platform {
+class Browser;
+}
 
 namespace reading {
 
 // What the main and the results window have in common: the menu bar, whose
 // Help menu and top-level entries open the vendor's pages and the about window,
 // the top band that promotes the discussion board, and the close routing.
-class ReadingWindow : public app::Form {
+class ReadingWindow : public forms::Form {
     Q_OBJECT
 public:
     struct Design {
         QString name;
         QSize client;
-        app::look::Twips Frame2;
-        app::look::Twips Label61;
+        forms::look::Twips Frame2;
+        forms::look::Twips Label61;
         QString separatorNames[2];
         QString updateCaption;
     };
 
-    QFrame *const Frame2;
-    app::LinkLabel *const Label61;
+    // The business offer of the bottom band.
+    static QString BusinessOffer();
 
-    QMenuBar *const menuBar;
-    QMenu *const mnuFile;
-    QMenu *const mnuHelp;
-    QAction *const mnuOnline;
-    QAction *const mnuVisit;
-    QAction *const helpSeparator1;
-    QAction *const mnuUpdate;
-    QAction *const helpSeparator2;
-    QAction *const mnuAbout;
-    QAction *const mnuDonate;
-    QAction *const mkmoney;
+signals:
+    // "About Software" was chosen: the about window is to be shown, modally.
+    void aboutRequested();
+    // The window is being unloaded: the farewell window takes over.
+    void closing();
 
+protected:
+    ReadingWindow(forms::FormRegistry &registry, platform::Browser &browser, const Design &design);
+
+    void Form_Unload() override;
+
+    QMenu *mnuFile = nullptr;
+    platform::Browser &m_browser;
+
+private:
     void Label61_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
@@ -53,13 +57,8 @@ public:
     void mnuDonate_Click();
     void mkmoney_Click();
 
-protected:
-    ReadingWindow(app::Program &program, const Design &design);
-
-    // The close routing hands over to the farewell window.
-    void Form_Unload() override;
-
-    app::Program &m_program;
+    QFrame *const Frame2;
+    forms::LinkLabel *const Label61;
 };
 
 } // namespace reading

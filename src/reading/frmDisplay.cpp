@@ -1,15 +1,10 @@
 #include "frmDisplay.h"
 
-#include "app/Controls.h"
-#include "app/frmStartup.h"
-#include "app/Look.h"
-#include "app/Menus.h"
-#include "app/Program.h"
-#include "app/Texts.h"
-#include "frmMain.h"
-#include "links/modHelp.h"
+#include "forms/Controls.h"
+#include "forms/Look.h"
+#include "forms/Menus.h"
+#include "forms/WebPages.h"
 #include "platform/Clipboard.h"
-#include "referral/frmNagScreen2.h"
 
 #include <QAction>
 #include <QFrame>
@@ -24,12 +19,12 @@ namespace reading {
 
 namespace {
 
-using app::look::Twips;
+using forms::look::Twips;
 
 // The window's design, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
-    u"frmDisplay"_s,       app::look::pixels(8670, 5280),        {0, 0, 8655, 615},
+    u"frmDisplay"_s,       forms::look::pixels(8670, 5280),      {0, 0, 8655, 615},
     {120, 120, 8400, 585}, {u"mnuFileSep1"_s, u"mnuFileSep2"_s}, u"&Check for Software Update"_s};
 constexpr Twips Frame1{0, 600, 8655, 3735};
 constexpr Twips Frame3{120, 840, 1815, 1815};
@@ -44,33 +39,35 @@ constexpr Twips cmdExit{7320, 280, 1260, 465};
 
 } // namespace
 
-frmDisplay::frmDisplay(app::Program &program)
-    : ReadingWindow(program, layout::Window)
+frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser,
+                       platform::Clipboard &clipboard)
+    : ReadingWindow(registry, browser, layout::Window)
+    , m_clipboard(clipboard)
     , Frame1(new QGroupBox(u"LV Sortilo Results"_s, client()))
-    , Frame3(app::newFrame(u"Frame3"_s, Frame1))
-    , lblStick(new app::FittedLabel(u"lblStick"_s, Frame3))
-    , Label2(app::newLabel(u"Label2"_s, Frame1))
-    , lblDesc(app::newLabel(u"lblDesc"_s, Frame1))
-    , Frame5(app::newFrame(u"Frame5"_s, client()))
-    , Label1(new app::LinkLabel(u"Label1"_s, Frame5))
-    , cmdOK(app::newButton(u"cmdOK"_s, u"&Back"_s, Frame5))
-    , cmdExit(app::newButton(u"cmdExit"_s, u"&Exit"_s, Frame5))
-    , mnuFileBack(app::addEntry(mnuFile, u"mnuFileBack"_s, u"&Back"_s))
-    , mnuExit(app::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s))
+    , Frame3(forms::newFrame(u"Frame3"_s, Frame1))
+    , lblStick(new forms::FittedLabel(u"lblStick"_s, Frame3))
+    , Label2(forms::newLabel(u"Label2"_s, Frame1))
+    , lblDesc(forms::newLabel(u"lblDesc"_s, Frame1))
+    , Frame5(forms::newFrame(u"Frame5"_s, client()))
+    , Label1(new forms::LinkLabel(u"Label1"_s, Frame5))
+    , cmdOK(forms::newButton(u"cmdOK"_s, u"&Back"_s, Frame5))
+    , cmdExit(forms::newButton(u"cmdExit"_s, u"&Exit"_s, Frame5))
 {
+    QAction *const mnuFileBack = forms::addEntry(mnuFile, u"mnuFileBack"_s, u"&Back"_s);
+    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
     lookAndLayout();
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
-    connect(Label1, &app::LinkLabel::clicked, this, &frmDisplay::Label1_Click);
+    connect(Label1, &forms::LinkLabel::clicked, this, &frmDisplay::Label1_Click);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &frmDisplay::copyReading);
 }
 
 void frmDisplay::lookAndLayout()
 {
-    using namespace app::look;
+    using namespace forms::look;
     setBackground(client(), DarkBlue);
 
     Frame1->setObjectName(u"Frame1"_s);
@@ -109,7 +106,7 @@ void frmDisplay::lookAndLayout()
     cmdOK->setAccessibleDescription(u"Back to the main window for another reading"_s);
     cmdExit->setAccessibleDescription(u"Closes the results"_s);
     place(Label1, layout::Label1);
-    Label1->setText(app::BusinessOffer());
+    Label1->setText(BusinessOffer());
     Label1->setFont(verdana(8.25, Bold | Underline));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(Label1, White);
@@ -128,31 +125,23 @@ void frmDisplay::lookAndLayout()
     cmdOK->setFocus();
 }
 
-// Back: the main window again, ready for the next reading.
-void frmDisplay::cmdOK_Click()
+void frmDisplay::showReading(int stick, const QString &sentence)
 {
-    app::Program &program = m_program;
-    // The farewell window that the unload brings up is put away before the
-    // screen changes, so it never shows.
-    const app::FormRegistry::VisibilityBatch oneChange(program.forms);
-    frmMain &main = *program.frmMain;
-    main.picMessage->hide();
-    main.picMain->show();
-    Unload();
-    main.show();
-    program.frmStartup->hide();
-    program.frmNagScreen2->hide();
+    lblStick->setCaption(QString::number(stick));
+    lblDesc->setText(sentence);
 }
+
+// Back: the main window again, ready for the next reading.
+void frmDisplay::cmdOK_Click() { emit backRequested(); }
 
 void frmDisplay::copyReading()
 {
-    m_program.services.clipboard.setText(u"Stick "_s + lblStick->text() + u": "_s +
-                                         lblDesc->text());
+    m_clipboard.setText(u"Stick "_s + lblStick->text() + u": "_s + lblDesc->text());
 }
 
 void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
 void frmDisplay::cmdExit_Click() { Unload(); }
 void frmDisplay::mnuExit_Click() { Unload(); }
-void frmDisplay::Label1_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+void frmDisplay::Label1_Click() { modHelp::FullBrandingPage(m_browser); }
 
 } // namespace reading

@@ -6,8 +6,11 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace forms {
 class FittedLabel;
+}
+namespace platform {
+class Clipboard;
 }
 
 namespace reading {
@@ -16,21 +19,17 @@ namespace reading {
 class frmDisplay final : public ReadingWindow {
     Q_OBJECT
 public:
-    explicit frmDisplay(app::Program &program);
+    frmDisplay(forms::FormRegistry &registry, platform::Browser &browser,
+               platform::Clipboard &clipboard);
 
-    QGroupBox *const Frame1;
-    QFrame *const Frame3;
-    app::FittedLabel *const lblStick;
-    QLabel *const Label2;
-    QLabel *const lblDesc;
-    QFrame *const Frame5;
-    app::LinkLabel *const Label1;
-    QPushButton *const cmdOK;
-    QPushButton *const cmdExit;
+    // Writes the reading into the window, before it is shown.
+    void showReading(int stick, const QString &sentence);
 
-    QAction *const mnuFileBack;
-    QAction *const mnuExit;
+signals:
+    // Back was chosen: the main window is to take this one's place.
+    void backRequested();
 
+private:
     void cmdOK_Click();
     void mnuFileBack_Click();
     void cmdExit_Click();
@@ -38,9 +37,19 @@ public:
     void Label1_Click();
     // Ctrl+C: the reading as text, "Stick N: sentence".
     void copyReading();
-
-private:
     void lookAndLayout();
+
+    platform::Clipboard &m_clipboard;
+
+    QGroupBox *const Frame1;
+    QFrame *const Frame3;
+    forms::FittedLabel *const lblStick;
+    QLabel *const Label2;
+    QLabel *const lblDesc;
+    QFrame *const Frame5;
+    forms::LinkLabel *const Label1;
+    QPushButton *const cmdOK;
+    QPushButton *const cmdExit;
 };
 
 } // namespace reading

@@ -1,14 +1,9 @@
 #include "frmMain.h"
 
-#include "app/Controls.h"
-#include "app/frmStartup.h"
-#include "app/Menus.h"
-#include "app/Program.h"
-#include "app/RemindToUpdate.h"
-#include "app/Texts.h"
-#include "frmDisplay.h"
-#include "links/modHelp.h"
-#include "referral/frmNagScreen2.h"
+#include "forms/Controls.h"
+#include "forms/Menus.h"
+#include "forms/WebPages.h"
+#include "modFortunrCookies.h"
 #include "WaitSeconds.h"
 
 #include <QAction>
@@ -21,13 +16,13 @@ namespace reading {
 
 namespace {
 
-using app::look::Twips;
+using forms::look::Twips;
 
 // The window's design, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
-    u"frmMain"_s,        app::look::pixels(6570, 4755),  {20, 0, 6540, 615},
-    {0, 120, 6600, 465}, {u"mnuHelp1"_s, u"mnuHelp2"_s}, u"Check for Software &Update"_s};
+    u"frmMain"_s,        forms::look::pixels(6570, 4755), {20, 0, 6540, 615},
+    {0, 120, 6600, 465}, {u"mnuHelp1"_s, u"mnuHelp2"_s},  u"Check for Software &Update"_s};
 constexpr Twips Frame1{20, 600, 6540, 3255};
 constexpr Twips Label1{120, 120, 6255, 615};
 constexpr Twips picMessage{1598, 1200, 3375, 495};
@@ -42,33 +37,43 @@ constexpr Twips Frame5{20, 3840, 6540, 900};
 constexpr Twips Label2{120, 120, 6255, 735};
 } // namespace layout
 
+QString PracticeIntroduction()
+{
+    return u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
+           u"also known as Kau Cim. This form of divination is a religious art and has proven to "
+           u"be very accurate."_s;
+}
+
 } // namespace
 
-frmMain::frmMain(app::Program &program)
-    : ReadingWindow(program, layout::Window)
-    , Frame1(app::newFrame(u"Frame1"_s, client()))
-    , Label1(app::newLabel(u"Label1"_s, Frame1))
-    , picMessage(app::newFrame(u"picMessage"_s, Frame1))
-    , pi(app::newLabel(u"pi"_s, picMessage))
-    , shp1(new app::Shape(u"shp1"_s, app::look::DarkBlue, picMessage))
-    , shp2(new app::Shape(u"shp2"_s, app::look::DarkBlue, picMessage))
-    , shp3(new app::Shape(u"shp3"_s, app::look::DarkBlue, picMessage))
-    , shp4(new app::Shape(u"shp4"_s, app::look::DarkBlue, picMessage))
-    , picMain(new app::PictureBox(u"picMain"_s, u"sticks"_s, Frame1))
-    , lblCaption(app::newLabel(u"lblCaption"_s, Frame1))
-    , Frame5(app::newFrame(u"Frame5"_s, client()))
-    , Label2(new app::LinkLabel(u"Label2"_s, Frame5))
-    , mnuExit(app::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s))
+frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
+                 const platform::Clock &clock, modFortunrCookies::FortuneCookies &fortunes)
+    : ReadingWindow(registry, browser, layout::Window)
+    , m_clock(clock)
+    , m_fortunes(fortunes)
+    , Frame1(forms::newFrame(u"Frame1"_s, client()))
+    , Label1(forms::newLabel(u"Label1"_s, Frame1))
+    , picMessage(forms::newFrame(u"picMessage"_s, Frame1))
+    , pi(forms::newLabel(u"pi"_s, picMessage))
+    , shp1(new forms::Shape(u"shp1"_s, forms::look::DarkBlue, picMessage))
+    , shp2(new forms::Shape(u"shp2"_s, forms::look::DarkBlue, picMessage))
+    , shp3(new forms::Shape(u"shp3"_s, forms::look::DarkBlue, picMessage))
+    , shp4(new forms::Shape(u"shp4"_s, forms::look::DarkBlue, picMessage))
+    , picMain(new forms::PictureButton(u"picMain"_s, u"sticks"_s, Frame1))
+    , lblCaption(forms::newLabel(u"lblCaption"_s, Frame1))
+    , Frame5(forms::newFrame(u"Frame5"_s, client()))
+    , Label2(new forms::LinkLabel(u"Label2"_s, Frame5))
 {
+    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
     lookAndLayout();
-    connect(picMain, &app::PictureBox::clicked, this, &frmMain::picMain_Click);
-    connect(Label2, &app::LinkLabel::clicked, this, &frmMain::Label2_Click);
+    connect(picMain, &forms::PictureButton::clicked, this, &frmMain::picMain_Click);
+    connect(Label2, &forms::LinkLabel::clicked, this, &frmMain::Label2_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 }
 
 void frmMain::lookAndLayout()
 {
-    using namespace app::look;
+    using namespace forms::look;
     setBackground(client(), White);
 
     place(Frame1, layout::Frame1);
@@ -76,7 +81,7 @@ void frmMain::lookAndLayout()
     setWindowBackground(Frame1);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     place(Label1, layout::Label1);
-    Label1->setText(app::PracticeIntroduction());
+    Label1->setText(PracticeIntroduction());
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label1, Red);
@@ -98,8 +103,6 @@ void frmMain::lookAndLayout()
     place(shp4, layout::shp4);
 
     place(picMain, layout::picMain);
-    picMain->makeClickable();
-    picMain->setFramed(true);
     picMain->setAccessibleName(u"Bamboo fortune sticks"_s);
     picMain->setAccessibleDescription(u"Starts a reading"_s);
 
@@ -114,14 +117,14 @@ void frmMain::lookAndLayout()
     setBackground(Frame5, DarkBlue);
     Frame5->setAccessibleName(u"Business opportunity"_s);
     place(Label2, layout::Label2);
-    Label2->setText(app::BusinessOffer());
+    Label2->setText(BusinessOffer());
     Label2->setFont(verdana(8.25, Bold | Underline));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label2, White);
     Label2->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
 }
 
-void frmMain::Form_Load() { modHelp::RemindToUpdate(m_program.services); }
+void frmMain::Form_Load() { emit updateCheckDue(); }
 
 void frmMain::picMain_Click()
 {
@@ -130,26 +133,22 @@ void frmMain::picMain_Click()
     picMessage->show();
     picMain->hide();
     const QPointer<frmMain> self(this);
-    WaitSeconds(3, m_program.services.clock);
+    WaitSeconds(3, m_clock);
     // Closed during the wait: the user has asked to leave, so the reading is
     // dropped rather than shown over the farewell window.
     if (!self || self->isUnloaded())
         return;
-
-    app::Program &program = m_program;
-    program.fortunes.DrawStick();
-    frmDisplay &display = *program.frmDisplay;
-    display.lblStick->setCaption(QString::number(program.fortunes.intStickNumber()));
-    display.lblDesc->setText(program.fortunes.strFortuneText());
-    // The results take the main window's place in one change of screen.
-    const app::FormRegistry::VisibilityBatch oneChange(program.forms);
-    hide();
-    program.frmStartup->hide();
-    program.frmNagScreen2->hide();
-    display.show();
+    m_fortunes.DrawStick();
+    emit readingDrawn(m_fortunes.intStickNumber(), m_fortunes.strFortuneText());
 }
 
-void frmMain::Label2_Click() { modHelp::FullBrandingPage(m_program.services.browser); }
+void frmMain::makeReady()
+{
+    picMessage->hide();
+    picMain->show();
+}
+
+void frmMain::Label2_Click() { modHelp::FullBrandingPage(m_browser); }
 void frmMain::mnuExit_Click() { Unload(); }
 
 } // namespace reading

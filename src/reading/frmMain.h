@@ -4,10 +4,16 @@
 
 class QLabel;
 
-namespace app {
-class PictureBox;
+namespace forms {
+class PictureButton;
 class Shape;
-} // namespace app
+} // namespace forms
+namespace platform {
+class Clock;
+}
+namespace modFortunrCookies {
+class FortuneCookies;
+}
 
 namespace reading {
 
@@ -15,32 +21,42 @@ namespace reading {
 class frmMain final : public ReadingWindow {
     Q_OBJECT
 public:
-    explicit frmMain(app::Program &program);
+    frmMain(forms::FormRegistry &registry, platform::Browser &browser, const platform::Clock &clock,
+            modFortunrCookies::FortuneCookies &fortunes);
 
-    QFrame *const Frame1;
-    QLabel *const Label1;
-    QFrame *const picMessage;
-    QLabel *const pi;
-    app::Shape *const shp1;
-    app::Shape *const shp2;
-    app::Shape *const shp3;
-    app::Shape *const shp4;
-    app::PictureBox *const picMain;
-    QLabel *const lblCaption;
-    QFrame *const Frame5;
-    app::LinkLabel *const Label2;
+    // Ready for the next reading: the picture again, in place of the panel.
+    void makeReady();
 
-    QAction *const mnuExit;
-
-    void picMain_Click();
-    void Label2_Click();
-    void mnuExit_Click();
+signals:
+    // The window has loaded: the update reminder is due.
+    void updateCheckDue();
+    // A stick was drawn after the wait: the results are to be shown.
+    void readingDrawn(int stick, const QString &sentence);
 
 protected:
     void Form_Load() override;
 
 private:
+    void picMain_Click();
+    void Label2_Click();
+    void mnuExit_Click();
     void lookAndLayout();
+
+    const platform::Clock &m_clock;
+    modFortunrCookies::FortuneCookies &m_fortunes;
+
+    QFrame *const Frame1;
+    QLabel *const Label1;
+    QFrame *const picMessage;
+    QLabel *const pi;
+    forms::Shape *const shp1;
+    forms::Shape *const shp2;
+    forms::Shape *const shp3;
+    forms::Shape *const shp4;
+    forms::PictureButton *const picMain;
+    QLabel *const lblCaption;
+    QFrame *const Frame5;
+    forms::LinkLabel *const Label2;
 };
 
 } // namespace reading

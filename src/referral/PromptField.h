@@ -16,6 +16,10 @@ QString TextOnLeaving(const QString &text, QStringView prompt);
 
 // A text field of the referral form that shows its own label as a prompt while
 // it is empty. An e-mail field also refuses a typed space, with a message.
+//
+// The prompt is the field's real text, not a Qt placeholder: the form's checks
+// read it back, a prompt typed in by the user counts as empty, and the message
+// field starts with a text that only looks like its prompt.
 class PromptField final : public QObject {
     Q_OBJECT
 public:

@@ -1,10 +1,8 @@
 #include "frmNagScreen2.h"
 
-#include "app/Controls.h"
-#include "app/EndApplication.h"
-#include "app/Look.h"
-#include "app/Program.h"
-#include "links/modHelp.h"
+#include "forms/Controls.h"
+#include "forms/Look.h"
+#include "forms/WebPages.h"
 #include "modTellAFriend.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"
@@ -24,11 +22,11 @@ namespace referral {
 
 namespace {
 
-using app::look::Twips;
+using forms::look::Twips;
 
 // The window's design, in twips.
 namespace layout {
-constexpr QSize Client = app::look::pixels(11115, 4725);
+constexpr QSize Client = forms::look::pixels(11115, 4725);
 constexpr Twips Picture1{360, 120, 540, 540};
 constexpr Twips Label1{1080, 240, 3240, 435};
 constexpr Twips Label2{120, 840, 6975, 1095};
@@ -65,48 +63,50 @@ QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *contai
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(app::Program &program)
-    : Form(program.forms, u"frmNagScreen2"_s, layout::Client)
-    , Picture1(new app::PictureBox(u"Picture1"_s, u"icon"_s, client()))
-    , Label1(app::newLabel(u"Label1"_s, client()))
-    , Label2(app::newLabel(u"Label2"_s, client()))
+frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
+                             modTellAFriend::Referral &referral)
+    : Form(registry, u"frmNagScreen2"_s, layout::Client)
+    , m_services(services)
+    , m_referral(referral)
+    , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
+    , Label1(forms::newLabel(u"Label1"_s, client()))
+    , Label2(forms::newLabel(u"Label2"_s, client()))
     , Check1(new QCheckBox(client()))
-    , cmdClose(app::newButton(u"cmdClose"_s, u"E&xit"_s, client()))
+    , cmdClose(forms::newButton(u"cmdClose"_s, u"E&xit"_s, client()))
     , Frame2(newPanel(u"Frame2"_s, u"Refer A Friend"_s, client()))
     , txtName(newTextBox(u"txtName"_s, Frame2))
     , txtEmail(newTextBox(u"txtEmail"_s, Frame2))
     , txtFriendName(newTextBox(u"txtFriendName"_s, Frame2))
     , txtFriendEmail(newTextBox(u"txtFriendEmail"_s, Frame2))
-    , cmdSubmit(app::newButton(u"cmdSubmit"_s, u"Refer A Friend &Now"_s, Frame2))
+    , cmdSubmit(forms::newButton(u"cmdSubmit"_s, u"Refer A Friend &Now"_s, Frame2))
     , txtMessage(new QPlainTextEdit(Frame2))
     , Frame6(newPanel(u"Frame6"_s, u"Download Velmora Softwares"_s, client()))
-    , Label3(app::newLabel(u"Label3"_s, Frame6))
-    , lblGoToHome(new app::LinkLabel(u"lblGoToHome"_s, Frame6))
-    , m_program(program)
+    , Label3(forms::newLabel(u"Label3"_s, Frame6))
+    , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
     , m_name(new PromptField(txtName, modTellAFriend::NamePrompt.toString(),
-                             PromptField::Kind::Plain, program.services.messages))
+                             PromptField::Kind::Plain, services.messages))
     , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt.toString(),
-                              PromptField::Kind::Email, program.services.messages))
+                              PromptField::Kind::Email, services.messages))
     , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt.toString(),
-                                   PromptField::Kind::Plain, program.services.messages))
+                                   PromptField::Kind::Plain, services.messages))
     , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt.toString(),
-                                    PromptField::Kind::Email, program.services.messages))
+                                    PromptField::Kind::Email, services.messages))
     , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt.toString(),
-                                PromptField::Kind::Plain, program.services.messages))
+                                PromptField::Kind::Plain, services.messages))
 {
     // Above all other windows, and shown without taking the activation away.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     lookAndLayout();
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
-    connect(lblGoToHome, &app::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    connect(lblGoToHome, &forms::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 }
 
 void frmNagScreen2::lookAndLayout()
 {
-    using namespace app::look;
+    using namespace forms::look;
     setBackground(client(), White);
 
     place(Picture1, layout::Picture1);
@@ -152,7 +152,7 @@ void frmNagScreen2::lookAndLayout()
 
 void frmNagScreen2::layOutReferralForm()
 {
-    using namespace app::look;
+    using namespace forms::look;
     place(Frame2, layout::Frame2);
     Frame2->setFont(verdana(9.75, Bold));
     setBackground(Frame2, Navy);
@@ -186,7 +186,7 @@ void frmNagScreen2::layOutReferralForm()
 
 void frmNagScreen2::layOutDownloads()
 {
-    using namespace app::look;
+    using namespace forms::look;
     place(Frame6, layout::Frame6);
     Frame6->setFont(verdana(9.75, Bold));
     setBackground(Frame6, Navy);
@@ -241,13 +241,13 @@ QString frmNagScreen2::SupportMessage(int index)
 
 void frmNagScreen2::Form_Load()
 {
-    platform::RandomSource &random = m_program.services.random;
+    platform::RandomSource &random = m_services.random;
     random.seedFromClock();
     const int pick = int(std::floor(double(random.next()) * SupportMessageCount));
     Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
 }
 
-void frmNagScreen2::Form_Unload() { modHelp::EndApplication(m_program); }
+void frmNagScreen2::Form_Unload() { emit endRequested(); }
 
 // The box acts as a link: it opens the vendor's site and never stays ticked.
 void frmNagScreen2::Check1_Click()
@@ -255,30 +255,27 @@ void frmNagScreen2::Check1_Click()
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    modHelp::VendorHomePage(m_program.services.browser);
+    modHelp::VendorHomePage(m_services.browser);
 }
 
-void frmNagScreen2::lblGoToHome_Click()
-{
-    modHelp::SoftwareDownloadsPage(m_program.services.browser);
-}
+void frmNagScreen2::lblGoToHome_Click() { modHelp::SoftwareDownloadsPage(m_services.browser); }
 
-void frmNagScreen2::cmdClose_Click() { modHelp::EndApplication(m_program); }
+void frmNagScreen2::cmdClose_Click() { emit endRequested(); }
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    modTellAFriend::Referral &referral = m_program.referral;
+    modTellAFriend::Referral &referral = m_referral;
     referral.name = modTellAFriend::TrimSpaces(m_name->text());
     referral.email = modTellAFriend::TrimSpaces(m_email->text());
     referral.message = modTellAFriend::TrimSpaces(m_message->text());
     referral.friendName = modTellAFriend::TrimSpaces(m_friendName->text());
     referral.friendEmail = modTellAFriend::TrimSpaces(m_friendEmail->text());
-    platform::Messages &messages = m_program.services.messages;
+    platform::Messages &messages = m_services.messages;
     if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
         modTellAFriend::ShowRefusal(messages, *problem);
         return;
     }
-    modTellAFriend::SubmitReferral(referral, messages, m_program.services.browser);
+    modTellAFriend::SubmitReferral(referral, messages, m_services.browser);
 }
 
 } // namespace referral

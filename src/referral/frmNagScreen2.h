@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Form.h"
+#include "forms/Form.h"
+#include "platform/Services.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -9,11 +10,14 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace app {
+namespace forms {
+class FormRegistry;
 class LinkLabel;
-class PictureBox;
-class Program;
-} // namespace app
+class Picture;
+} // namespace forms
+namespace modTellAFriend {
+struct Referral;
+}
 
 namespace referral {
 
@@ -21,15 +25,38 @@ class PromptField;
 
 // The farewell window: a word of support for the vendor, a link to its other
 // programs, the refer-a-friend form, and the one way out of the program.
-class frmNagScreen2 final : public app::Form {
+class frmNagScreen2 final : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmNagScreen2(app::Program &program);
+    // The referral record is the latest referral submitted, kept as long as
+    // the program runs.
+    frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
+                  modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
     static QString SupportMessage(int index);
 
-    app::PictureBox *const Picture1;
+signals:
+    // Exit, or any unload of this window: the whole program is to end.
+    void endRequested();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void Check1_Click();
+    void lblGoToHome_Click();
+    void cmdClose_Click();
+    void cmdSubmit_Click();
+    void lookAndLayout();
+    void layOutReferralForm();
+    void layOutDownloads();
+
+    const platform::Services m_services;
+    modTellAFriend::Referral &m_referral;
+
+    forms::Picture *const Picture1;
     QLabel *const Label1;
     QLabel *const Label2;
     QCheckBox *const Check1;
@@ -43,23 +70,7 @@ public:
     QPlainTextEdit *const txtMessage;
     QGroupBox *const Frame6;
     QLabel *const Label3;
-    app::LinkLabel *const lblGoToHome;
-
-    void Check1_Click();
-    void lblGoToHome_Click();
-    void cmdClose_Click();
-    void cmdSubmit_Click();
-
-protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-
-private:
-    void lookAndLayout();
-    void layOutReferralForm();
-    void layOutDownloads();
-
-    app::Program &m_program;
+    forms::LinkLabel *const lblGoToHome;
     PromptField *const m_name;
     PromptField *const m_email;
     PromptField *const m_friendName;

@@ -1,7 +1,7 @@
 #include "modTellAFriend.h"
 
-#include "app/Look.h"
-#include "links/modHelp.h"
+#include "forms/Look.h"
+#include "forms/WebPages.h"
 #include "platform/Messages.h"
 
 #include <QUrl>
@@ -77,7 +77,7 @@ QUrl ReferralAddress(const Referral &referral)
 
 void ShowRefusal(platform::Messages &messages, const QString &text)
 {
-    messages.ask({text, app::look::ApplicationTitle.toString(), platform::Message::Icon::Error,
+    messages.ask({text, forms::look::ApplicationTitle.toString(), platform::Message::Icon::Error,
                   platform::Message::Buttons::Ok});
 }
 

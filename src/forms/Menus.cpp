@@ -7,7 +7,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace app {
+namespace forms {
 
 QMenuBar *newMenuBar(QWidget *window)
 {
@@ -40,4 +40,4 @@ QAction *addSeparator(QMenu *menu, const QString &name)
     return separator;
 }
 
-} // namespace app
+} // namespace forms

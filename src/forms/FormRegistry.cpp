@@ -2,7 +2,7 @@
 
 #include "Form.h"
 
-namespace app {
+namespace forms {
 
 Form *FormRegistry::nextToUnload() const
 {
@@ -47,4 +47,4 @@ FormRegistry::VisibilityBatch::~VisibilityBatch()
                 form->applyVisible(visible);
 }
 
-} // namespace app
+} // namespace forms

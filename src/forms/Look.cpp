@@ -8,7 +8,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace app::look {
+namespace forms::look {
 
 void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
 
@@ -106,4 +106,4 @@ QIcon programIcon()
     return icon;
 }
 
-} // namespace app::look
+} // namespace forms::look

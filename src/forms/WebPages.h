@@ -8,7 +8,8 @@ namespace platform {
 class Browser;
 }
 
-// The web page launcher and the fixed catalogue of the vendor's pages.
+// The web page launcher and the fixed catalogue of the vendor's pages, which
+// every kind of window links to.
 namespace modHelp {
 
 inline constexpr QLatin1StringView VendorSite{"http://www.velmorasoft.com"};

@@ -8,7 +8,7 @@ class QMenuBar;
 class QWidget;
 
 // Menu bars built entry by entry, each entry named as the program names it.
-namespace app {
+namespace forms {
 
 QMenuBar *newMenuBar(QWidget *window);
 QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption);
@@ -16,4 +16,4 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption);
 QAction *addEntry(QWidget *menuOrBar, const QString &name, const QString &caption);
 QAction *addSeparator(QMenu *menu, const QString &name);
 
-} // namespace app
+} // namespace forms

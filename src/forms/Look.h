@@ -12,7 +12,7 @@ class QWidget;
 // The one look of the program's windows. Layouts are written in twips, as the
 // windows were designed; 15 twips make one device-independent pixel, so the
 // windows scale with the screen.
-namespace app::look {
+namespace forms::look {
 
 inline constexpr int TwipsPerPixel = 15;
 
@@ -78,4 +78,4 @@ void keepContentsInside(QWidget *control);
 
 QIcon programIcon();
 
-} // namespace app::look
+} // namespace forms::look

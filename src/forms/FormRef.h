@@ -6,28 +6,28 @@
 
 #include <functional>
 
-namespace app {
+namespace forms {
 
 // How the program refers to one of its windows by name. Referring to a window
-// that is not loaded loads it, hidden, and runs its load handler.
+// that is not loaded loads it, hidden, and runs its load handler: load() says
+// so where it happens.
 template <class F> class FormRef {
 public:
-    template <class Owner>
-    explicit FormRef(Owner &owner)
-        : m_create([&owner]() -> Form * { return new F(owner); })
+    // Makes a new window, its signals already connected, when one is loaded.
+    explicit FormRef(std::function<F *()> create)
+        : m_create(std::move(create))
     {}
 
-    F &get()
+    // The window, loaded first if it is not.
+    F &load()
     {
         if (!m_form || m_form->state() == Form::State::Unloaded) {
-            F *const form = static_cast<F *>(m_create());
+            F *const form = m_create();
             m_form = form;
             form->load();
         }
         return *static_cast<F *>(m_form.data());
     }
-    F &operator*() { return get(); }
-    F *operator->() { return &get(); }
 
     // The window if it is loaded, without loading it.
     F *ifLoaded() const
@@ -37,8 +37,8 @@ public:
     }
 
 private:
-    std::function<Form *()> m_create;
+    std::function<F *()> m_create;
     QPointer<Form> m_form;
 };
 
-} // namespace app
+} // namespace forms

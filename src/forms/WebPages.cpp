@@ -1,4 +1,4 @@
-#include "modHelp.h"
+#include "WebPages.h"
 
 #include "platform/Browser.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
 
@@ -7,7 +8,7 @@ class QFrame;
 class QPushButton;
 
 // The few kinds of control the windows need beyond Qt's own.
-namespace app {
+namespace forms {
 
 QFrame *newFrame(const QString &name, QWidget *container);
 QLabel *newLabel(const QString &name, QWidget *container);
@@ -15,7 +16,8 @@ QLabel *newLabel(const QString &name, QWidget *container);
 QPushButton *newButton(const QString &name, const QString &caption, QWidget *container);
 
 // A label that acts as a link: underlined text, the pointing-hand cursor, and a
-// click that runs one link operation.
+// click that runs one link operation. Screen readers find a link, named by
+// its text, that they can press.
 class LinkLabel final : public QLabel {
     Q_OBJECT
 public:
@@ -45,41 +47,39 @@ private:
     QPoint m_centre;
 };
 
-// A picture, drawn from the rendition that suits the screen's scale so that it
-// stays crisp. It takes the focus. Made clickable, it shows the pointing hand,
-// and Enter or Space presses it as a click does.
-class PictureBox final : public QWidget {
+// One of the program's pictures, by name ("sticks", "icon"), in the rendition
+// of one to four times its size that suits the screen's scale, so that it
+// stays crisp.
+QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio);
+
+// A picture box that shows a picture and takes the focus.
+class Picture final : public QLabel {
     Q_OBJECT
 public:
-    // The picture is one of the program's pictures, by name: "sticks", "icon".
-    PictureBox(const QString &name, const QString &picture, QWidget *container);
-    void makeClickable();
-    // A thin border round the picture, inside the box.
-    void setFramed(bool framed);
-    bool isClickable() const { return m_clickable; }
-
-signals:
-    void clicked();
+    Picture(const QString &name, const QString &picture, QWidget *container);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const QString m_picture;
+};
+
+// A picture that is clicked: the pointing hand, a thin border round the
+// picture, and Enter or Space presses it as a click does.
+class PictureButton final : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(const QString &name, const QString &picture, QWidget *container);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    const QPixmap &rendition();
-
     const QString m_picture;
     QPixmap m_rendition;
-    bool m_clickable = false;
-    bool m_framed = false;
-    bool m_pressed = false;
 };
-
-// Screen readers learn that link labels and a clickable picture act when
-// pressed, and can press them, and that the program's windows are windows.
-void installAccessibility();
 
 // A filled circle.
 class Shape final : public QWidget {
@@ -94,4 +94,4 @@ private:
     QColor m_colour;
 };
 
-} // namespace app
+} // namespace forms

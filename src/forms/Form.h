@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QWidget>
 
 class QMenuBar;
 
-namespace app {
+namespace forms {
 
 class FormRegistry;
 
@@ -15,7 +15,10 @@ class FormRegistry;
 // hidden, destroyed once control is back in the event loop). Handlers that run
 // on after their own window was unloaded may still use the object itself, but
 // one that waits in a nested event loop guards itself with a QPointer.
-class Form : public QWidget {
+//
+// A main window to Qt, so that screen readers announce every window of the
+// program as a window, with its title.
+class Form : public QMainWindow {
     Q_OBJECT
 public:
     enum class State { Loaded, Unloading, Unloaded };
@@ -44,7 +47,6 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
-    void setMenuBar(QMenuBar *menuBar);
     // Esc presses the cancel button; Enter presses the focused button, or the
     // default button when no button has the focus.
     void setDefaultButton(QPushButton *button) { m_defaultButton = button; }
@@ -68,4 +70,4 @@ private:
     QPointer<QPushButton> m_cancelButton;
 };
 
-} // namespace app
+} // namespace forms

@@ -1,6 +1,5 @@
 #include "Form.h"
 
-#include "Controls.h"
 #include "FormRegistry.h"
 #include "Look.h"
 
@@ -8,16 +7,14 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 #include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace app {
+namespace forms {
 
 namespace {
 
@@ -28,22 +25,17 @@ constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHin
 } // namespace
 
 Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
-    : QWidget(nullptr, fixedWindowFlags)
+    : QMainWindow(nullptr, fixedWindowFlags)
     , m_registry(registry)
     , m_client(new QWidget(this))
 {
-    installAccessibility();
     setObjectName(name);
     setWindowTitle(look::WindowTitle.toString());
     setWindowIcon(look::programIcon());
     setFont(look::verdana(8.25));
     m_client->setObjectName(name + u"Client"_s);
     m_client->setFixedSize(clientSize);
-    auto *const layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_client);
+    setCentralWidget(m_client);
 }
 
 Form::~Form()
@@ -106,7 +98,7 @@ void Form::applyVisible(bool visible)
     // A window the program shows comes into view, even if it was minimised.
     if (visible && isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
-    QWidget::setVisible(visible);
+    QMainWindow::setVisible(visible);
 }
 
 void Form::centreOnScreen()
@@ -117,8 +109,6 @@ void Form::centreOnScreen()
     area.moveCenter(screenArea.center());
     move(area.topLeft());
 }
-
-void Form::setMenuBar(QMenuBar *menuBar) { layout()->setMenuBar(menuBar); }
 
 // The close box unloads the window; the unload hides and destroys it.
 void Form::closeEvent(QCloseEvent *event)
@@ -149,7 +139,7 @@ void Form::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
-    QWidget::keyPressEvent(event);
+    QMainWindow::keyPressEvent(event);
 }
 
-} // namespace app
+} // namespace forms

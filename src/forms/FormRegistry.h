@@ -3,7 +3,7 @@
 #include <QList>
 #include <QPointer>
 
-namespace app {
+namespace forms {
 
 class Form;
 
@@ -40,4 +40,4 @@ private:
     QList<std::pair<QPointer<Form>, bool>> m_heldBack;
 };
 
-} // namespace app
+} // namespace forms

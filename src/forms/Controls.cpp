@@ -1,0 +1,222 @@
+#include "Controls.h"
+
+#include <QAccessibleWidget>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace forms {
+
+namespace {
+
+bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget)
+{
+    return event->button() == Qt::LeftButton &&
+           widget->rect().contains(event->position().toPoint());
+}
+
+// What a screen reader finds of a link label: a link, named by the text it
+// shows, that it can press.
+class LinkAccessible final : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel *link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        // Later, from the event loop, so that the screen reader is answered
+        // at once whatever the link does.
+        if (action == pressAction() && widget()->isEnabled())
+            QMetaObject::invokeMethod(static_cast<LinkLabel *>(widget()), &LinkLabel::clicked,
+                                      Qt::QueuedConnection);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *linkAccessible(const QString &, QObject *object)
+{
+    auto *const link = qobject_cast<LinkLabel *>(object);
+    return link ? new LinkAccessible(link) : nullptr;
+}
+
+// At the picture's own size where there is room for it, else scaled down to
+// fit; centred, with a thin border if asked, and the focus marked.
+void drawPicture(QWidget *box, const QPixmap &pixmap, bool framed)
+{
+    QPainter painter(box);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRectF room = box->rect();
+    if (framed) {
+        painter.setPen(box->palette().color(QPalette::Mid));
+        painter.drawRect(box->rect().adjusted(0, 0, -1, -1));
+        room.adjust(1, 1, -1, -1);
+    }
+    QSizeF size = pixmap.deviceIndependentSize();
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room.size(), Qt::KeepAspectRatio);
+    QRectF picture(QPointF(), size);
+    picture.moveCenter(room.center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(picture, pixmap, pixmap.rect());
+    if (box->hasFocus()) {
+        painter.setPen(QPen(box->palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(box->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+int renditionScale(qreal devicePixelRatio) { return qBound(1, qCeil(devicePixelRatio), 4); }
+
+} // namespace
+
+QFrame *newFrame(const QString &name, QWidget *container)
+{
+    auto *const frame = new QFrame(container);
+    frame->setObjectName(name);
+    return frame;
+}
+
+QLabel *newLabel(const QString &name, QWidget *container)
+{
+    auto *const label = new QLabel(container);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *newButton(const QString &name, const QString &caption, QWidget *container)
+{
+    auto *const button = new QPushButton(caption, container);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    return button;
+}
+
+LinkLabel::LinkLabel(const QString &name, QWidget *container)
+    : QLabel(container)
+{
+    static const bool accessible = [] {
+        QAccessible::installFactory(linkAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+    setWordWrap(true);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && isPrimaryRelease(event, this);
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+FittedLabel::FittedLabel(const QString &name, QWidget *container)
+    : QLabel(container)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignCenter);
+}
+
+void FittedLabel::setCentre(QPoint centre)
+{
+    m_centre = centre;
+    setCaption(text());
+}
+
+void FittedLabel::setCaption(const QString &caption)
+{
+    setText(caption);
+    resize(sizeHint());
+    QRect area = geometry();
+    area.moveCenter(m_centre);
+    move(area.topLeft());
+}
+
+QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio)
+{
+    const int scale = renditionScale(devicePixelRatio);
+    QPixmap rendition(u":/pictures/%1@%2x.png"_s.arg(picture).arg(scale));
+    rendition.setDevicePixelRatio(scale);
+    return rendition;
+}
+
+Picture::Picture(const QString &name, const QString &picture, QWidget *container)
+    : QLabel(container)
+    , m_picture(picture)
+{
+    setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus);
+    setPixmap(pictureRendition(m_picture, devicePixelRatioF()));
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    if (qRound(pixmap().devicePixelRatio()) != renditionScale(devicePixelRatioF()))
+        setPixmap(pictureRendition(m_picture, devicePixelRatioF()));
+    drawPicture(this, pixmap(), false);
+}
+
+PictureButton::PictureButton(const QString &name, const QString &picture, QWidget *container)
+    : QAbstractButton(container)
+    , m_picture(picture)
+{
+    setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    if (m_rendition.isNull() ||
+        qRound(m_rendition.devicePixelRatio()) != renditionScale(devicePixelRatioF()))
+        m_rendition = pictureRendition(m_picture, devicePixelRatioF());
+    drawPicture(this, m_rendition, true);
+}
+
+// Space presses the button, as on every button; Enter does too, as on the
+// program's push buttons.
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+Shape::Shape(const QString &name, QRgb colour, QWidget *container)
+    : QWidget(container)
+    , m_colour(colour)
+{
+    setObjectName(name);
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_colour);
+    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+} // namespace forms
