@@ -1,6 +1,7 @@
 #include "Controls.h"
 
-#include <QAccessibleWidget>
+#include "Accessibility.h"
+
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,36 +18,6 @@ bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget)
 {
     return event->button() == Qt::LeftButton &&
            widget->rect().contains(event->position().toPoint());
-}
-
-// What a screen reader finds of a link label: a link, named by the text it
-// shows, that it can press.
-class LinkAccessible final : public QAccessibleWidget {
-public:
-    explicit LinkAccessible(LinkLabel *link)
-        : QAccessibleWidget(link, QAccessible::Link)
-    {}
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString &action) override
-    {
-        // Later, from the event loop, so that the screen reader is answered
-        // at once whatever the link does.
-        if (action == pressAction() && widget()->isEnabled())
-            QMetaObject::invokeMethod(static_cast<LinkLabel *>(widget()), &LinkLabel::clicked,
-                                      Qt::QueuedConnection);
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel *>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *linkAccessible(const QString &, QObject *object)
-{
-    auto *const link = qobject_cast<LinkLabel *>(object);
-    return link ? new LinkAccessible(link) : nullptr;
 }
 
 // At the picture's own size where there is room for it, else scaled down to
@@ -103,11 +74,7 @@ QPushButton *newButton(const QString &name, const QString &caption, QWidget *con
 LinkLabel::LinkLabel(const QString &name, QWidget *container)
     : QLabel(container)
 {
-    static const bool accessible = [] {
-        QAccessible::installFactory(linkAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessible);
+    installAccessibility();
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);

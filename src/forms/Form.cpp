@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Accessibility.h"
 #include "FormRegistry.h"
 #include "Look.h"
 
@@ -29,6 +30,7 @@ Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     , m_registry(registry)
     , m_client(new QWidget(this))
 {
+    installAccessibility();
     setObjectName(name);
     setWindowTitle(look::WindowTitle.toString());
     setWindowIcon(look::programIcon());
@@ -98,7 +100,12 @@ void Form::applyVisible(bool visible)
     // A window the program shows comes into view, even if it was minimised.
     if (visible && isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
+    const bool appears = visible && !isVisible();
     QMainWindow::setVisible(visible);
+    if (appears) {
+        tellControlsShown(this);
+        m_announcePending = true;
+    }
 }
 
 void Form::centreOnScreen()
@@ -108,6 +115,17 @@ void Form::centreOnScreen()
     QRect area(QPoint(), size());
     area.moveCenter(screenArea.center());
     move(area.topLeft());
+}
+
+bool Form::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // Once the window that just appeared is active and its focus told, so
+    // that what it announces is read after the window and its focus.
+    if (event->type() == QEvent::WindowActivate && std::exchange(m_announcePending, false))
+        QMetaObject::invokeMethod(
+            this, [this] { announceShownRegions(this); }, Qt::QueuedConnection);
+    return handled;
 }
 
 // The close box unloads the window; the unload hides and destroys it.

@@ -52,6 +52,7 @@ protected:
     void setDefaultButton(QPushButton *button) { m_defaultButton = button; }
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -66,6 +67,7 @@ private:
     QWidget *const m_client;
     State m_state = State::Loaded;
     bool m_placed = false;
+    bool m_announcePending = false;
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
 };

@@ -1,5 +1,6 @@
 #include "frmDisplay.h"
 
+#include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/Menus.h"
@@ -71,6 +72,7 @@ void frmDisplay::lookAndLayout()
     setBackground(client(), DarkBlue);
 
     Frame1->setObjectName(u"Frame1"_s);
+    forms::announceWhenShown(Frame1);
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
     Frame1->setFont(verdana(12, Bold));

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
 #include "forms/WebPages.h"
@@ -87,6 +88,7 @@ void frmMain::lookAndLayout()
     setTextColour(Label1, Red);
 
     place(picMessage, layout::picMessage);
+    forms::announceWhenShown(picMessage);
     picMessage->setAccessibleName(u"Please Wait"_s);
     setWindowBackground(picMessage);
     picMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
