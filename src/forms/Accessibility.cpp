@@ -3,8 +3,8 @@
 #include "Controls.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFrame>
-#include <QGroupBox>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -13,6 +13,7 @@ namespace forms {
 namespace {
 
 constexpr char AnnouncedProperty[] = "announcedWhenShown";
+const QString AnnouncerName = u"announcer"_s;
 
 bool isAnnounced(const QObject *object) { return object->property(AnnouncedProperty).toBool(); }
 
@@ -75,34 +76,65 @@ void collectTexts(QAccessibleInterface *parent, QStringList &texts)
     }
 }
 
-// A region read out when it comes into view: its title (accessible name,
-// group box title or label text), then what it shows.
-class AnnouncedAccessible final : public QAccessibleWidget {
-public:
-    explicit AnnouncedAccessible(QWidget *region)
-        : QAccessibleWidget(region, QAccessible::Notification)
-    {}
-    QString text(QAccessible::Text t) const override
-    {
-        if (t != QAccessible::Name)
-            return QAccessibleWidget::text(t);
-        QStringList texts;
-        if (const QString title = this->title(); !title.isEmpty())
-            texts.append(title);
-        collectTexts(const_cast<AnnouncedAccessible *>(this), texts);
-        return texts.join(u". "_s);
-    }
-
-private:
-    QString title() const
-    {
-        if (!widget()->accessibleName().isEmpty())
-            return widget()->accessibleName().simplified();
-        if (const auto *const box = qobject_cast<const QGroupBox *>(widget()))
-            return box->title().simplified();
-        if (const auto *const label = qobject_cast<const QLabel *>(widget()))
-            return label->text().simplified();
+// What a region shows, as one text: its own name, then the texts under it.
+QString regionText(QWidget *region)
+{
+    QAccessibleInterface *const face = QAccessible::queryAccessibleInterface(region);
+    if (!face)
         return {};
+    QStringList texts;
+    if (const QString name = face->text(QAccessible::Name).simplified(); !name.isEmpty())
+        texts.append(name);
+    collectTexts(face, texts);
+    return texts.join(u". "_s);
+}
+
+// A notification that screen readers read out as it is shown, and that is
+// hidden again at once: how a window announces something without drawing it.
+class AnnouncerAccessible final : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(QWidget *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {}
+};
+
+QWidget *announcerOf(QWidget *window)
+{
+    if (auto *const announcer =
+            window->findChild<QWidget *>(AnnouncerName, Qt::FindDirectChildrenOnly))
+        return announcer;
+    auto *const announcer = new QWidget(window);
+    announcer->setObjectName(AnnouncerName);
+    announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    announcer->setGeometry(0, 0, 0, 0);
+    announcer->hide();
+    return announcer;
+}
+
+void announce(QWidget *window, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    QWidget *const announcer = announcerOf(window);
+    announcer->setAccessibleName(text);
+    announcer->show();
+    announcer->hide();
+}
+
+// Announces a region that is shown while its window is the active one; a
+// window that is just appearing announces its regions once it is active.
+class RegionWatcher final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *const region = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && QAccessible::isActive() &&
+            region->window()->isActiveWindow())
+            announce(region->window(), regionText(region));
+        return false;
     }
 };
 
@@ -113,17 +145,16 @@ QAccessibleInterface *kitAccessible(const QString &, QObject *object)
     auto *const widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
-    if (isAnnounced(widget))
-        return new AnnouncedAccessible(widget);
+    if (widget->objectName() == AnnouncerName)
+        return new AnnouncerAccessible(widget);
     if (widget->metaObject() == &QFrame::staticMetaObject)
         return new BandAccessible(static_cast<QFrame *>(widget));
     return nullptr;
 }
 
-void tellShowing(QWidget *control)
+bool isControlOf(const QWidget *window, const QWidget *control)
 {
-    QAccessibleEvent event(control, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
+    return !control->isWindow() && control->isVisibleTo(window);
 }
 
 } // namespace
@@ -139,31 +170,42 @@ void installAccessibility()
 
 void announceWhenShown(QWidget *region)
 {
-    installAccessibility();
+    static RegionWatcher *const watcher = new RegionWatcher(qApp);
     region->setProperty(AnnouncedProperty, true);
-    // An interface that Qt made for the region already (a group box makes one
-    // as it gets its title) gives way to the announced one.
-    if (QAccessibleInterface *const made = QAccessible::queryAccessibleInterface(region);
-        made && made->role() != QAccessible::Notification)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    region->installEventFilter(watcher);
 }
 
-void tellControlsShown(QWidget *window)
+void renewAccessibleControls(QWidget *window)
 {
     if (!QAccessible::isActive())
         return;
-    for (QWidget *control : window->findChildren<QWidget *>())
-        if (!control->isWindow() && !isAnnounced(control) && control->isVisibleTo(window))
-            tellShowing(control);
+    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    // Inner controls go first, and come back last.
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
+        if (!isControlOf(window, *control))
+            continue;
+        QAccessibleInterface *const old = QAccessible::queryAccessibleInterface(*control);
+        QAccessibleEvent gone(old, QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&gone);
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    }
+    for (QWidget *control : controls) {
+        if (!isControlOf(window, control))
+            continue;
+        QAccessibleEvent made(control, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&made);
+    }
 }
 
 void announceShownRegions(QWidget *window)
 {
     if (!QAccessible::isActive())
         return;
+    QStringList texts;
     for (QWidget *region : window->findChildren<QWidget *>())
         if (isAnnounced(region) && region->isVisible())
-            tellShowing(region);
+            texts.append(regionText(region));
+    announce(window, texts.join(u". "_s));
 }
 
 } // namespace forms

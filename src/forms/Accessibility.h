@@ -11,23 +11,23 @@ namespace forms {
 //  - A band (a plain frame that holds controls) is a group, presented by its
 //    name when the focus enters it, or a pane if it has no name; never a
 //    window of its own inside the window.
-//  - A region announced when shown is a notification.
 void installAccessibility();
 
-// A region of a window whose contents a screen reader reads out unasked when
-// the region comes into view: when it is shown while its window is on screen,
-// and when its window, newly shown, becomes the active window. Its name holds
-// its title and then what it shows, in reading order, so that it is read as a
-// whole. To be called when the region is made.
+// A region of a window whose contents screen readers read out unasked when
+// the region comes into view: when it is shown while its window is the active
+// one, and when its window, newly shown, has become active and its focus was
+// told. What is read is the region's name, then the texts it shows, in
+// reading order; a named group inside it gives its name before its texts.
 void announceWhenShown(QWidget *region);
 
-// Tells screen readers that the controls of a window that was just shown are
-// showing now; Qt tells them only about the window. A screen reader that met
-// the controls while the window was hidden would otherwise go on skipping
-// them. Announced regions are left to announceShownRegions().
-void tellControlsShown(QWidget *window);
-
-// Reads out the announced regions of a window that are showing.
+// Reads out the announced regions of a window that are showing, together.
 void announceShownRegions(QWidget *window);
+
+// Gives the controls of a window new accessible objects, which screen readers
+// meet afresh. A screen reader that looked at a window while it waited hidden
+// keeps what it saw then, controls that are not showing, and would go on
+// skipping them once the window is shown: Qt tells it only that the window
+// itself is showing now.
+void renewAccessibleControls(QWidget *window);
 
 } // namespace forms

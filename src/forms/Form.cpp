@@ -51,6 +51,10 @@ void Form::load()
 {
     m_registry.add(this);
     Form_Load();
+    // Still hidden once the event loop has run: screen readers may have looked
+    // at the window while it waited.
+    QMetaObject::invokeMethod(
+        this, [this] { m_waitedHidden = !isVisible(); }, Qt::QueuedConnection);
 }
 
 void Form::Unload()
@@ -101,11 +105,11 @@ void Form::applyVisible(bool visible)
     if (visible && isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     const bool appears = visible && !isVisible();
+    if (appears && std::exchange(m_waitedHidden, false))
+        renewAccessibleControls(this);
     QMainWindow::setVisible(visible);
-    if (appears) {
-        tellControlsShown(this);
+    if (appears)
         m_announcePending = true;
-    }
 }
 
 void Form::centreOnScreen()

@@ -67,6 +67,7 @@ private:
     QWidget *const m_client;
     State m_state = State::Loaded;
     bool m_placed = false;
+    bool m_waitedHidden = false;
     bool m_announcePending = false;
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;

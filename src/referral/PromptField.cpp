@@ -95,7 +95,18 @@ void PromptField::dimWhileShowingPrompt()
     m_field->setPalette(palette);
 }
 
-void PromptField::GotFocus() { setText(TextOnEntering(text(), m_prompt)); }
+// Once the focus has moved and screen readers were told so, so that they
+// present the field the user entered rather than an edit made before it.
+void PromptField::GotFocus()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_field->hasFocus())
+                setText(TextOnEntering(text(), m_prompt));
+        },
+        Qt::QueuedConnection);
+}
 
 void PromptField::LostFocus() { setText(TextOnLeaving(text(), m_prompt)); }
 

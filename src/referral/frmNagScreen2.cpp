@@ -1,5 +1,6 @@
 #include "frmNagScreen2.h"
 
+#include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/WebPages.h"
@@ -121,6 +122,8 @@ void frmNagScreen2::lookAndLayout()
     Label1->setFont(msSansSerif(18));
 
     place(Label2, layout::Label2);
+    // The word of support is what the window is for.
+    forms::announceWhenShown(Label2);
     Label2->setFont(verdana(9.75, Bold));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -192,7 +192,7 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s):
         app = application(s)
         if not app:
             return None
-        results = [w for w in showing_windows(app) if find(w, "frame", STICK_PANEL)]
+        results = [w for w in showing_windows(app) if find(w, "panel", STICK_PANEL)]
         if results:
             return results
         for window in showing_windows(app):
