@@ -2,16 +2,101 @@
 
 #include "Look.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace forms {
 
+namespace {
+
+// A menu bar that gives the focus back once the user is done with it. Qt's
+// menu bar, used from the keyboard, takes the focus and keeps the control to
+// give it back to; but a second menu opened from the bar makes it keep itself
+// instead, and it is left holding the focus with no menu in use. Enter then
+// goes to the window's default button rather than to the control the user
+// was on. The same happens when the window is activated again with the bar
+// holding the focus.
+class MenuBar final : public QMenuBar {
+public:
+    explicit MenuBar(QWidget *window)
+        : QMenuBar(window)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+            if (now == this && old && old != this && old->window() == this->window() &&
+                !qobject_cast<QMenu *>(old))
+                m_focusBefore = old;
+        });
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QMenuBar::event(event);
+        giveFocusBackIfIdle();
+        return handled;
+    }
+    // Qt's menu bar watches its window's keys for Alt, which switches the bar's
+    // keyboard use on and off.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool handled = QMenuBar::eventFilter(watched, event);
+        if (event->type() == QEvent::KeyRelease || event->type() == QEvent::KeyPress)
+            giveFocusBackIfIdle();
+        return handled;
+    }
+
+private:
+    bool idleWithFocus() const
+    {
+        return hasFocus() && !activeAction() && !QApplication::activePopupWidget();
+    }
+
+    void giveFocusBackIfIdle()
+    {
+        if (!idleWithFocus())
+            return;
+        // After Qt has finished with the event.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!idleWithFocus())
+                    return;
+                if (QWidget *const control = focusTarget())
+                    control->setFocus(Qt::MenuBarFocusReason);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // The control that had the focus before the bar, or else the first one of
+    // the window's tab order that can take it.
+    QWidget *focusTarget() const
+    {
+        const auto canTake = [this](const QWidget *control) {
+            return control && control != this && control->window() == window() &&
+                   control->isVisible() && control->isEnabled() &&
+                   (control->focusPolicy() & Qt::TabFocus);
+        };
+        if (canTake(m_focusBefore))
+            return m_focusBefore;
+        for (QWidget *control = window()->nextInFocusChain(); control != window();
+             control = control->nextInFocusChain())
+            if (canTake(control))
+                return control;
+        return nullptr;
+    }
+
+    QPointer<QWidget> m_focusBefore;
+};
+
+} // namespace
+
 QMenuBar *newMenuBar(QWidget *window)
 {
-    auto *const bar = new QMenuBar(window);
+    auto *const bar = new MenuBar(window);
     bar->setObjectName(u"menuBar"_s);
     bar->setNativeMenuBar(false);
     return bar;
