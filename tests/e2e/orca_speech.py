@@ -1,0 +1,200 @@
+"""Orca, the screen reader, in an end-to-end session: started in the session's
+desktop with speech going through speech-dispatcher to a silent sound device,
+and every utterance written down so that a test can read what a blind user
+hears.
+
+/usr/bin/orca refuses to start while any process of the same user is named
+orca, and its --replace kills them all, other sessions' included; so Orca is
+started from this file instead, run as a script:
+
+    orca_speech.py SPEECH_LOG DEBUG_LOG
+
+which runs Orca with the session's environment, appends each utterance to
+SPEECH_LOG as a line "SPEECH OUTPUT: '...'" as soon as it is spoken, and
+writes Orca's account of the events it handled to DEBUG_LOG.
+
+Needs /usr/bin/python3 with Orca (orca) and speech-dispatcher, and what the
+screen reader test needs besides (dbus, at-spi2-core).
+"""
+
+import logging
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+SPEECH_DISPATCHER_CONFIG = "/etc/speech-dispatcher/speechd.conf"
+UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)'$")
+# Orca speaks this once it listens to the desktop.
+SCREEN_READER_ON = "Screen reader on."
+
+
+# --- run as a script: Orca itself ------------------------------------------
+
+
+def run_orca(speech_log, debug_log):
+    from orca import debug, orca
+
+    # Orca's own account of the events it got and what it made of them.
+    debug.debugLevel = debug.LEVEL_INFO
+    debug.debugFile = open(debug_log, "w", buffering=1, encoding="utf-8")
+
+    handler = logging.FileHandler(speech_log, encoding="utf-8")
+    handler.setFormatter(logging.Formatter("%(message)s"))
+    logging.getLogger("speech").addHandler(handler)
+
+    manager = orca.getSettingsManager()
+    # The defaults of a first start, less what a test has no use for: no
+    # braille display, no sounds, no mouse review, no tutorial messages.
+    manager.activate(None, {
+        "enableBraille": False,
+        "enableSound": False,
+        "enableMouseReview": False,
+        "enableTutorialMessages": False,
+    })
+    sys.path.insert(0, manager.getPrefsDir())
+    return orca.main()
+
+
+# --- used by the tests -----------------------------------------------------
+
+
+def write_speech_dispatcher_config(config_home):
+    """speech-dispatcher's configuration, sending sound to ALSA's null device:
+    without a sound card the first utterance waits for ever on opening the
+    default one."""
+    folder = os.path.join(config_home, "speech-dispatcher")
+    os.makedirs(folder, exist_ok=True)
+    with open(SPEECH_DISPATCHER_CONFIG, encoding="utf-8") as f:
+        lines = [line for line in f
+                 if not re.match(r"\s*(AudioOutputMethod|AudioALSADevice)\b", line)]
+    lines += ['AudioOutputMethod "alsa"\n', 'AudioALSADevice "null"\n']
+    with open(os.path.join(folder, "speechd.conf"), "w", encoding="utf-8") as f:
+        f.writelines(lines)
+    for part in ("modules", "clients"):
+        source = os.path.join(os.path.dirname(SPEECH_DISPATCHER_CONFIG), part)
+        if os.path.isdir(source) and not os.path.exists(os.path.join(folder, part)):
+            shutil.copytree(source, os.path.join(folder, part))
+
+
+class Orca:
+    """Orca running in a session, and what it has said so far."""
+
+    def __init__(self, session, check):
+        self.session = session
+        self.check = check
+        self.log_path = os.path.join(session.dir, "orca-speech.log")
+        self.debug_path = os.path.join(session.dir, "orca-debug.log")
+        self.proc = None
+        self.read_up_to = 0
+
+    def start(self, deadline=30):
+        """Starts Orca and waits until it says the screen reader is on."""
+        s = self.session
+        self.check(os.path.exists("/usr/lib/python3/dist-packages/orca/orca.py"),
+                   "Orca is missing (package orca)")
+        self.check(shutil.which("speech-dispatcher"),
+                   "speech-dispatcher is missing (package speech-dispatcher)")
+        write_speech_dispatcher_config(s.env["XDG_CONFIG_HOME"])
+        open(self.log_path, "w").close()
+        out = open(os.path.join(s.dir, "orca.log"), "wb")
+        try:
+            self.proc = subprocess.Popen(
+                ["/usr/bin/python3", os.path.abspath(__file__), self.log_path, self.debug_path],
+                env=s.env, cwd=s.dir, stdin=subprocess.DEVNULL, stdout=out,
+                stderr=subprocess.STDOUT, start_new_session=True)
+        finally:
+            out.close()
+        s.helpers.append(self.proc)
+        self.wait_said(lambda line: line == SCREEN_READER_ON, "Orca to say %r" % SCREEN_READER_ON,
+                       deadline)
+
+    def stop(self):
+        """Ends Orca, then the speech-dispatcher it started; each by its PID."""
+        if self.proc is not None and self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait(timeout=5)
+        for pid in self.speech_dispatchers():
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        end = time.monotonic() + 5
+        while self.speech_dispatchers() and time.monotonic() < end:
+            time.sleep(0.05)
+        for pid in self.speech_dispatchers():
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+
+    def speech_dispatchers(self):
+        """The speech-dispatcher processes of this session (the server and its
+        output modules), which Orca's speech client started on its own."""
+        return [pid for pid in self.session.session_processes(desktop_too=True)
+                if self._command(pid).startswith(("speech-dispatcher", "sd_"))]
+
+    @staticmethod
+    def _command(pid):
+        try:
+            with open("/proc/%d/cmdline" % pid, "rb") as f:
+                return os.path.basename(f.read().split(b"\0")[0]).decode(errors="replace")
+        except OSError:
+            return ""
+
+    # what Orca said
+
+    def spoken(self):
+        """Every utterance so far, in order."""
+        with open(self.log_path, encoding="utf-8", errors="replace") as f:
+            lines = f.read().splitlines()
+        said = []
+        for line in lines:
+            match = UTTERANCE.match(line)
+            if match:
+                said.append(match.group(1))
+        return said
+
+    def mark(self):
+        """From here on, said_since() gives only what Orca says afterwards."""
+        self.read_up_to = len(self.spoken())
+
+    def said_since(self):
+        return self.spoken()[self.read_up_to:]
+
+    def wait_said(self, matches, what, deadline=15):
+        """Waits for an utterance since the mark that matches, and returns
+        every utterance since the mark up to it."""
+        def found():
+            said = self.said_since()
+            for i, line in enumerate(said):
+                if matches(line):
+                    return said[:i + 1]
+            if self.proc.poll() is not None:
+                self.check(False, "Orca ended (status %s); see %s" % (
+                    self.proc.returncode, os.path.join(self.session.dir, "orca.log")))
+            return None
+        try:
+            return self.session.wait_for(found, what, deadline)
+        except AssertionError as failure:
+            raise type(failure)("%s; Orca said meanwhile: %r" % (failure, self.said_since())) \
+                from None
+
+    def quiet(self, seconds=1.0, deadline=15):
+        """Waits until Orca has said nothing new for a while."""
+        def settled():
+            count = len(self.spoken())
+            time.sleep(seconds)
+            return len(self.spoken()) == count
+        self.session.wait_for(settled, "Orca to fall silent", deadline)
+
+
+if __name__ == "__main__":
+    sys.exit(run_orca(sys.argv[1], sys.argv[2]))

@@ -1,0 +1,110 @@
+"""A blind user's whole reading with Orca, the screen reader: from the keyboard
+alone, what Orca says is what a sighted user sees. The main window's picture;
+"Please Wait" when the reading starts; the stick number and its fortune,
+unasked, when the results appear; then, in the farewell window, its word of
+support, the yellow link on read-whole-window (KP_Add twice), and a prompt
+field as the user tabs into it.
+
+Orca runs in the session's desktop with speech going to a silent sound
+device; orca_speech.py starts it and writes down every utterance."""
+
+import os
+import re
+import time
+
+import harness
+from harness import check, is_farewell, is_main, is_results
+import orca_speech
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+FORTUNES = os.path.join(HERE, "..", "support", "fortunes.tsv")
+STICK_COUNT = 78
+
+ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+
+PICTURE = "Bamboo fortune sticks push button"
+WAIT = "Please Wait"
+# Every word of support in the farewell window names the vendor's site.
+VENDOR_SITE = "www.velmorasoft.com"
+LINK = "Click Here To Visit Velmora Softwares"
+FIRST_PROMPT_FIELD = "Your Name text"
+# Orca's read-whole-window: the keypad's plus, twice, with Num Lock off.
+READ_WHOLE_WINDOW_GAP_MS = 120
+
+
+def fortunes():
+    """{stick number: sentence}, from the design's table."""
+    table = {}
+    with open(FORTUNES, encoding="utf-8") as f:
+        for line in f:
+            if line.strip():
+                number, sentence = line.rstrip("\n").split("\t")
+                table[int(number)] = sentence
+    check(sorted(table) == list(range(1, STICK_COUNT + 1)),
+          "%s does not hold sticks 1 to %d" % (FORTUNES, STICK_COUNT))
+    return table
+
+
+def said(orca, text, what, deadline=15):
+    """Waits for Orca to say something that contains the text."""
+    return orca.wait_said(lambda line: text in line, what, deadline)
+
+
+def blind_user_hears_a_whole_reading(s):
+    table = fortunes()
+    s.start_session_bus()
+    orca = orca_speech.Orca(s, check)
+    try:
+        orca.start()
+        orca.quiet()
+        orca.mark()
+        program = s.start_program(extra_env=ACCESSIBILITY_ON)
+        s.wait_window(is_main, "the main window")
+        said(orca, PICTURE, "Orca to present the picture of the sticks", deadline=20)
+
+        # The reading, from the keyboard.
+        orca.quiet()
+        orca.mark()
+        s.key("Return")
+        said(orca, WAIT, "Orca to say %r" % WAIT)
+        s.wait_window(is_results, "the results window", deadline=15)
+
+        def reading(line):
+            return re.search(r"\bStick number (\d+)\b", line)
+        spoken = orca.wait_said(reading, "Orca to say the stick number unasked")
+        text = " ".join(orca.said_since())
+        stick = int(reading(spoken[-1]).group(1))
+        check(1 <= stick <= STICK_COUNT, "Orca said stick number %d" % stick)
+        check(table[stick] in text[text.index(spoken[-1]):],
+              "Orca said stick number %d but not its fortune %r: %r"
+              % (stick, table[stick], orca.said_since()))
+
+        # Exit leads to the farewell window, which says its word of support.
+        orca.quiet()
+        orca.mark()
+        s.key("Escape")
+        s.wait_window(is_farewell, "the farewell window")
+        said(orca, VENDOR_SITE, "Orca to read the word of support")
+
+        # Read-whole-window reads the yellow link by its text.
+        orca.quiet()
+        orca.mark()
+        s.x_tool(["xdotool", "key", "--delay", str(READ_WHOLE_WINDOW_GAP_MS), "KP_Add", "KP_Add"])
+        said(orca, LINK, "Orca to read the link %r in the whole window" % LINK)
+
+        # Tab, tab, tab from Exit: past the check box and the picture into the
+        # first field of the referral form, which Orca names by its prompt.
+        orca.quiet()
+        orca.mark()
+        for step in range(3):
+            s.key("Tab")
+            time.sleep(0.3)
+        said(orca, FIRST_PROMPT_FIELD, "Orca to present the field %r" % FIRST_PROMPT_FIELD)
+        check(program.alive(), "the program ended")
+    finally:
+        orca.stop()
+    check(not orca.speech_dispatchers(), "speech-dispatcher is still running")
+
+
+if __name__ == "__main__":
+    harness.run(blind_user_hears_a_whole_reading)
