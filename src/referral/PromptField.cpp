@@ -79,7 +79,11 @@ bool PromptField::eventFilter(QObject *watched, QEvent *event)
             LostFocus();
         break;
     case QEvent::KeyPress:
+        clearPromptOnEntering();
         return KeyPress(static_cast<QKeyEvent *>(event)->text());
+    case QEvent::InputMethod:
+        clearPromptOnEntering();
+        break;
     default:
         break;
     }
@@ -95,20 +99,26 @@ void PromptField::dimWhileShowingPrompt()
     m_field->setPalette(palette);
 }
 
-// Once the focus has moved and screen readers were told so, so that they
-// present the field the user entered rather than an edit made before it.
+// The prompt goes once the focus has moved and screen readers were told so,
+// so that they present the field the user entered rather than an edit made
+// before it; and before anything typed meanwhile reaches the field.
 void PromptField::GotFocus()
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_field->hasFocus())
-                setText(TextOnEntering(text(), m_prompt));
-        },
-        Qt::QueuedConnection);
+    m_entering = true;
+    QMetaObject::invokeMethod(this, &PromptField::clearPromptOnEntering, Qt::QueuedConnection);
 }
 
-void PromptField::LostFocus() { setText(TextOnLeaving(text(), m_prompt)); }
+void PromptField::clearPromptOnEntering()
+{
+    if (std::exchange(m_entering, false))
+        setText(TextOnEntering(text(), m_prompt));
+}
+
+void PromptField::LostFocus()
+{
+    m_entering = false;
+    setText(TextOnLeaving(text(), m_prompt));
+}
 
 // Only spaces typed one at a time are refused; pasted text is not checked.
 bool PromptField::KeyPress(const QString &typed)

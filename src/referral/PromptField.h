@@ -38,6 +38,7 @@ private:
     // A prompt is shown dimmed, so that an empty form does not look filled in.
     void dimWhileShowingPrompt();
     void GotFocus();
+    void clearPromptOnEntering();
     void LostFocus();
     bool KeyPress(const QString &typed);
 
@@ -45,6 +46,8 @@ private:
     const QString m_prompt;
     const Kind m_kind;
     platform::Messages &m_messages;
+    // Entered, and the prompt not cleared yet.
+    bool m_entering = false;
 };
 
 } // namespace referral
