@@ -185,6 +185,8 @@ void renewAccessibleControls(QWidget *window)
         if (!isControlOf(window, *control))
             continue;
         QAccessibleInterface *const old = QAccessible::queryAccessibleInterface(*control);
+        if (!old)
+            continue;
         QAccessibleEvent gone(old, QAccessible::ObjectDestroyed);
         QAccessible::updateAccessibility(&gone);
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace forms {

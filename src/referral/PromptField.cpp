@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace referral {
