@@ -1,15 +1,19 @@
-#include "forms/Look.h"
 #include "app/Program.h"
+#include "app/Translations.h"
+#include "forms/Look.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     // The program ends only through its farewell window.
     application.setQuitOnLastWindowClosed(false);
+    // In the desktop's language where the program speaks it, else in English.
+    app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));
     // Message boxes, too, carry the program's icon.
     QApplication::setWindowIcon(forms::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "SettingsCodec.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,9 +31,11 @@ bool writeToday(const platform::Services &services, const QString &key)
 
 platform::Answer askAboutUpdate(platform::Messages &messages)
 {
-    return messages.ask({u"There maybe an update to this software available\r"
-                         u"Do you want to check for an update?"_s,
-                         forms::look::ApplicationTitle.toString(),
+    // The two sentences are parted by a lone carriage return.
+    const QString question =
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
+        u'\r' + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
+    return messages.ask({question, forms::look::ApplicationTitle.toString(),
                          platform::Message::Icon::Information, platform::Message::Buttons::YesNo});
 }
 

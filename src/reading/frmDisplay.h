@@ -35,7 +35,7 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void Label1_Click();
-    // Ctrl+C: the reading as text, "Stick N: sentence".
+    // Ctrl+C: the reading as text, "Stick N: sentence", in the language shown.
     void copyReading();
     void lookAndLayout();
 
