@@ -167,8 +167,8 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s):
         return app and window_with(app, *PICTURE)
     try:
         main = s.wait_for(main_window, "the main window on the accessibility bus")
-    except harness.TestFailure as failure:
-        raise harness.TestFailure("%s; the reader last said: %s"
+    except harness.Failure as failure:
+        raise harness.Failure("%s; the reader last said: %s"
                                   % (failure, application.last_error)) from None
     picture = [n for n in find(main, *PICTURE) if showing(n)][0]
     check(PRESS in picture["actions"],
