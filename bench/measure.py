@@ -508,9 +508,9 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
            "xcb, the INI settings file, the lock file) except for a clock that runs 100 "
            "times fast, so each three-second wait lasts 30 ms. The wait sleeps until its "
            "timer or any other event comes and its timer counts real time, so a 1 ms timer "
-           "of the benchmark wakes it to look at the fast clock. Each reading calls "
-           "`frmMain::picMain_Click()` (wait, draw, results shown) and then "
-           "`frmDisplay::cmdOK_Click()` (Back), and returns to the application's event "
+           "of the benchmark wakes it to look at the fast clock. Each reading clicks "
+           "the picture `picMain` (wait, draw, results shown) and then "
+           "the button `cmdOK` (Back), and returns to the application's event "
            "loop, which deletes the unloaded results window, before the next. VmRSS is read "
            "after reading 1 and after reading %d; median of %d runs." % (READINGS,
                                                                        len(memory)),
