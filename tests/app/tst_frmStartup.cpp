@@ -125,9 +125,10 @@ void tst_frmStartup::startupHostIsNeverShown()
     ProgramRun run;
     ShownWindows shown;
     run.start();
-    auto &main = *run.program.frmMain;
-    run.read(main.picMain);
-    QTest::mouseClick(run.program.frmDisplay.ifLoaded()->cmdOK, Qt::LeftButton);
+    auto &main = run.program.frmMain.load();
+    run.read(child<QAbstractButton>(&main, "picMain"));
+    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay.ifLoaded(), "cmdOK"),
+                      Qt::LeftButton);
     main.close();
     QVERIFY(shown.names.contains(u"frmMain"_s));
     QVERIFY(shown.names.contains(u"frmNagScreen2"_s));

@@ -65,10 +65,10 @@ void tst_layouts::mainWindowTextsFit()
     ProgramRun run;
     run.start();
     {
-        const QStringList faults = textsThatDoNotFit(&*run.program.frmMain);
+        const QStringList faults = textsThatDoNotFit(&run.program.frmMain.load());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
     }
-    QCOMPARE(run.program.frmMain->client()->size(), QSize(438, 317));
+    QCOMPARE(run.program.frmMain.load().client()->size(), QSize(438, 317));
 }
 
 void tst_layouts::resultsWindowTextsFit_data()
@@ -84,9 +84,9 @@ void tst_layouts::resultsWindowTextsFit()
     ProgramRun run;
     run.platform.random.values = {(stick - 0.5f) / 78};
     run.start();
-    run.read(run.program.frmMain->picMain);
+    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
-    QCOMPARE(display->lblStick->text(), QString::number(stick));
+    QCOMPARE(child<QLabel>(display, "lblStick")->text(), QString::number(stick));
     {
         const QStringList faults = textsThatDoNotFit(display);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
@@ -98,7 +98,7 @@ void tst_layouts::aboutWindowTextsFit()
 {
     ProgramRun run;
     run.start();
-    auto &about = *run.program.frmAbout;
+    auto &about = run.program.frmAbout.load();
     {
         const QStringList faults = textsThatDoNotFit(&about);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
@@ -118,7 +118,7 @@ void tst_layouts::farewellWindowTextsFit()
     ProgramRun run;
     run.platform.random.values = {r};
     run.start();
-    auto &farewell = *run.program.frmNagScreen2;
+    auto &farewell = run.program.frmNagScreen2.load();
     {
         const QStringList faults = textsThatDoNotFit(&farewell);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
@@ -146,9 +146,10 @@ void tst_layouts::picturesAreDrawn()
     QFETCH(QSize, size);
     ProgramRun run;
     run.start();
-    QWidget *const form = window == u"frmMain"    ? static_cast<QWidget *>(&*run.program.frmMain)
-                          : window == u"frmAbout" ? static_cast<QWidget *>(&*run.program.frmAbout)
-                                                  : &*run.program.frmNagScreen2;
+    QWidget *const form = window == u"frmMain" ? static_cast<QWidget *>(&run.program.frmMain.load())
+                          : window == u"frmAbout"
+                              ? static_cast<QWidget *>(&run.program.frmAbout.load())
+                              : &run.program.frmNagScreen2.load();
     auto *const box = form->findChild<QWidget *>(picture);
     const QImage shot = box->grab().toImage();
     QRect drawn;

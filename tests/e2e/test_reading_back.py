@@ -4,10 +4,9 @@ main window with nothing else left on the screen."""
 import time
 
 import harness
-from harness import check, is_box, is_farewell, is_main, is_results, MAIN_CLIENT, RESULTS_CLIENT
+from harness import (check, is_box, is_farewell, is_main, is_results, MAIN_CLIENT,
+                     RESULTS_CLIENT, STICKS_PICTURE)
 
-# The picture of the sticks, in the main window's client area.
-PICTURE_CENTRE = (227, 145)
 # The Back button, in the results window's client area.
 BACK_BUTTON = (442, 322)
 
@@ -17,7 +16,7 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
     main = s.wait_window(is_main, "the main window")
 
     clicked_at = time.monotonic()
-    s.click(main, *PICTURE_CENTRE, menu_bar_of=MAIN_CLIENT)
+    s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
 
     # The main window stays, with its Please Wait panel, while the reading is
     # prepared; then the results take its place.
@@ -50,7 +49,7 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
 
     # And a second reading works the same way, this time Back by mouse.
     main = s.find(is_main)[0]
-    s.click(main, *PICTURE_CENTRE, menu_bar_of=MAIN_CLIENT)
+    s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
     results = s.wait_window(is_results, "the results window of a second reading", deadline=15)
     s.click(results, *BACK_BUTTON, menu_bar_of=RESULTS_CLIENT)
     s.wait_window(is_main, "the main window after clicking Back")

@@ -7,7 +7,7 @@ import os
 import time
 
 import harness
-from harness import check, TestFailure
+from harness import check, Failure
 
 PROBE = os.environ.get("SANITIZER_PROBE", "")
 EXIT_CODE = 23
@@ -72,10 +72,10 @@ def harness_fails_tests_on_sanitizer_reports(s):
         program.faults_expected = False
         try:
             s.check_no_sanitizer_reports()
-        except TestFailure:
+        except Failure:
             pass
         else:
-            raise TestFailure("a report of program %d did not fail the test" % program.index)
+            raise Failure("a report of program %d did not fail the test" % program.index)
         program.faults_expected = True
     s.check_no_sanitizer_reports()
 
@@ -84,7 +84,7 @@ def harness_fails_tests_on_sanitizer_reports(s):
     started = time.monotonic()
     try:
         s.wait_for(lambda: False, "something that never comes", deadline=10)
-    except TestFailure as failure:
+    except Failure as failure:
         check("AddressSanitizer" in str(failure),
               "the wait failed for another reason: %s" % failure)
     check(time.monotonic() - started < 2,

@@ -31,37 +31,27 @@ LINKS = {
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 READER = os.path.join(HERE, "atspi_reader.py")
-FORTUNES_SOURCE = os.path.join(HERE, "..", "..", "src", "reading", "modFortunrCookies.cpp")
+FORTUNES = os.path.join(HERE, "..", "support", "fortunes.tsv")
 STICK_COUNT = 78
 
 ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
 
-# --- the fortunes, as the program's source has them ------------------------
-
-_LITERAL = re.compile(r'u"((?:[^"\\\n]|\\.)*)"_s')
-_ESCAPES = {"\\": "\\", '"': '"', "'": "'", "n": "\n", "t": "\t", "?": "?"}
-
-
-def _unescape(text):
-    def one(match):
-        check(match.group(1) in _ESCAPES, "an escape the test cannot read: %r" % match.group(0))
-        return _ESCAPES[match.group(1)]
-    return re.sub(r"\\(.)", one, text)
+# --- the fortunes, as the design gives them ------------------------------------
 
 
 def fortunes():
-    """{stick number: sentence}, from the table in the program's source: stick
-    n has the n-th string after the empty entry at 0."""
-    with open(FORTUNES_SOURCE, encoding="utf-8") as f:
-        source = f.read()
-    start = source.find("QString(),")
-    check(start >= 0, "no table of fortunes found in %s" % FORTUNES_SOURCE)
-    end = source.find("};", start)
-    sentences = [_unescape(m.group(1)) for m in _LITERAL.finditer(source, start, end)]
-    check(len(sentences) == STICK_COUNT, "the table in %s holds %d sentences, not %d"
-          % (FORTUNES_SOURCE, len(sentences), STICK_COUNT))
-    return {n: sentence for n, sentence in enumerate(sentences, start=1)}
+    """{stick number: sentence}, from the test copy of the design's table."""
+    table = {}
+    with open(FORTUNES, encoding="utf-8") as f:
+        for line in f:
+            number, tab, sentence = line.rstrip("\n").partition("\t")
+            check(number.isdigit() and tab and sentence, "%s: not a stick's line: %r"
+                  % (FORTUNES, line))
+            table[int(number)] = sentence
+    check(sorted(table) == list(range(1, STICK_COUNT + 1)),
+          "%s does not hold sticks 1 to %d once each" % (FORTUNES, STICK_COUNT))
+    return table
 
 
 # --- the screen reader -------------------------------------------------------
@@ -167,8 +157,8 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s):
         return app and window_with(app, *PICTURE)
     try:
         main = s.wait_for(main_window, "the main window on the accessibility bus")
-    except harness.TestFailure as failure:
-        raise harness.TestFailure("%s; the reader last said: %s"
+    except harness.Failure as failure:
+        raise harness.Failure("%s; the reader last said: %s"
                                   % (failure, application.last_error)) from None
     picture = [n for n in find(main, *PICTURE) if showing(n)][0]
     check(PRESS in picture["actions"],

@@ -21,8 +21,7 @@ def second_copy_reports_running_copy_and_exits(s):
 
     s.activate(box)
     s.key("Return")
-    status = second.wait_exit(what="the second copy to end after OK")
-    check(status == 0, "the second copy ended with status %r, not 0" % status)
+    s.check_ended_cleanly(second, "the second copy to end after OK")
 
     check(first.alive(), "the first copy ended too")
     s.wait_gone(is_box, "the box to go", deadline=5)

@@ -1,5 +1,5 @@
 #include "FakePlatform.h"
-#include "links/modHelp.h"
+#include "forms/WebPages.h"
 
 #include <QTest>
 

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -111,19 +112,19 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     QFETCH(QString, friendEmail);
     QFETCH(QString, refusal);
     ProgramRun run;
-    auto &farewell = *run.program.frmNagScreen2;
+    auto &farewell = run.program.frmNagScreen2.load();
     const auto type = [](QLineEdit *field, const QString &text) {
         if (!text.isNull())
             field->setText(text);
     };
-    type(farewell.txtName, name);
-    type(farewell.txtEmail, email);
-    type(farewell.txtFriendName, friendName);
-    type(farewell.txtFriendEmail, friendEmail);
+    type(child<QLineEdit>(&farewell, "txtName"), name);
+    type(child<QLineEdit>(&farewell, "txtEmail"), email);
+    type(child<QLineEdit>(&farewell, "txtFriendName"), friendName);
+    type(child<QLineEdit>(&farewell, "txtFriendEmail"), friendEmail);
     if (!message.isNull())
-        farewell.txtMessage->setPlainText(message);
+        child<QPlainTextEdit>(&farewell, "txtMessage")->setPlainText(message);
 
-    farewell.cmdSubmit_Click();
+    child<QPushButton>(&farewell, "cmdSubmit")->click();
 
     if (refusal.isEmpty()) {
         QCOMPARE(run.platform.messages.texts(), QStringList());
@@ -187,13 +188,13 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
 void tst_modTellAFriend::annAndBobGetExactAddress()
 {
     ProgramRun run;
-    auto &farewell = *run.program.frmNagScreen2;
-    farewell.txtName->setText(u"Ann"_s);
-    farewell.txtEmail->setText(u"ann@example.com"_s);
-    farewell.txtFriendName->setText(u"Bob"_s);
-    farewell.txtFriendEmail->setText(u"bob@example.org"_s);
+    auto &farewell = run.program.frmNagScreen2.load();
+    child<QLineEdit>(&farewell, "txtName")->setText(u"Ann"_s);
+    child<QLineEdit>(&farewell, "txtEmail")->setText(u"ann@example.com"_s);
+    child<QLineEdit>(&farewell, "txtFriendName")->setText(u"Bob"_s);
+    child<QLineEdit>(&farewell, "txtFriendEmail")->setText(u"bob@example.org"_s);
 
-    farewell.cmdSubmit_Click();
+    child<QPushButton>(&farewell, "cmdSubmit")->click();
 
     const QString expected =
         u"http://www.velmorasoft.com/lvms-refer-a-friend.php?taf1=Ann&taf2=ann%40example.com"

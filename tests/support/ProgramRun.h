@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/Controls.h"
 #include "app/Program.h"
 #include "FakePlatform.h"
+#include "forms/Controls.h"
 
 #include <QAction>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -33,6 +34,20 @@ struct ProgramRun {
 
 // Whether any window of the program is on screen.
 bool anyWindowVisible();
+
+// Watches the end of a run: made while windows are loaded, it then tells what
+// went wrong, if anything did. A clean end exits with status 0 and unloads
+// every window that was loaded exactly once, leaving none loaded or on screen.
+class CleanEnd {
+public:
+    explicit CleanEnd(ProgramRun &run);
+    QString faults() const;
+    const QMap<QString, int> &unloads() const { return m_unloads; }
+
+private:
+    ProgramRun &m_run;
+    QMap<QString, int> m_unloads;
+};
 
 // Controls are found by the names the program gives them.
 template <class T> T *child(QObject *parent, const char *name)
