@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "forms/Look.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -49,6 +51,23 @@ bool install(QPointer<QTranslator> &slot, const QString &file, const QString &fo
     return true;
 }
 
+// The fonts of Debian's packages that hold the characters, in the forms of
+// the language first.
+QStringList hanFamilies(Language language)
+{
+    switch (language) {
+    case Language::TraditionalChinese:
+        return {u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+                u"AR PL UMing TW"_s};
+    case Language::SimplifiedChinese:
+        return {u"Noto Sans CJK SC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+                u"AR PL UMing CN"_s};
+    case Language::English:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 Language LanguageFor(const QStringList &uiLanguages)
@@ -80,6 +99,7 @@ QString TranslationName(Language language)
 bool UseLanguage(Language language)
 {
     removeTranslators();
+    forms::look::setHanFamilies(hanFamilies(language));
     const QString name = TranslationName(language);
     if (name.isEmpty())
         return true;

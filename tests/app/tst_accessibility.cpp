@@ -58,6 +58,7 @@ private slots:
     void linksAndPictureArePressableByScreenReaders_data();
     void linksAndPictureArePressableByScreenReaders();
     void resultsReadAsNumberThenSentence();
+    void ctrlCCopiesTheReading_data();
     void ctrlCCopiesTheReading();
     void windowsAreAnnouncedAsWindowsWithTheirTitles();
 };
@@ -138,8 +139,21 @@ void tst_accessibility::resultsReadAsNumberThenSentence()
     QVERIFY2(number >= 0 && sentence > number, qPrintable(read.join(u" | "_s)));
 }
 
+void tst_accessibility::ctrlCCopiesTheReading_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("English") << u"English"_s << u"Stick 1: You will hear some good news soon."_s;
+    QTest::newRow("zh_TW") << u"zh_TW"_s << u"第 1 籤：近日將有佳音傳來。"_s;
+    QTest::newRow("zh_CN") << u"zh_CN"_s << u"第 1 签：近日将有好消息传来。"_s;
+}
+
+// In the language shown.
 void tst_accessibility::ctrlCCopiesTheReading()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, copied);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     run.platform.random.values = {0.0f};
     run.start();
@@ -147,7 +161,7 @@ void tst_accessibility::ctrlCCopiesTheReading()
     auto *const display = run.program.frmDisplay.ifLoaded();
     QVERIFY(QTest::qWaitForWindowActive(display));
     QTest::keyClick(child<QPushButton>(display, "cmdOK"), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(run.platform.clipboard.text, u"Stick 1: You will hear some good news soon."_s);
+    QCOMPARE(run.platform.clipboard.text, copied);
     QVERIFY(display->isVisible());
 }
 

@@ -1,5 +1,7 @@
 #include "ProgramRun.h"
 
+#include "app/Translations.h"
+
 #include <QApplication>
 
 using namespace std::chrono_literals;
@@ -10,6 +12,22 @@ ProgramRun::~ProgramRun()
     // Let windows unloaded during the test go, while the program still exists.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+SpokenLanguage::SpokenLanguage(const QString &name)
+{
+    app::Language language = app::Language::English;
+    if (name == u"zh_TW")
+        language = app::Language::TraditionalChinese;
+    else if (name == u"zh_CN")
+        language = app::Language::SimplifiedChinese;
+    else if (name != u"English")
+        qFatal("no language named %s", qPrintable(name));
+    // Qt's own translations come with qt6-translations-l10n (scripts/setup).
+    if (!app::UseLanguage(language))
+        qFatal("the translations of %s cannot be loaded", qPrintable(name));
+}
+
+SpokenLanguage::~SpokenLanguage() { app::UseLanguage(app::Language::English); }
 
 bool anyWindowVisible()
 {

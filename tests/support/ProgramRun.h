@@ -32,6 +32,20 @@ struct ProgramRun {
     static void choose(QWidget *window, QAction *entry);
 };
 
+// The program speaks a language while this lives: "zh_TW", "zh_CN", or
+// "English", which it speaks again afterwards.
+class SpokenLanguage {
+public:
+    explicit SpokenLanguage(const QString &name);
+    ~SpokenLanguage();
+    SpokenLanguage(const SpokenLanguage &) = delete;
+    SpokenLanguage &operator=(const SpokenLanguage &) = delete;
+};
+
+// The languages the program speaks, by the names SpokenLanguage takes.
+inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("zh_TW"),
+                                   QStringLiteral("zh_CN")};
+
 // Whether any window of the program is on screen.
 bool anyWindowVisible();
 
