@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -75,6 +76,8 @@ QStringList textsOf(QWidget *window)
             texts << box->title();
         else if (auto *const field = qobject_cast<QLineEdit *>(control))
             texts << field->text();
+        else if (auto *const message = qobject_cast<QPlainTextEdit *>(control))
+            texts << message->toPlainText();
     }
     for (QMenuBar *bar : window->findChildren<QMenuBar *>())
         for (QAction *entry : bar->actions()) {

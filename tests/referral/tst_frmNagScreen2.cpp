@@ -109,12 +109,14 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("leaveByTab");
     QTest::addColumn<QString>("onLeaving");
+    QTest::addColumn<QString>("language");
     const QString asLoaded;
     const auto row = [](const char *name, const char *field, const QString &initial,
                         bool enterByTab, const QString &onEntering, const QString &typed,
-                        bool leaveByTab, const QString &onLeaving) {
+                        bool leaveByTab, const QString &onLeaving,
+                        const QString &language = u"English"_s) {
         QTest::newRow(name) << QString::fromLatin1(field) << initial << enterByTab << onEntering
-                            << typed << leaveByTab << onLeaving;
+                            << typed << leaveByTab << onLeaving << language;
     };
     row("name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
         u"Your Name"_s);
@@ -152,6 +154,15 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty_data()
         true, u"Your Message"_s);
     row("typed message stays", "txtMessage", u"Your Message"_s, true, u""_s, u"Hello Bob"_s, true,
         u"Hello Bob"_s);
+    // The prompts are those of the language shown.
+    row("Chinese name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
+        u"您的姓名"_s, u"zh_TW"_s);
+    row("Chinese e-mail prompt goes and comes back", "txtFriendEmail", asLoaded, false, u""_s,
+        u""_s, true, u"朋友的电子邮箱地址"_s, u"zh_CN"_s);
+    row("English prompt is content where Chinese is shown", "txtEmail", u"Your Email Address"_s,
+        false, u"Your Email Address"_s, u""_s, false, u"Your Email Address"_s, u"zh_TW"_s);
+    row("Chinese message prompt without line break goes", "txtMessage", u"您的留言"_s, true, u""_s,
+        u""_s, true, u"您的留言"_s, u"zh_CN"_s);
 }
 
 void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty()
@@ -163,6 +174,8 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty()
     QFETCH(QString, typed);
     QFETCH(bool, leaveByTab);
     QFETCH(QString, onLeaving);
+    QFETCH(QString, language);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
