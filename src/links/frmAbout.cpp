@@ -45,7 +45,7 @@ frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
     : Form(registry, u"frmAbout"_s, layout::Client)
     , m_browser(browser)
     , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
-    , cmdOK(forms::newButton(u"cmdOK"_s, u"&OK"_s, client()))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, u"&OK"_s, client()))
     , Line1(new QWidget(client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
@@ -76,7 +76,6 @@ void frmAbout::lookAndLayout()
     place(cmdOK, layout::cmdOK);
     cmdOK->setFont(verdana(8.25, Bold));
     setBackground(cmdOK, ButtonGrey);
-    cmdOK->setAutoFillBackground(false);
     setTextColour(cmdOK, 0x000000);
     setDefaultButton(cmdOK);
     setCancelButton(cmdOK);

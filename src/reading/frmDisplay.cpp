@@ -43,15 +43,15 @@ frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser
                        platform::Clipboard &clipboard)
     : ReadingWindow(registry, browser, layout::Window)
     , m_clipboard(clipboard)
-    , Frame1(new QGroupBox(u"LV Sortilo Results"_s, client()))
+    , Frame1(new forms::CaptionedFrame(u"Frame1"_s, u"LV Sortilo Results"_s, client()))
     , Frame3(forms::newFrame(u"Frame3"_s, Frame1))
     , lblStick(new forms::FittedLabel(u"lblStick"_s, Frame3))
     , Label2(forms::newLabel(u"Label2"_s, Frame1))
     , lblDesc(forms::newLabel(u"lblDesc"_s, Frame1))
     , Frame5(forms::newFrame(u"Frame5"_s, client()))
     , Label1(new forms::LinkLabel(u"Label1"_s, Frame5))
-    , cmdOK(forms::newButton(u"cmdOK"_s, u"&Back"_s, Frame5))
-    , cmdExit(forms::newButton(u"cmdExit"_s, u"&Exit"_s, Frame5))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, u"&Back"_s, Frame5))
+    , cmdExit(new forms::FlatButton(u"cmdExit"_s, u"&Exit"_s, Frame5))
 {
     QAction *const mnuFileBack = forms::addEntry(mnuFile, u"mnuFileBack"_s, u"&Back"_s);
     QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
@@ -70,7 +70,6 @@ void frmDisplay::lookAndLayout()
     using namespace forms::look;
     setBackground(client(), DarkBlue);
 
-    Frame1->setObjectName(u"Frame1"_s);
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
     Frame1->setFont(verdana(12, Bold));
@@ -115,7 +114,6 @@ void frmDisplay::lookAndLayout()
         button->setFont(verdana(8.25, Bold));
         setBackground(button, ButtonGrey);
         setTextColour(button, 0x000000);
-        button->setAutoFillBackground(false);
     }
     place(cmdOK, layout::cmdOK);
     place(cmdExit, layout::cmdExit);
