@@ -23,10 +23,10 @@ constexpr qint64 DaysBetweenReminders = 14;
 // in 16 bits.
 constexpr qsizetype LongestStoredValue = 32767;
 
-bool writeToday(const platform::Services &services, const QString &key)
+void writeToday(const platform::Services &services, const QString &key)
 {
     const QString today = services.clock.today().toString(Qt::ISODate);
-    return services.settings.write(Section.toString(), key, EncodeSetting(today));
+    services.settings.write(Section.toString(), key, EncodeSetting(today));
 }
 
 platform::Answer askAboutUpdate(platform::Messages &messages)
@@ -59,8 +59,9 @@ void RemindToUpdate(const platform::Services &services)
     if (days >= -DaysBetweenReminders && days <= DaysBetweenReminders)
         return;
     const platform::Answer answer = askAboutUpdate(services.messages);
-    if (!writeToday(services, key))
-        return;
+    // The page is opened after the write, and also when the write fails: the
+    // user asked for it. The question then comes back at the next start.
+    writeToday(services, key);
     if (answer == platform::Answer::Yes)
         ProductDownloadPage(services.browser);
 }

@@ -52,6 +52,7 @@ protected:
     void setDefaultButton(QPushButton *button) { m_defaultButton = button; }
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -35,7 +35,7 @@ frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
     : Form(registry, u"frmAbout"_s, layout::Client)
     , m_browser(browser)
     , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
-    , cmdOK(forms::newButton(u"cmdOK"_s, tr("&OK"), client()))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&OK"), client()))
     , Line1(new QWidget(client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
@@ -66,7 +66,6 @@ void frmAbout::lookAndLayout()
     place(cmdOK, layout::cmdOK);
     cmdOK->setFont(verdana(8.25, Bold));
     setBackground(cmdOK, ButtonGrey);
-    cmdOK->setAutoFillBackground(false);
     setTextColour(cmdOK, 0x000000);
     setDefaultButton(cmdOK);
     setCancelButton(cmdOK);

@@ -47,15 +47,15 @@ frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser
                        platform::Clipboard &clipboard)
     : ReadingWindow(registry, browser, layout::Window)
     , m_clipboard(clipboard)
-    , Frame1(new QGroupBox(tr("LV Sortilo Results"), client()))
+    , Frame1(new forms::CaptionedFrame(u"Frame1"_s, tr("LV Sortilo Results"), client()))
     , Frame3(forms::newFrame(u"Frame3"_s, Frame1))
     , lblStick(new forms::FittedLabel(u"lblStick"_s, Frame3))
     , Label2(forms::newLabel(u"Label2"_s, Frame1))
     , lblDesc(forms::newLabel(u"lblDesc"_s, Frame1))
     , Frame5(forms::newFrame(u"Frame5"_s, client()))
     , Label1(new forms::LinkLabel(u"Label1"_s, Frame5))
-    , cmdOK(forms::newButton(u"cmdOK"_s, tr("&Back"), Frame5))
-    , cmdExit(forms::newButton(u"cmdExit"_s, tr("&Exit"), Frame5))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&Back"), Frame5))
+    , cmdExit(new forms::FlatButton(u"cmdExit"_s, tr("&Exit"), Frame5))
 {
     QAction *const mnuFileBack = forms::addEntry(mnuFile, u"mnuFileBack"_s, tr("&Back"));
     QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
@@ -74,7 +74,6 @@ void frmDisplay::lookAndLayout()
     using namespace forms::look;
     setBackground(client(), DarkBlue);
 
-    Frame1->setObjectName(u"Frame1"_s);
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
     Frame1->setFont(verdana(12, Bold));
@@ -119,7 +118,6 @@ void frmDisplay::lookAndLayout()
         button->setFont(verdana(8.25, Bold));
         setBackground(button, ButtonGrey);
         setTextColour(button, 0x000000);
-        button->setAutoFillBackground(false);
     }
     place(cmdOK, layout::cmdOK);
     place(cmdExit, layout::cmdExit);

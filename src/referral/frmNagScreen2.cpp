@@ -8,7 +8,6 @@
 #include "PromptField.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,13 +53,6 @@ QLineEdit *newTextBox(const QString &name, QWidget *container)
     return field;
 }
 
-QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container)
-{
-    auto *const panel = new QGroupBox(caption, container);
-    panel->setObjectName(name);
-    return panel;
-}
-
 } // namespace
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
@@ -73,14 +65,14 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , Label2(forms::newLabel(u"Label2"_s, client()))
     , Check1(new QCheckBox(client()))
     , cmdClose(forms::newButton(u"cmdClose"_s, tr("E&xit"), client()))
-    , Frame2(newPanel(u"Frame2"_s, tr("Refer A Friend"), client()))
+    , Frame2(new forms::CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client()))
     , txtName(newTextBox(u"txtName"_s, Frame2))
     , txtEmail(newTextBox(u"txtEmail"_s, Frame2))
     , txtFriendName(newTextBox(u"txtFriendName"_s, Frame2))
     , txtFriendEmail(newTextBox(u"txtFriendEmail"_s, Frame2))
     , cmdSubmit(forms::newButton(u"cmdSubmit"_s, tr("Refer A Friend &Now"), Frame2))
     , txtMessage(new QPlainTextEdit(Frame2))
-    , Frame6(newPanel(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
+    , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
     , m_name(new PromptField(txtName, modTellAFriend::NamePrompt(), PromptField::Kind::Plain,
@@ -110,6 +102,9 @@ void frmNagScreen2::lookAndLayout()
     setBackground(client(), White);
 
     place(Picture1, layout::Picture1);
+    setSystemColours(Picture1);
+    Picture1->setBackgroundRole(QPalette::Window);
+    Picture1->setAutoFillBackground(true);
     Picture1->setAccessibleName(u"LV Sortilo"_s);
     Check1->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
     lblGoToHome->setAccessibleDescription(tr("Opens the vendor's programs in your browser"));

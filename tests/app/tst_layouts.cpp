@@ -125,6 +125,8 @@ private slots:
     void farewellWindowTextsFit();
     void picturesAreDrawn_data();
     void picturesAreDrawn();
+    void framesAndButtonsDrawnAsDesigned_data();
+    void framesAndButtonsDrawnAsDesigned();
 };
 
 namespace {
@@ -268,6 +270,60 @@ void tst_layouts::picturesAreDrawn()
                  drawn.height() >= size.height() * 3 / 4,
              qPrintable(u"%1x%2"_s.arg(drawn.width()).arg(drawn.height())));
     QVERIFY2(red > size.width() * size.height() / 20, qPrintable(QString::number(red)));
+}
+
+void tst_layouts::framesAndButtonsDrawnAsDesigned_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("results frame") << u"frmDisplay"_s << u"Frame1"_s << QColor(0x144772);
+    QTest::newRow("refer-a-friend frame") << u"frmNagScreen2"_s << u"Frame2"_s << QColor(Qt::white);
+    QTest::newRow("downloads frame") << u"frmNagScreen2"_s << u"Frame6"_s << QColor(Qt::white);
+    QTest::newRow("Back") << u"frmDisplay"_s << u"cmdOK"_s << QColor(0xE0E0E0);
+    QTest::newRow("Exit") << u"frmDisplay"_s << u"cmdExit"_s << QColor(0xE0E0E0);
+    QTest::newRow("about's OK") << u"frmAbout"_s << u"cmdOK"_s << QColor(0xE0E0E0);
+}
+
+// A frame's caption is inset on its top line; a grey button's face is one
+// flat grey, as the windows were designed.
+void tst_layouts::framesAndButtonsDrawnAsDesigned()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QColor, colour);
+    ProgramRun run;
+    run.start();
+    if (window == u"frmDisplay")
+        run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
+    QWidget *const form =
+        window == u"frmDisplay" ? static_cast<QWidget *>(run.program.frmDisplay.ifLoaded())
+        : window == u"frmAbout" ? static_cast<QWidget *>(&run.program.frmAbout.load())
+                                : &run.program.frmNagScreen2.load();
+    QWidget *const widget = child<QWidget>(form, qPrintable(control));
+    const QImage shot = widget->grab().toImage();
+    const auto near = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <
+               90;
+    };
+    if (control.startsWith(u"Frame")) {
+        const int captionHeight = widget->fontMetrics().height();
+        int first = shot.width();
+        for (int y = 0; y < captionHeight / 2; ++y)
+            for (int x = 0; x < shot.width() / 2; ++x)
+                if (near(shot.pixelColor(x, y), colour))
+                    first = qMin(first, x);
+        QVERIFY2(first >= 6 && first <= 12, qPrintable(QString::number(first)));
+        // Above the top line, the frame's own background; the line runs
+        // through the caption's middle.
+        const QColor background = widget->palette().color(widget->backgroundRole());
+        QCOMPARE(shot.pixelColor(0, 1), background);
+        QVERIFY(shot.pixelColor(0, captionHeight / 2) != background);
+        return;
+    }
+    // A column of the face, clear of the border and of the caption.
+    for (int y = 4; y < shot.height() - 4; ++y)
+        QCOMPARE(shot.pixelColor(4, y), colour);
 }
 
 QTEST_MAIN(tst_layouts)

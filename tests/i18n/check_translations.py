@@ -127,7 +127,7 @@ def check_packaging(folder, languages):
     """Each translated text of the desktop entry and the metainfo, in both."""
     for name in os.listdir(folder):
         path = os.path.join(folder, name)
-        if name.endswith(".desktop"):
+        if name.endswith((".desktop", ".desktop.in")):
             entry = configparser.RawConfigParser(interpolation=None)
             entry.optionxform = str
             entry.read(path, encoding="utf-8")

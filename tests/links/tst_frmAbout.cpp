@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,6 +27,12 @@ void withAboutOpen(ProgramRun &run, QWidget *window, QAction *entry,
         if (!about || !about->isVisible())
             return;
         poll.stop();
+        // Closed on every path, so that a failed check cannot leave the
+        // modal window waiting for ever.
+        const auto close = qScopeGuard([&run] {
+            if (links::frmAbout *const open = run.program.frmAbout.ifLoaded())
+                open->Unload();
+        });
         if (!QTest::qWaitForWindowActive(about))
             qWarning("about window not active");
         whileOpen(*about);
