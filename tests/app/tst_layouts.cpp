@@ -46,6 +46,9 @@ QStringList textsThatDoNotFit(QWidget *window)
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         if (button->sizeHint().width() > button->width())
             faults.append(button->objectName() + u" is cut: "_s + button->text());
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>())
+        if (frame->fontMetrics().horizontalAdvance(frame->title()) > frame->width())
+            faults.append(frame->objectName() + u" is cut: "_s + frame->title());
     // The menu bar keeps to one row across the window.
     const auto *const main = qobject_cast<QMainWindow *>(window);
     if (auto *const bar = main ? qobject_cast<QMenuBar *>(main->menuWidget()) : nullptr) {
