@@ -20,11 +20,13 @@ from .screen import DEADLINE, Failure, Screen, check
 SCREEN = (1024, 768)
 
 # Variables that would steer Qt or the browser launcher away from what the
-# desktop sets up; every QT_ variable goes too.
+# desktop sets up; every QT_ variable goes too. Qt takes the program's language
+# from LANGUAGE before LC_ALL.
 SCRUBBED_VARIABLES = (
     "BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
     "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "DBUS_SESSION_BUS_ADDRESS",
     "XDG_SESSION_TYPE", "WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY", "DISPLAY",
+    "LANGUAGE",
 )
 
 # The folder of the desktop, in the environment of everything started on it;
