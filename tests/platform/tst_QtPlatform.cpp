@@ -25,8 +25,6 @@ private slots:
     void storeSurvivesFilesItDidNotWrite_data();
     void storeSurvivesFilesItDidNotWrite();
     void storeInFolderThatCannotBeMadeFailsQuietly();
-    void lockAdmitsOneHolderAtATime();
-    void lockIsFreeAgainOnceItsHolderIsGone();
     void randomValuesAreTwentyFourBitStepsBelowOne();
     void randomSequenceFollowsItsSeed();
     void messageBoxShowsLoneCarriageReturnAsLineBreak();
@@ -95,31 +93,6 @@ void tst_QtPlatform::storeInFolderThatCannotBeMadeFailsQuietly()
     platform::IniSettingsStore store(folder.filePath(u"not-a-folder/lv-sortilo.ini"_s));
     QVERIFY(!store.write(u"Settings"_s, u"key"_s, u"value"_s));
     QVERIFY(store.read(u"Settings"_s, u"key"_s).value_or(u"x"_s).isEmpty());
-}
-
-void tst_QtPlatform::lockAdmitsOneHolderAtATime()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"lv-sortilo.lock"_s);
-    platform::FileInstanceLock first(path);
-    platform::FileInstanceLock second(path);
-    QVERIFY(first.claim());
-    QVERIFY(first.claim());
-    QVERIFY(!second.claim());
-}
-
-void tst_QtPlatform::lockIsFreeAgainOnceItsHolderIsGone()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"lv-sortilo.lock"_s);
-    {
-        platform::FileInstanceLock first(path);
-        QVERIFY(first.claim());
-    }
-    // The file stays behind, as after a crash; it is no obstacle.
-    QVERIFY(QFile::exists(path));
-    platform::FileInstanceLock next(path);
-    QVERIFY(next.claim());
 }
 
 void tst_QtPlatform::randomValuesAreTwentyFourBitStepsBelowOne()
