@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "platform/ApplicationStart.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -31,6 +33,9 @@ private slots:
     void questionDefaultsToYes_data();
     void questionDefaultsToYes();
     void messageBoxOpensInFrontOfEverything();
+    void applicationIsKnownByItsDesktopEntry();
+    void waylandDesktopRunsThroughXWayland_data();
+    void waylandDesktopRunsThroughXWayland();
 };
 
 void tst_QtPlatform::storeKeepsWhatItWrites()
@@ -198,5 +203,59 @@ void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
     QVERIFY(belongsToOpener);
 }
 
-QTEST_MAIN(tst_QtPlatform)
+// Docks and compositors find the program's menu entry by the name it gives.
+void tst_QtPlatform::applicationIsKnownByItsDesktopEntry()
+{
+    QCOMPARE(QGuiApplication::desktopFileName(), platform::desktopEntryId());
+    QVERIFY(QFile::exists(QStringLiteral(SORTILO_SOURCE_DIR) + u"/packaging/"_s +
+                          platform::desktopEntryId() + u".desktop"_s));
+    // A platform the user chose is left as it is.
+    QCOMPARE(QGuiApplication::platformName(), u"offscreen"_s);
+    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+}
+
+void tst_QtPlatform::waylandDesktopRunsThroughXWayland_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QByteArray>("windowSystem");
+    const QByteArray xwayland = "xcb;wayland";
+    QTest::newRow("X11 desktop") << QStringList{u"DISPLAY=:0"_s, u"XDG_SESSION_TYPE=x11"_s}
+                                 << QByteArray();
+    QTest::newRow("nothing said") << QStringList() << QByteArray();
+    QTest::newRow("Wayland desktop") << QStringList{u"DISPLAY=:0"_s, u"WAYLAND_DISPLAY=wayland-0"_s,
+                                                    u"XDG_SESSION_TYPE=wayland"_s}
+                                     << xwayland;
+    QTest::newRow("Wayland display alone")
+        << QStringList{u"WAYLAND_DISPLAY=wayland-0"_s} << xwayland;
+    QTest::newRow("Wayland session alone")
+        << QStringList{u"XDG_SESSION_TYPE=wayland"_s} << xwayland;
+    QTest::newRow("empty platform is no choice")
+        << QStringList{u"QT_QPA_PLATFORM="_s, u"WAYLAND_DISPLAY=wayland-0"_s} << xwayland;
+    QTest::newRow("user chose Wayland")
+        << QStringList{u"QT_QPA_PLATFORM=wayland"_s, u"WAYLAND_DISPLAY=wayland-0"_s}
+        << QByteArray();
+    QTest::newRow("user chose offscreen")
+        << QStringList{u"QT_QPA_PLATFORM=offscreen"_s, u"XDG_SESSION_TYPE=wayland"_s}
+        << QByteArray();
+}
+
+void tst_QtPlatform::waylandDesktopRunsThroughXWayland()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, windowSystem);
+    QProcessEnvironment variables;
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QCOMPARE(platform::windowSystemFor(variables), windowSystem);
+}
+
+// The tests run in the application object that the program starts with.
+int main(int argc, char *argv[])
+{
+    const auto application = platform::startApplication(argc, argv);
+    application->setAttribute(Qt::AA_Use96Dpi, true);
+    tst_QtPlatform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_QtPlatform.moc"
