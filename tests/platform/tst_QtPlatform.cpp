@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "FakePlatform.h"
 #include "platform/ApplicationStart.h"
 #include "platform/QtPlatform.h"
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcessEnvironment>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +20,25 @@
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Closes every modal window still up, whatever the checks before it found: a
+// failing check must never leave the test waiting on a box.
+void closeModalWindows()
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        QWidget *const modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto *const dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+}
+
+} // namespace
 
 // The real platform services, as far as they can be tried without a desktop.
 class tst_QtPlatform : public QObject {
@@ -55,38 +76,56 @@ void tst_QtPlatform::storeKeepsWhatItWrites()
 void tst_QtPlatform::storeSurvivesFilesItDidNotWrite_data()
 {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QFileDevice::Permissions>("permissions");
     QTest::addColumn<bool>("readable");
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81", 10) << true;
-    QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'x') << false;
-    QTest::newRow("a folder") << QByteArray("folder") << false;
+    const QFileDevice::Permissions asMade;
+    QTest::newRow("empty") << QByteArray() << asMade << true;
+    QTest::newRow("binary garbage")
+        << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81", 10) << asMade << true;
+    QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'x') << asMade << false;
+    QTest::newRow("a folder") << QByteArray("folder") << asMade << false;
+    QTest::newRow("unreadable") << QByteArray("[Settings]\nkey=\n")
+                                << QFileDevice::Permissions(QFileDevice::WriteOwner) << false;
+    QTest::newRow("read-only") << QByteArray("[Settings]\nkey=\n")
+                               << QFileDevice::Permissions(QFileDevice::ReadOwner) << true;
 }
 
 void tst_QtPlatform::storeSurvivesFilesItDidNotWrite()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QFileDevice::Permissions, permissions);
     QFETCH(bool, readable);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"lv-sortilo.ini"_s);
-    if (content == "folder") {
-        QVERIFY(QDir().mkpath(path));
-    } else {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    platform::IniSettingsStore store(path);
-    const auto value = store.read(u"Settings"_s, u"key"_s);
-    QCOMPARE(value.has_value(), readable);
-    if (readable)
-        QVERIFY(value->isEmpty());
-    const bool written = store.write(u"Settings"_s, u"key"_s, u"value"_s);
-    if (!readable) {
-        // What the program cannot read it does not overwrite either.
-        QVERIFY(!written);
-        QCOMPARE(QFileInfo(path).size(),
-                 content == "folder" ? QFileInfo(path).size() : qint64(content.size()));
-    }
+    const auto tryTheFile = [&] {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"lv-sortilo.ini"_s);
+        if (content == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            if (permissions)
+                QVERIFY(file.setPermissions(permissions));
+        }
+        platform::IniSettingsStore store(path);
+        const auto value = store.read(u"Settings"_s, u"key"_s);
+        QCOMPARE(value.has_value(), readable);
+        if (readable)
+            QVERIFY(value->isEmpty());
+        const bool written = store.write(u"Settings"_s, u"key"_s, u"value"_s);
+        if (!readable || (permissions && !permissions.testFlag(QFileDevice::WriteOwner))) {
+            // What the program cannot read it does not overwrite either, and
+            // what it cannot write it does not report as written.
+            QVERIFY(!written);
+            QCOMPARE(QFileInfo(path).size(),
+                     content == "folder" ? QFileInfo(path).size() : qint64(content.size()));
+        }
+    };
+    // File permissions bind only an ordinary user.
+    if (permissions)
+        QVERIFY2(test::runAsOrdinaryUser(tryTheFile), "the checks failed for an ordinary user");
+    else
+        tryTheFile();
 }
 
 void tst_QtPlatform::storeInFolderThatCannotBeMadeFailsQuietly()
@@ -141,9 +180,9 @@ void tst_QtPlatform::messageBoxShowsLoneCarriageReturnAsLineBreak()
     QString shownText, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QTimer::singleShot(0, [&] {
+        const auto closeBox = qScopeGuard(closeModalWindows);
         auto *const box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+        QVERIFY(box);
         shownText = box->text();
         title = box->windowTitle();
         icon = box->icon();
@@ -172,8 +211,10 @@ void tst_QtPlatform::questionDefaultsToYes()
     QFETCH(platform::Answer, answer);
     platform::MessageBoxes boxes;
     QTimer::singleShot(0, [&] {
-        if (QWidget *const box = QApplication::activeModalWidget())
-            QTest::keyClick(box, Qt::Key(key));
+        const auto closeBox = qScopeGuard(closeModalWindows);
+        QWidget *const box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QTest::keyClick(box, Qt::Key(key));
     });
     QCOMPARE(boxes.ask({u"?"_s, u"LV Sortilo"_s, platform::Message::Icon::Information,
                         platform::Message::Buttons::YesNo}),
@@ -190,9 +231,9 @@ void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
     platform::MessageBoxes boxes;
     bool inFront = false, belongsToOpener = false;
     QTimer::singleShot(0, [&] {
+        const auto closeBox = qScopeGuard(closeModalWindows);
         QWidget *const box = QApplication::activeModalWidget();
-        if (!box)
-            return;
+        QVERIFY(box);
         inFront = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         belongsToOpener = box->windowHandle()->transientParent() == onTop.windowHandle();
         QTest::keyClick(box, Qt::Key_Return);
