@@ -40,6 +40,8 @@ int bindAbstract(const QByteArray &name)
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0)
         return fd;
+    if (fd >= 0)
+        ::close(fd);
     return -1;
 }
 
