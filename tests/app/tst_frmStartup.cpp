@@ -1,4 +1,5 @@
 #include "app/SettingsCodec.h"
+#include "ChildProcess.h"
 #include "platform/QtPlatform.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,41 +155,50 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds_data()
 void tst_frmStartup::startsWhateverTheSettingsFileHolds()
 {
     QFETCH(QString, kind);
-    if ((kind == u"unreadable" || kind == u"read-only folder") && ::geteuid() == 0)
-        QSKIP("file permissions do not bind the superuser");
-    QTemporaryDir folder;
-    QString path = folder.filePath(u"lv-sortilo.ini"_s);
-    QFile file(path);
-    if (kind == u"folder") {
-        QVERIFY(QDir().mkpath(path));
-    } else if (kind == u"pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == u"no folder") {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        path += u"/lv-sortilo.ini"_s;
-    } else {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        if (kind == u"garbage")
-            file.write(QByteArray("\x00[Settings]\xff\xfe=\x01\n\x80%%", 16));
-        else if (kind == u"huge")
-            file.write(QByteArray(8 * 1024 * 1024, '['));
-        file.close();
-        if (kind == u"unreadable")
-            QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
-        if (kind == u"read-only folder")
-            QVERIFY(QFile::setPermissions(folder.path(),
-                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    }
-    fake::Platform fakes;
-    platform::IniSettingsStore store(path);
-    app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
-                          fakes.instanceLock, fakes.processExit, fakes.clipboard});
-    program.start();
-    QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
-    QVERIFY(fakes.messages.shown.isEmpty());
-    QFile::setPermissions(folder.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto startWithSettingsFile = [&] {
+        QTemporaryDir folder;
+        // Writable again at the end, whatever the checks found, so that it can go.
+        const auto unlock = qScopeGuard([&] {
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+        });
+        QString path = folder.filePath(u"lv-sortilo.ini"_s);
+        QFile file(path);
+        if (kind == u"folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == u"no folder") {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            path += u"/lv-sortilo.ini"_s;
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind == u"garbage")
+                file.write(QByteArray("\x00[Settings]\xff\xfe=\x01\n\x80%%", 16));
+            else if (kind == u"huge")
+                file.write(QByteArray(8 * 1024 * 1024, '['));
+            file.close();
+            if (kind == u"unreadable")
+                QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+            if (kind == u"read-only folder")
+                QVERIFY(QFile::setPermissions(folder.path(),
+                                              QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        fake::Platform fakes;
+        platform::IniSettingsStore store(path);
+        app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
+                              fakes.instanceLock, fakes.processExit, fakes.clipboard});
+        program.start();
+        QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
+        QVERIFY(fakes.messages.shown.isEmpty());
+    };
+    // File permissions bind only an ordinary user.
+    if (kind == u"unreadable" || kind == u"read-only folder")
+        QVERIFY2(test::runAsOrdinaryUser(startWithSettingsFile),
+                 "the checks failed for an ordinary user");
+    else
+        startWithSettingsFile();
 }
 
 QTEST_MAIN(tst_frmStartup)
