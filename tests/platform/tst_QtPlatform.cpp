@@ -249,7 +249,7 @@ void tst_QtPlatform::applicationIsKnownByItsDesktopEntry()
 {
     QCOMPARE(QGuiApplication::desktopFileName(), platform::desktopEntryId());
     QVERIFY(QFile::exists(QStringLiteral(SORTILO_SOURCE_DIR) + u"/packaging/"_s +
-                          platform::desktopEntryId() + u".desktop"_s));
+                          platform::desktopEntryId() + u".desktop.in"_s));
     // A platform the user chose is left as it is.
     QCOMPARE(QGuiApplication::platformName(), u"offscreen"_s);
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
