@@ -1,3 +1,5 @@
+#include "app/EndApplication.h"
+#include "app/frmStartup.h"
 #include "app/SettingsCodec.h"
 #include "ChildProcess.h"
 #include "platform/QtPlatform.h"
@@ -52,6 +54,8 @@ private slots:
     void startupHostIsNeverShown();
     void startsWhateverTheSettingsFileHolds_data();
     void startsWhateverTheSettingsFileHolds();
+    void endApplicationUnloadsEveryWindowOnceThenExits();
+    void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
 void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
@@ -199,6 +203,38 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds()
                  "the checks failed for an ordinary user");
     else
         startWithSettingsFile();
+}
+
+void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
+{
+    ProgramRun run;
+    run.start();
+    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
+    const QList<forms::Form *> loaded = run.program.forms.loadedForms();
+    QCOMPARE(loaded.size(), 4); // host, main, results, farewell
+    const CleanEnd end(run);
+    modHelp::EndApplication(run.program);
+    QCOMPARE(end.unloads().keys(),
+             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
+    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
+}
+
+// The host's unload handler ends the program itself, in the middle of the
+// outer EndApplication.
+void tst_frmStartup::endApplicationFromAnUnloadHandlerCarriesOn()
+{
+    ProgramRun run;
+    run.start();
+    QStringList order;
+    for (forms::Form *form : run.program.forms.loadedForms())
+        connect(form, &forms::Form::unloaded,
+                [&order, name = form->objectName()] { order.append(name); });
+    run.program.frmStartup.load().Unload();
+    // Closing the main window on the way brings the farewell window, which is
+    // unloaded in its turn.
+    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmStartup"_s}));
+    QVERIFY(run.program.forms.loadedForms().isEmpty());
+    QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 
 QTEST_MAIN(tst_frmStartup)
