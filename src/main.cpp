@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "app/Translations.h"
 #include "forms/Look.h"
+#include "platform/ApplicationStart.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -9,9 +10,9 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    const auto application = platform::startApplication(argc, argv);
     // The program ends only through its farewell window.
-    application.setQuitOnLastWindowClosed(false);
+    application->setQuitOnLastWindowClosed(false);
     // In the desktop's language where the program speaks it, else in English.
     app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));
     // Message boxes, too, carry the program's icon.
@@ -20,5 +21,5 @@ int main(int argc, char *argv[])
     platform::QtPlatform platform(name);
     app::Program program(platform.services());
     program.start();
-    return application.exec();
+    return application->exec();
 }

@@ -131,6 +131,9 @@ def capture_main_window(s, scale):
           "the capture is %dx%d, the window %dx%d" % (image.width, image.height,
                                                       window.width, window.height))
     check(program.alive(), "the program ended at scale %d" % scale)
+    # One copy runs per user: this one makes way for the next scale's.
+    program.kill()
+    program.wait_exit(what="the program at scale %d to end" % scale)
     return image
 
 

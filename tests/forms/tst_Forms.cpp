@@ -1,5 +1,3 @@
-#include "app/EndApplication.h"
-#include "app/frmStartup.h"
 #include "forms/Controls.h"
 #include "forms/FormRef.h"
 #include "forms/FormRegistry.h"
@@ -73,8 +71,6 @@ private slots:
     void batchShowsItsChangesTogetherAtItsEnd();
     void showingAMinimisedWindowBringsItBack();
     void unloadDropsStyleDrawingsOfTheGoneWindow();
-    void endApplicationUnloadsEveryWindowOnceThenExits();
-    void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
 void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
@@ -252,38 +248,6 @@ void tst_Forms::unloadDropsStyleDrawingsOfTheGoneWindow()
     QPixmap found;
     QVERIFY(!QPixmapCache::find(key, &found));
     flushDeletes();
-}
-
-void tst_Forms::endApplicationUnloadsEveryWindowOnceThenExits()
-{
-    ProgramRun run;
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
-    const QList<forms::Form *> loaded = run.program.forms.loadedForms();
-    QCOMPARE(loaded.size(), 4); // host, main, results, farewell
-    const CleanEnd end(run);
-    modHelp::EndApplication(run.program);
-    QCOMPARE(end.unloads().keys(),
-             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
-    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
-}
-
-// The host's unload handler ends the program itself, in the middle of the
-// outer EndApplication.
-void tst_Forms::endApplicationFromAnUnloadHandlerCarriesOn()
-{
-    ProgramRun run;
-    run.start();
-    QStringList order;
-    for (forms::Form *form : run.program.forms.loadedForms())
-        connect(form, &forms::Form::unloaded,
-                [&order, name = form->objectName()] { order.append(name); });
-    run.program.frmStartup.load().Unload();
-    // Closing the main window on the way brings the farewell window, which is
-    // unloaded in its turn.
-    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmStartup"_s}));
-    QVERIFY(run.program.forms.loadedForms().isEmpty());
-    QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 
 QTEST_MAIN(tst_Forms)
