@@ -5,7 +5,7 @@
     <name>app::frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>程序已在运行</translation>
+        <translation>程序已经在运行中</translation>
     </message>
 </context>
 <context>
