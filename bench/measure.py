@@ -10,32 +10,28 @@ import datetime
 import os
 import platform
 import queue
-import re
-import select
 import shutil
 import signal
 import statistics
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 
-# The main window as the program draws it: a 438 x 317 client area under its
-# menu bar. The picture of the sticks is centred at (227, 145) in the client.
-MAIN_CLIENT = (438, 317)
-PICTURE_IN_CLIENT = (227, 145)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+
+from desktop import (DEADLINE, MAIN_CLIENT, SETTINGS_FILE, STICKS_PICTURE,  # noqa: E402
+                     WAIT_SECONDS, Desktop, Failure, Home, is_main)
+
 # The bare window is exactly the main window's outer size (bench/bare_window.cpp).
 BARE_SIZE = (438, 335)
 
 IDLE_SECONDS = 10.0
 # Processor time is read over the wait less this margin, so that building and
 # showing the results window, which follows the wait at once, is not counted.
-WAIT_SECONDS = 3.0
 WAIT_MARGIN = 0.05
 HWM_AFTER_MAP = 1.0
 READINGS = 50
-DEADLINE = 20.0
 
 TARGETS = {
     "launch": 1.15,
@@ -45,16 +41,7 @@ TARGETS = {
     "growth_kb": 1024,
 }
 
-SCRUBBED = ("BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
-            "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "DBUS_SESSION_BUS_ADDRESS",
-            "XDG_SESSION_TYPE", "WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY",
-            "DISPLAY")
-
 TICKS_PER_SECOND = os.sysconf("SC_CLK_TCK")
-
-
-class BenchError(Exception):
-    pass
 
 
 def log(message):
@@ -92,136 +79,38 @@ def status_kb(pid, field):
         for line in f:
             if line.startswith(field + ":"):
                 return int(line.split()[1])
-    raise BenchError("no %s in /proc/%d/status" % (field, pid))
+    raise Failure("no %s in /proc/%d/status" % (field, pid))
 
 
 # --- the X session --------------------------------------------------------------
 
 
-class Session:
+class Session(Desktop):
     """Our own Xvfb (no window manager, so that mapwatch sees the program's
-    windows as the root's children) and our own session bus, as a desktop has."""
+    windows as the root's children) and our own session bus, as a desktop has;
+    a fresh home for each run."""
 
     def __init__(self, tools):
+        super().__init__("bench", window_manager=False)
         self.tools = tools
-        self.dir = tempfile.mkdtemp(prefix="lv-sortilo-bench-")
-        self.xvfb = None
-        self.bus = None
-        self.env = {k: v for k, v in os.environ.items()
-                    if k not in SCRUBBED and not k.startswith("QT_")}
-        self.env.update({"LC_ALL": "C.UTF-8", "QT_QPA_PLATFORM": "xcb"})
+        self.env["QT_QPA_PLATFORM"] = "xcb"
         self.runs = 0
 
     def start(self):
-        self._start_xvfb()
-        self._start_bus()
-
-    def _start_xvfb(self):
-        read_end, write_end = os.pipe()
-        with open(os.path.join(self.dir, "xvfb.log"), "wb") as xlog:
-            self.xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                 "-nolisten", "tcp", "-noreset"],
-                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=xlog,
-                stderr=subprocess.STDOUT, env=self.env, start_new_session=True)
-        os.close(write_end)
-        data = b""
-        end = time.monotonic() + DEADLINE
-        try:
-            while not data.endswith(b"\n"):
-                left = end - time.monotonic()
-                if left <= 0 or self.xvfb.poll() is not None:
-                    raise BenchError("Xvfb did not start; see %s/xvfb.log" % self.dir)
-                if select.select([read_end], [], [], left)[0]:
-                    chunk = os.read(read_end, 64)
-                    if not chunk:
-                        raise BenchError("Xvfb did not report its display")
-                    data += chunk
-        finally:
-            os.close(read_end)
-        self.env["DISPLAY"] = ":" + data.decode().strip()
-
-    def _start_bus(self):
-        read_end, write_end = os.pipe()
-        with open(os.path.join(self.dir, "bus.log"), "wb") as blog:
-            self.bus = subprocess.Popen(
-                ["dbus-daemon", "--session", "--nofork", "--nosyslog",
-                 "--address=unix:path=%s/bus" % self.dir, "--print-address=%d" % write_end],
-                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=blog,
-                stderr=subprocess.STDOUT, env=self.env, start_new_session=True)
-        os.close(write_end)
-        with os.fdopen(read_end, "rb") as f:
-            address = f.readline().decode().strip()
-        if not address:
-            raise BenchError("the session bus did not start; see %s/bus.log" % self.dir)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        super().start()
+        self.start_session_bus()
 
     def run_env(self, settings_from=None):
-        """A fresh HOME and XDG folders for one run, with a stand-in xdg-open
-        first on PATH; with settings_from, the settings file of an earlier run."""
+        """A fresh home for one run; with settings_from, the settings file of an
+        earlier run in its configuration folder."""
         self.runs += 1
-        root = os.path.join(self.dir, "run-%03d" % self.runs)
-        folders = {name: os.path.join(root, name)
-                   for name in ("home", "config", "data", "cache", "runtime", "bin")}
-        for path in folders.values():
-            os.makedirs(path, mode=0o700)
-        stub = os.path.join(folders["bin"], "xdg-open")
-        with open(stub, "w") as f:
-            f.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$(dirname \"$0\")/opened.txt\"\n")
-        os.chmod(stub, 0o755)
+        home = Home(os.path.join(self.dir, "run-%03d" % self.runs))
         if settings_from:
             for name in os.listdir(settings_from):
-                shutil.copy(os.path.join(settings_from, name), folders["config"])
+                shutil.copy(os.path.join(settings_from, name), home.config)
         env = dict(self.env)
-        env.update({
-            "HOME": folders["home"],
-            "XDG_CONFIG_HOME": folders["config"],
-            "XDG_DATA_HOME": folders["data"],
-            "XDG_CACHE_HOME": folders["cache"],
-            "XDG_RUNTIME_DIR": folders["runtime"],
-            "PATH": folders["bin"] + os.pathsep + self.env.get("PATH", "/usr/bin:/bin"),
-        })
-        return env, root, folders["config"]
-
-    def x(self, args, env=None):
-        result = subprocess.run(args, env=env or self.env, stdin=subprocess.DEVNULL,
-                                capture_output=True, timeout=DEADLINE)
-        if result.returncode != 0:
-            raise BenchError("%s failed: %s" % (" ".join(args), result.stderr.decode().strip()))
-        return result.stdout.decode()
-
-    def close(self, keep):
-        # Anything our session bus started for a program, then the bus and Xvfb.
-        for proc in (self.bus, self.xvfb):
-            if proc is None or proc.poll() is not None:
-                continue
-            for child in children_of(proc.pid):
-                try:
-                    os.kill(child, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-            proc.terminate()
-            try:
-                proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait()
-        if not keep:
-            shutil.rmtree(self.dir, ignore_errors=True)
-
-
-def children_of(pid):
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/stat" % entry) as f:
-                if int(f.read().rsplit(")", 1)[1].split()[1]) == pid:
-                    found.append(int(entry))
-        except (OSError, ValueError, IndexError):
-            pass
-    return found
+        env.update(home.variables(os.environ.get("PATH", "/usr/bin:/bin")))
+        return env, home.folder, home.config
 
 
 # --- one started program ---------------------------------------------------------
@@ -259,8 +148,8 @@ class Watched:
         while True:
             left = end - time.monotonic()
             if left <= 0:
-                raise BenchError("timed out waiting for '%s' from mapwatch (see %s)"
-                                 % (wanted, self.log_path))
+                raise Failure("timed out waiting for '%s' from mapwatch (see %s)"
+                              % (wanted, self.log_path))
             try:
                 parts = self.events.get(timeout=left)
             except queue.Empty:
@@ -279,16 +168,8 @@ class Watched:
             if kind == wanted and (window is None or event[1] == window):
                 return event
             if kind in ("exit", "eof"):
-                raise BenchError("the program ended before '%s' (see %s)"
-                                 % (wanted, self.log_path))
-
-    def geometry(self, wid):
-        out = self.session.x(["xwininfo", "-id", str(wid)])
-
-        def value(label):
-            return int(re.search(r"%s:\s*(-?\d+)" % label, out).group(1))
-        return (value("Absolute upper-left X"), value("Absolute upper-left Y"),
-                value("Width"), value("Height"))
+                raise Failure("the program ended before '%s' (see %s)"
+                              % (wanted, self.log_path))
 
     def stop(self):
         if self.proc.poll() is None and self.pid:
@@ -307,13 +188,8 @@ class Watched:
 # --- the measurements --------------------------------------------------------------
 
 
-def is_bare_window(size):
-    return size == BARE_SIZE
-
-
-def is_main_window(size):
-    width, height = size
-    return width == MAIN_CLIENT[0] and MAIN_CLIENT[1] < height <= MAIN_CLIENT[1] + 40
+def is_bare_window(window):
+    return (window.width, window.height) == BARE_SIZE
 
 
 def launch(session, command, env, cwd, keep=False):
@@ -345,29 +221,30 @@ def full_run(session, tools, kind, settings_from):
     command = [tools["bare"] if kind == "bare" else tools["program"]]
     figures, watched, wid, map_seen = launch(session, command, env, root, keep=True)
     try:
-        size = watched.geometry(wid)[2:]
-        wanted = is_bare_window if kind == "bare" else is_main_window
-        if not wanted(size):
-            raise BenchError("the first window that %s mapped is %dx%d"
-                             % (os.path.basename(command[0]), size[0], size[1]))
+        window = session.window(wid)
+        wanted = is_bare_window if kind == "bare" else is_main
+        if not wanted(window):
+            raise Failure("the first window that %s mapped is %r"
+                          % (os.path.basename(command[0]), window))
         time.sleep(max(0.0, map_seen + HWM_AFTER_MAP - time.monotonic()))
         figures["hwm_kb"] = status_kb(watched.pid, "VmHWM")
-        if kind == "first" and not os.path.exists(os.path.join(config, "lv-sortilo.ini")):
-            raise BenchError("the first start wrote no settings file")
+        if kind == "first" and not os.path.exists(os.path.join(config, SETTINGS_FILE)):
+            raise Failure("the first start wrote no settings file")
         if kind == "later":
-            figures.update(idle_and_wait(session, env, watched, wid))
+            figures.update(idle_and_wait(session, watched, wid))
         return figures, config
     finally:
         watched.stop()
 
 
-def idle_and_wait(session, env, watched, wid):
-    x, y, width, height = watched.geometry(wid)
-    menu_bar = height - MAIN_CLIENT[1]
-    px, py = PICTURE_IN_CLIENT[0], PICTURE_IN_CLIENT[1] + menu_bar
+def idle_and_wait(session, watched, wid):
+    main = session.window(wid)
+    width, height = main.width, main.height
+    menu_bar = main.menu_bar_height(MAIN_CLIENT)
+    px, py = main.x + STICKS_PICTURE[0], main.y + STICKS_PICTURE[1] + menu_bar
 
     # Idle, with the pointer already resting on the picture.
-    session.x(["xdotool", "mousemove", str(x + px), str(y + py)], env)
+    session.x_tool(["xdotool", "mousemove", str(px), str(py)])
     time.sleep(0.3)
     idle_start = cpu_sample(watched.pid)
     time.sleep(IDLE_SECONDS)
@@ -380,14 +257,14 @@ def idle_and_wait(session, env, watched, wid):
     # program a few milliseconds after xdotool starts.
     wait_start = cpu_sample(watched.pid)
     clicked = time.monotonic()
-    session.x(["xdotool", "click", "--delay", "0", "1"], env)
+    session.x_tool(["xdotool", "click", "--delay", "0", "1"])
     time.sleep(max(0.0, clicked + WAIT_SECONDS - WAIT_MARGIN - time.monotonic()))
     wait_end = cpu_sample(watched.pid)
     _, results, _, _ = watched.wait("map", deadline=10)
     shown = time.monotonic()
     reading_end = cpu_sample(watched.pid)
-    if watched.geometry(results)[2] == width:
-        raise BenchError("no results window after the click")
+    if session.window(results).width == width:
+        raise Failure("no results window after the click")
     return {
         "menu_bar": menu_bar,
         "size": (width, height),
@@ -412,8 +289,8 @@ def readings_run(session, tools, readings, extra=()):
                             stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
     out = result.stdout.decode()
     if result.returncode != 0:
-        raise BenchError("bench_readings_memory failed (%d): %s %s"
-                         % (result.returncode, out, result.stderr.decode()))
+        raise Failure("bench_readings_memory failed (%d): %s %s"
+                      % (result.returncode, out, result.stderr.decode()))
     samples = {}
     for line in out.splitlines():
         parts = line.split()
@@ -421,7 +298,7 @@ def readings_run(session, tools, readings, extra=()):
             samples[int(parts[1])] = {"rss": int(parts[3]), "widgets": int(parts[5]),
                                       "objects": int(parts[7])}
     if 1 not in samples or readings not in samples:
-        raise BenchError("bench_readings_memory gave no samples for 1 and %d" % readings)
+        raise Failure("bench_readings_memory gave no samples for 1 and %d" % readings)
     return samples
 
 
@@ -624,16 +501,16 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
            "a median %.3f s after the click, and the processor time from the click to that "
            "map was %.1f ms (the wait, the draw, and building and showing the results "
            "window)."
-           % (PICTURE_IN_CLIENT + (WAIT_SECONDS - WAIT_MARGIN, WAIT_MARGIN * 1000,
+           % (STICKS_PICTURE + (WAIT_SECONDS - WAIT_MARGIN, WAIT_MARGIN * 1000,
                                    results_after, reading_ms)),
            "- **Readings.** `bench/readings_memory.cpp` links the program's library "
            "`sortilo` and runs the real windows on the real platform services (X11 through "
            "xcb, the INI settings file, the lock file) except for a clock that runs 100 "
            "times fast, so each three-second wait lasts 30 ms. The wait sleeps until its "
            "timer or any other event comes and its timer counts real time, so a 1 ms timer "
-           "of the benchmark wakes it to look at the fast clock. Each reading calls "
-           "`frmMain::picMain_Click()` (wait, draw, results shown) and then "
-           "`frmDisplay::cmdOK_Click()` (Back), and returns to the application's event "
+           "of the benchmark wakes it to look at the fast clock. Each reading clicks "
+           "the picture `picMain` (wait, draw, results shown) and then "
+           "the button `cmdOK` (Back), and returns to the application's event "
            "loop, which deletes the unloaded results window, before the next. VmRSS is read "
            "after reading 1 and after reading %d; median of %d runs." % (READINGS,
                                                                        len(memory)),
@@ -694,7 +571,7 @@ def main():
     }
     for name, path in tools.items():
         if not os.access(path, os.X_OK):
-            raise BenchError("%s is not built: %s" % (name, path))
+            raise Failure("%s is not built: %s" % (name, path))
 
     info = machine(args.source_dir)
     session = Session(tools)
@@ -756,7 +633,7 @@ def main():
         log("wrote %s in %.0f s" % (args.output, time.monotonic() - started))
         ok = True
     finally:
-        session.close(keep=args.keep or not ok)
+        session.close(keep_folder=args.keep or not ok)
         if not ok:
             log("the session folder is kept: %s" % session.dir)
 
@@ -764,6 +641,6 @@ def main():
 if __name__ == "__main__":
     try:
         main()
-    except BenchError as error:
+    except Failure as error:
         print("bench: %s" % error, file=sys.stderr)
         sys.exit(1)

@@ -8,22 +8,21 @@
 // READINGS defaults to 50. --pixmap-cache-kb sets QPixmapCache's limit first,
 // to see how much of the growth that cache holds.
 //
-// Each reading goes through the windows' own handlers, as a click on the
-// picture and a click on Back do: frmMain::picMain_Click(), which waits and
-// shows the results, then frmDisplay::cmdOK_Click(). Between readings control
+// Each reading goes through the windows' own controls: a click on the picture,
+// which waits and shows the results, then a click on Back. Between readings control
 // goes back to the application's event loop, which handles pending events and
 // deletes unloaded windows. Lines written:
 //   reading N rss KB widgets W objects O hwm KB
 // after readings 1, 5, 10, 20, ..., and the last one, then
 //   growth KB      (resident memory after the last reading less after the first)
 
-#include "app/Controls.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/QtPlatform.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -155,13 +154,14 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(0);
             return;
         }
-        reading::frmMain &main = *program.frmMain;
-        if (main.isHidden() || main.picMain->isHidden()) {
+        reading::frmMain &main = program.frmMain.load();
+        auto *const picture = main.findChild<QAbstractButton *>(u"picMain"_s);
+        if (main.isHidden() || !picture || picture->isHidden()) {
             std::fprintf(stderr, "the main window is not ready for a reading\n");
             QCoreApplication::exit(1);
             return;
         }
-        main.picMain_Click();
+        picture->click();
         reading::frmDisplay *const display = program.frmDisplay.ifLoaded();
         if (!display || display->isHidden()) {
             std::fprintf(stderr, "reading %d showed no results\n", done + 1);
@@ -171,7 +171,7 @@ int main(int argc, char *argv[])
         // Drawn on screen, as a user sees it: drawing is where the style's
         // caches fill.
         paintOnScreen(display);
-        display->cmdOK_Click();
+        display->findChild<QAbstractButton *>(u"cmdOK"_s)->click();
         paintOnScreen(&main);
         ++done;
         // Back in the event loop, the unloaded results window is deleted and

@@ -1,20 +1,25 @@
-#include "forms/Look.h"
 #include "app/Program.h"
+#include "app/Translations.h"
+#include "forms/Look.h"
+#include "platform/ApplicationStart.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    const auto application = platform::startApplication(argc, argv);
     // The program ends only through its farewell window.
-    application.setQuitOnLastWindowClosed(false);
+    application->setQuitOnLastWindowClosed(false);
+    // In the desktop's language where the program speaks it, else in English.
+    app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));
     // Message boxes, too, carry the program's icon.
     QApplication::setWindowIcon(forms::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     platform::QtPlatform platform(name);
     app::Program program(platform.services());
     program.start();
-    return application.exec();
+    return application->exec();
 }

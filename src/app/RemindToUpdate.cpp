@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "SettingsCodec.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,17 +23,19 @@ constexpr qint64 DaysBetweenReminders = 14;
 // in 16 bits.
 constexpr qsizetype LongestStoredValue = 32767;
 
-bool writeToday(const platform::Services &services, const QString &key)
+void writeToday(const platform::Services &services, const QString &key)
 {
     const QString today = services.clock.today().toString(Qt::ISODate);
-    return services.settings.write(Section.toString(), key, EncodeSetting(today));
+    services.settings.write(Section.toString(), key, EncodeSetting(today));
 }
 
 platform::Answer askAboutUpdate(platform::Messages &messages)
 {
-    return messages.ask({u"There maybe an update to this software available\r"
-                         u"Do you want to check for an update?"_s,
-                         forms::look::ApplicationTitle.toString(),
+    // The two sentences are parted by a lone carriage return.
+    const QString question =
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
+        u'\r' + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
+    return messages.ask({question, forms::look::ApplicationTitle.toString(),
                          platform::Message::Icon::Information, platform::Message::Buttons::YesNo});
 }
 
@@ -56,8 +59,9 @@ void RemindToUpdate(const platform::Services &services)
     if (days >= -DaysBetweenReminders && days <= DaysBetweenReminders)
         return;
     const platform::Answer answer = askAboutUpdate(services.messages);
-    if (!writeToday(services, key))
-        return;
+    // The page is opened after the write, and also when the write fails: the
+    // user asked for it. The question then comes back at the next start.
+    writeToday(services, key);
     if (answer == platform::Answer::Yes)
         ProductDownloadPage(services.browser);
 }

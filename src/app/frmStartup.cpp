@@ -23,7 +23,7 @@ void frmStartup::Form_Load()
     const platform::Services &services = m_program.services;
     if (!services.instanceLock.claim()) {
         services.messages.ask(
-            {u"Application is already running"_s, forms::look::ApplicationTitle.toString(),
+            {tr("Application is already running"), forms::look::ApplicationTitle.toString(),
              platform::Message::Icon::Information, platform::Message::Buttons::Ok});
         modHelp::EndApplication(m_program);
         return;

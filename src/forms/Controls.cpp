@@ -2,11 +2,13 @@
 
 #include "Accessibility.h"
 
+#include <qdrawutil.h>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,6 +71,58 @@ QPushButton *newButton(const QString &name, const QString &caption, QWidget *con
     button->setObjectName(name);
     button->setAutoDefault(true);
     return button;
+}
+
+CaptionedFrame::CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
+    : QGroupBox(caption, container)
+{
+    setObjectName(name);
+}
+
+void CaptionedFrame::paintEvent(QPaintEvent *)
+{
+    constexpr int captionInset = 8;
+    constexpr int captionPadding = 2;
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    QRect border = rect();
+    border.setTop(metrics.height() / 2);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(border.adjusted(0, 0, -2, -2));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, -1, -1));
+    QRect caption(captionInset, 0, metrics.horizontalAdvance(title()), metrics.height());
+    painter.fillRect(caption.adjusted(-captionPadding, 0, captionPadding, 0),
+                     palette().color(backgroundRole()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+}
+
+FlatButton::FlatButton(const QString &name, const QString &caption, QWidget *container)
+    : QPushButton(caption, container)
+{
+    setObjectName(name);
+    setAutoDefault(true);
+}
+
+void FlatButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QBrush face(palette().color(QPalette::Button));
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    if (isDown())
+        option.rect.translate(1, 1);
+    style()->drawControl(QStyle::CE_PushButtonLabel, &option, &painter, this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        focus.backgroundColor = face.color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 LinkLabel::LinkLabel(const QString &name, QWidget *container)

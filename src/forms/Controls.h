@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 
 class QFrame;
-class QPushButton;
 
 // The few kinds of control the windows need beyond Qt's own.
 namespace forms {
@@ -14,6 +15,29 @@ QFrame *newFrame(const QString &name, QWidget *container);
 QLabel *newLabel(const QString &name, QWidget *container);
 // A push button on which Enter presses it when it has the focus.
 QPushButton *newButton(const QString &name, const QString &caption, QWidget *container);
+
+// A frame with a caption, drawn as the windows were designed: an etched border
+// whose top line runs through the middle of the caption, which sits inset on
+// it, on the frame's own background.
+class CaptionedFrame final : public QGroupBox {
+    Q_OBJECT
+public:
+    CaptionedFrame(const QString &name, const QString &caption, QWidget *container);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A push button with a face of one flat colour, its palette's button colour,
+// in a raised border.
+class FlatButton final : public QPushButton {
+    Q_OBJECT
+public:
+    FlatButton(const QString &name, const QString &caption, QWidget *container);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
 
 // A label that acts as a link: underlined text, the pointing-hand cursor, and a
 // click that runs one link operation. Screen readers find a link, named by

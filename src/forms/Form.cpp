@@ -80,9 +80,12 @@ void Form::ShowModal()
     if (m_state != State::Loaded)
         return;
     setWindowModality(Qt::ApplicationModal);
-    // Kept in front of the window it was opened from, and minimised with it.
+    // Owned by the window it was opened from, which the window manager learns
+    // only of a dialog: kept in front of it, and never apart from it.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     if (QWidget *const opener = QApplication::activeWindow(); opener && opener != this) {
         winId();
+        opener->winId();
         windowHandle()->setTransientParent(opener->windowHandle());
     }
     applyVisible(true);
@@ -132,6 +135,23 @@ bool Form::event(QEvent *event)
         QMetaObject::invokeMethod(
             this, [this] { announceShownRegions(this); }, Qt::QueuedConnection);
     return handled;
+}
+
+// A modal window comes back as soon as something minimises it: out of sight,
+// it would leave the window it blocks on screen with no way to answer it.
+void Form::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isModal() && isMinimized())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isModal() && isMinimized()) {
+                    setWindowState(windowState() & ~Qt::WindowMinimized);
+                    activateWindow();
+                }
+            },
+            Qt::QueuedConnection);
 }
 
 // The close box unloads the window; the unload hides and destroys it.

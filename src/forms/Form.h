@@ -53,6 +53,7 @@ protected:
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

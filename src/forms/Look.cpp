@@ -14,6 +14,12 @@ void place(QWidget *control, Twips where) { control->setGeometry(pixels(where));
 
 namespace {
 
+QStringList &hanFamilies()
+{
+    static QStringList families;
+    return families;
+}
+
 QFont designFont(const QString &family, qreal points, int style)
 {
     static const bool substituted = [] {
@@ -23,6 +29,8 @@ QFont designFont(const QString &family, qreal points, int style)
     }();
     Q_UNUSED(substituted);
     QFont font(family);
+    if (!hanFamilies().isEmpty())
+        font.setFamilies(QStringList{family, u"DejaVu Sans"_s} + hanFamilies());
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(style & Bold);
     font.setUnderline(style & Underline);
@@ -34,6 +42,8 @@ QFont designFont(const QString &family, qreal points, int style)
 QFont verdana(qreal points, int style) { return designFont(u"Verdana"_s, points, style); }
 
 QFont msSansSerif(qreal points, int style) { return designFont(u"MS Sans Serif"_s, points, style); }
+
+void setHanFamilies(const QStringList &families) { hanFamilies() = families; }
 
 void setTextColour(QWidget *control, QRgb colour)
 {

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -62,6 +63,11 @@ QFont verdana(qreal points, int style = Plain);
 // The system's dialog font of old, where the design asks for it; DejaVu Sans
 // stands in for it here as well.
 QFont msSansSerif(qreal points, int style = Plain);
+// The fonts that draw Chinese characters in the texts of the windows, most
+// wanted first, so that they take the forms of the language shown whatever
+// the desktop's own choice; none leaves the choice to the desktop. For fonts
+// made after the call.
+void setHanFamilies(const QStringList &families);
 
 void setTextColour(QWidget *control, QRgb colour);
 void setBackground(QWidget *control, QRgb colour);

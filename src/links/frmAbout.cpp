@@ -29,23 +29,13 @@ constexpr Twips Label3{840, 2160, 5775, 675};
 constexpr Twips lblHomePage{2520, 1800, 4050, 195};
 } // namespace layout
 
-namespace text {
-const QString Label1 =
-    u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is also "
-    u"known as Kau Cim. This form of divination with sticks is a religious art and has proven "
-    u"to be very accurate."_s;
-const QString Label3 =
-    u"Home Business Opportunity. Start your own Internet business and make money online. Get "
-    u"this software fully branded for your website."_s;
-} // namespace text
-
 } // namespace
 
 frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
     : Form(registry, u"frmAbout"_s, layout::Client)
     , m_browser(browser)
     , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
-    , cmdOK(forms::newButton(u"cmdOK"_s, u"&OK"_s, client()))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&OK"), client()))
     , Line1(new QWidget(client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
@@ -69,14 +59,13 @@ void frmAbout::lookAndLayout()
 
     place(Picture1, layout::Picture1);
     Picture1->setAccessibleName(u"LV Sortilo"_s);
-    lblHomePage->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
-    lblCobrand->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
-    cmdOK->setAccessibleDescription(u"Closes this window"_s);
+    lblHomePage->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
+    lblCobrand->setAccessibleDescription(tr("Opens the offer's page in your browser"));
+    cmdOK->setAccessibleDescription(tr("Closes this window"));
 
     place(cmdOK, layout::cmdOK);
     cmdOK->setFont(verdana(8.25, Bold));
     setBackground(cmdOK, ButtonGrey);
-    cmdOK->setAutoFillBackground(false);
     setTextColour(cmdOK, 0x000000);
     setDefaultButton(cmdOK);
     setCancelButton(cmdOK);
@@ -86,7 +75,10 @@ void frmAbout::lookAndLayout()
     setBackground(Line1, White);
 
     place(Label1, layout::Label1);
-    Label1->setText(text::Label1);
+    Label1->setText(
+        tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
+           "also known as Kau Cim. This form of divination with sticks is a religious art and has "
+           "proven to be very accurate."));
     Label1->setFont(verdana(8.25));
     Label1->setWordWrap(true);
 
@@ -95,17 +87,18 @@ void frmAbout::lookAndLayout()
     Label2->setFont(verdana(9.75, Bold));
 
     place(lblCobrand, layout::lblCobrand);
-    lblCobrand->setText(u"Click here for more details."_s);
+    lblCobrand->setText(tr("Click here for more details."));
     lblCobrand->setFont(verdana(8.25, Underline));
     lblCobrand->setWordWrap(false);
 
     place(Label3, layout::Label3);
-    Label3->setText(text::Label3);
+    Label3->setText(tr("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website."));
     Label3->setFont(verdana(8.25, Bold));
     Label3->setWordWrap(true);
 
     place(lblHomePage, layout::lblHomePage);
-    lblHomePage->setText(u"Click here to visit "_s + QString(modHelp::VendorSite));
+    lblHomePage->setText(tr("Click here to visit %1").arg(modHelp::VendorSite));
     lblHomePage->setFont(verdana(8.25, Underline));
     lblHomePage->setWordWrap(false);
 

@@ -3,9 +3,9 @@
 #include "forms/Form.h"
 
 class QLabel;
-class QPushButton;
 
 namespace forms {
+class FlatButton;
 class FormRegistry;
 class LinkLabel;
 class Picture;
@@ -31,7 +31,7 @@ private:
     platform::Browser &m_browser;
 
     forms::Picture *const Picture1;
-    QPushButton *const cmdOK;
+    forms::FlatButton *const cmdOK;
     QWidget *const Line1;
     QLabel *const Label1;
     QLabel *const Label2;

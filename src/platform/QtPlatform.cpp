@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -16,9 +15,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -140,40 +136,6 @@ void ClockSeededRandom::seedFromClock()
     m_engine.seed(seed);
 }
 
-FileInstanceLock::FileInstanceLock(QString lockPath)
-    : m_lockPath(std::move(lockPath))
-{}
-
-FileInstanceLock::~FileInstanceLock()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-QString FileInstanceLock::pathFor(const QString &applicationName)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + u'/' + applicationName + u"-"_s + QString::number(::getuid()) + u".lock"_s;
-}
-
-bool FileInstanceLock::claim()
-{
-    if (m_fd >= 0)
-        return true;
-    const QByteArray path = QFile::encodeName(m_lockPath);
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return true; // without a lock file we cannot tell; better to run than to refuse
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return false;
-    }
-    m_fd = fd;
-    return true;
-}
-
 void ImmediateExit::exitNow(int status)
 {
     std::fflush(nullptr);
@@ -184,7 +146,8 @@ void SystemClipboard::setText(const QString &text) { QGuiApplication::clipboard(
 
 QtPlatform::QtPlatform(const QString &applicationName)
     : m_settings(IniSettingsStore::pathFor(applicationName))
-    , m_lock(FileInstanceLock::pathFor(applicationName))
+    , m_lock(UserInstanceLock::socketNameFor(applicationName),
+             FileInstanceLock::pathFor(applicationName))
 {}
 
 Services QtPlatform::services()

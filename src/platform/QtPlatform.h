@@ -9,6 +9,7 @@
 #include "RandomSource.h"
 #include "Services.h"
 #include "SettingsStore.h"
+#include "UserInstanceLock.h"
 
 #include <QString>
 
@@ -61,23 +62,6 @@ private:
     std::mt19937 m_engine;
 };
 
-// An advisory lock on a file in the user's runtime folder: the kernel drops it
-// when its holder ends in any way, so a crashed copy never blocks the next one.
-class FileInstanceLock final : public InstanceLock {
-public:
-    explicit FileInstanceLock(QString lockPath);
-    ~FileInstanceLock() override;
-    FileInstanceLock(const FileInstanceLock &) = delete;
-    FileInstanceLock &operator=(const FileInstanceLock &) = delete;
-    bool claim() override;
-
-    static QString pathFor(const QString &applicationName);
-
-private:
-    QString m_lockPath;
-    int m_fd = -1;
-};
-
 class ImmediateExit final : public ProcessExit {
 public:
     void exitNow(int status) override;
@@ -100,7 +84,7 @@ private:
     IniSettingsStore m_settings;
     SystemClock m_clock;
     ClockSeededRandom m_random{m_clock};
-    FileInstanceLock m_lock;
+    UserInstanceLock m_lock;
     ImmediateExit m_exit;
     SystemClipboard m_clipboard;
 };

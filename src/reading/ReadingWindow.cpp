@@ -14,21 +14,17 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace reading {
 
-namespace {
-
-QString DiscussionBoardPromotion()
+QString ReadingWindow::DiscussionBoardPromotion()
 {
-    return u"The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
-           u"Velmora. Visit us at "_s +
-           modHelp::PageAddress(modHelp::VendorSite).host();
+    return tr("The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
+              "Velmora. Visit us at %1")
+        .arg(modHelp::PageAddress(modHelp::VendorSite).host());
 }
-
-} // namespace
 
 QString ReadingWindow::BusinessOffer()
 {
-    return u"Home Business Opportunity. Start your own Internet business and make money online. "
-           u"Get this software fully branded for your website. Click here for more details."_s;
+    return tr("Home Business Opportunity. Start your own Internet business and make money online. "
+              "Get this software fully branded for your website. Click here for more details.");
 }
 
 ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &browser,
@@ -41,30 +37,30 @@ ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &b
     using namespace forms;
     using namespace forms::look;
     QMenuBar *const bar = newMenuBar(this);
-    mnuFile = addMenu(bar, u"mnuFile"_s, u"&File"_s);
-    QMenu *const mnuHelp = addMenu(bar, u"mnuHelp"_s, u"&Help"_s);
-    QAction *const mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, u"&Online Help"_s);
-    QAction *const mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, u"&Visit Us Online"_s);
+    mnuFile = addMenu(bar, u"mnuFile"_s, tr("&File"));
+    QMenu *const mnuHelp = addMenu(bar, u"mnuHelp"_s, tr("&Help"));
+    QAction *const mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, tr("&Online Help"));
+    QAction *const mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, tr("&Visit Us Online"));
     addSeparator(mnuHelp, design.separatorNames[0]);
-    QAction *const mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, design.updateCaption);
+    QAction *const mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, tr(design.updateCaption));
     addSeparator(mnuHelp, design.separatorNames[1]);
-    QAction *const mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s);
-    QAction *const mnuDonate = addEntry(bar, u"mnuDonate"_s, u"&Donate"_s);
-    QAction *const mkmoney = addEntry(bar, u"mkmoney"_s, u"Make Money &Online"_s);
+    QAction *const mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, tr("&About Software"));
+    QAction *const mnuDonate = addEntry(bar, u"mnuDonate"_s, tr("&Donate"));
+    QAction *const mkmoney = addEntry(bar, u"mkmoney"_s, tr("Make Money &Online"));
     setMenuBar(bar);
     // Stored switched off, and nothing switches it on.
     mkmoney->setEnabled(false);
 
     place(Frame2, design.Frame2);
     setBackground(Frame2, DarkBlue);
-    Frame2->setAccessibleName(u"Discussion board"_s);
+    Frame2->setAccessibleName(tr("Discussion board"));
     place(Label61, design.Label61);
     keepContentsInside(Label61);
     Label61->setText(DiscussionBoardPromotion());
     Label61->setFont(verdana(8.25, Bold | Underline));
     Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label61, White);
-    Label61->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
+    Label61->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
 
     connect(Label61, &LinkLabel::clicked, this, &ReadingWindow::Label61_Click);
     connect(mnuOnline, &QAction::triggered, this, &ReadingWindow::mnuOnline_Click);

@@ -28,11 +28,15 @@ public:
         forms::look::Twips Frame2;
         forms::look::Twips Label61;
         QString separatorNames[2];
-        QString updateCaption;
+        // Each window has its own caption of the update entry, marked with
+        // QT_TRANSLATE_NOOP in the context "reading::ReadingWindow".
+        const char *updateCaption;
     };
 
     // The business offer of the bottom band.
     static QString BusinessOffer();
+    // The promotion of the vendor's discussion board in the top band.
+    static QString DiscussionBoardPromotion();
 
 signals:
     // "About Software" was chosen: the about window is to be shown, modally.

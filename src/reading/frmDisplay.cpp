@@ -25,8 +25,12 @@ using forms::look::Twips;
 // The window's design, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
-    u"frmDisplay"_s,       forms::look::pixels(8670, 5280),      {0, 0, 8655, 615},
-    {120, 120, 8400, 585}, {u"mnuFileSep1"_s, u"mnuFileSep2"_s}, u"&Check for Software Update"_s};
+    u"frmDisplay"_s,
+    forms::look::pixels(8670, 5280),
+    {0, 0, 8655, 615},
+    {120, 120, 8400, 585},
+    {u"mnuFileSep1"_s, u"mnuFileSep2"_s},
+    QT_TRANSLATE_NOOP("reading::ReadingWindow", "&Check for Software Update")};
 constexpr Twips Frame1{0, 600, 8655, 3735};
 constexpr Twips Frame3{120, 840, 1815, 1815};
 constexpr Twips lblStick{255, 600, 1155, 630};
@@ -44,18 +48,18 @@ frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser
                        platform::Clipboard &clipboard)
     : ReadingWindow(registry, browser, layout::Window)
     , m_clipboard(clipboard)
-    , Frame1(new QGroupBox(u"LV Sortilo Results"_s, client()))
+    , Frame1(new forms::CaptionedFrame(u"Frame1"_s, tr("LV Sortilo Results"), client()))
     , Frame3(forms::newFrame(u"Frame3"_s, Frame1))
     , lblStick(new forms::FittedLabel(u"lblStick"_s, Frame3))
     , Label2(forms::newLabel(u"Label2"_s, Frame1))
     , lblDesc(forms::newLabel(u"lblDesc"_s, Frame1))
     , Frame5(forms::newFrame(u"Frame5"_s, client()))
     , Label1(new forms::LinkLabel(u"Label1"_s, Frame5))
-    , cmdOK(forms::newButton(u"cmdOK"_s, u"&Back"_s, Frame5))
-    , cmdExit(forms::newButton(u"cmdExit"_s, u"&Exit"_s, Frame5))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&Back"), Frame5))
+    , cmdExit(new forms::FlatButton(u"cmdExit"_s, tr("&Exit"), Frame5))
 {
-    QAction *const mnuFileBack = forms::addEntry(mnuFile, u"mnuFileBack"_s, u"&Back"_s);
-    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
+    QAction *const mnuFileBack = forms::addEntry(mnuFile, u"mnuFileBack"_s, tr("&Back"));
+    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
     lookAndLayout();
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
@@ -71,7 +75,6 @@ void frmDisplay::lookAndLayout()
     using namespace forms::look;
     setBackground(client(), DarkBlue);
 
-    Frame1->setObjectName(u"Frame1"_s);
     forms::announceWhenShown(Frame1);
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
@@ -80,7 +83,7 @@ void frmDisplay::lookAndLayout()
 
     place(Frame3, layout::Frame3);
     setBackground(Frame3, DarkBlue);
-    Frame3->setAccessibleName(u"Stick number"_s);
+    Frame3->setAccessibleName(tr("Stick number"));
     lblStick->setFont(verdana(26.25, Bold));
     setTextColour(lblStick, White);
     place(lblStick, layout::lblStick);
@@ -88,7 +91,7 @@ void frmDisplay::lookAndLayout()
     lblStick->setCaption(u"100"_s);
 
     place(Label2, layout::Label2);
-    Label2->setText(u"More About The Sortilo Number"_s);
+    Label2->setText(tr("More About The Sortilo Number"));
     Label2->setFont(verdana(8.25, Bold | Underline));
     setTextColour(Label2, DarkBlue);
     Label2->adjustSize();
@@ -102,11 +105,11 @@ void frmDisplay::lookAndLayout()
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);
-    Frame5->setAccessibleName(u"Business opportunity"_s);
-    Label1->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
-    lblDesc->setAccessibleDescription(u"The fortune of the stick"_s);
-    cmdOK->setAccessibleDescription(u"Back to the main window for another reading"_s);
-    cmdExit->setAccessibleDescription(u"Closes the results"_s);
+    Frame5->setAccessibleName(tr("Business opportunity"));
+    Label1->setAccessibleDescription(tr("Opens the offer's page in your browser"));
+    lblDesc->setAccessibleDescription(tr("The fortune of the stick"));
+    cmdOK->setAccessibleDescription(tr("Back to the main window for another reading"));
+    cmdExit->setAccessibleDescription(tr("Closes the results"));
     place(Label1, layout::Label1);
     Label1->setText(BusinessOffer());
     Label1->setFont(verdana(8.25, Bold | Underline));
@@ -117,7 +120,6 @@ void frmDisplay::lookAndLayout()
         button->setFont(verdana(8.25, Bold));
         setBackground(button, ButtonGrey);
         setTextColour(button, 0x000000);
-        button->setAutoFillBackground(false);
     }
     place(cmdOK, layout::cmdOK);
     place(cmdExit, layout::cmdExit);
@@ -138,7 +140,7 @@ void frmDisplay::cmdOK_Click() { emit backRequested(); }
 
 void frmDisplay::copyReading()
 {
-    m_clipboard.setText(u"Stick "_s + lblStick->text() + u": "_s + lblDesc->text());
+    m_clipboard.setText(tr("Stick %1: %2").arg(lblStick->text(), lblDesc->text()));
 }
 
 void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }

@@ -2,13 +2,13 @@
 
 #include "ReadingWindow.h"
 
-class QGroupBox;
 class QLabel;
-class QPushButton;
 
 namespace forms {
+class CaptionedFrame;
 class FittedLabel;
-}
+class FlatButton;
+} // namespace forms
 namespace platform {
 class Clipboard;
 }
@@ -35,21 +35,21 @@ private:
     void cmdExit_Click();
     void mnuExit_Click();
     void Label1_Click();
-    // Ctrl+C: the reading as text, "Stick N: sentence".
+    // Ctrl+C: the reading as text, "Stick N: sentence", in the language shown.
     void copyReading();
     void lookAndLayout();
 
     platform::Clipboard &m_clipboard;
 
-    QGroupBox *const Frame1;
+    forms::CaptionedFrame *const Frame1;
     QFrame *const Frame3;
     forms::FittedLabel *const lblStick;
     QLabel *const Label2;
     QLabel *const lblDesc;
     QFrame *const Frame5;
     forms::LinkLabel *const Label1;
-    QPushButton *const cmdOK;
-    QPushButton *const cmdExit;
+    forms::FlatButton *const cmdOK;
+    forms::FlatButton *const cmdExit;
 };
 
 } // namespace reading

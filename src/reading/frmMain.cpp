@@ -22,8 +22,12 @@ using forms::look::Twips;
 // The window's design, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
-    u"frmMain"_s,        forms::look::pixels(6570, 4755), {20, 0, 6540, 615},
-    {0, 120, 6600, 465}, {u"mnuHelp1"_s, u"mnuHelp2"_s},  u"Check for Software &Update"_s};
+    u"frmMain"_s,
+    forms::look::pixels(6570, 4755),
+    {20, 0, 6540, 615},
+    {0, 120, 6600, 465},
+    {u"mnuHelp1"_s, u"mnuHelp2"_s},
+    QT_TRANSLATE_NOOP("reading::ReadingWindow", "Check for Software &Update")};
 constexpr Twips Frame1{20, 600, 6540, 3255};
 constexpr Twips Label1{120, 120, 6255, 615};
 constexpr Twips picMessage{1598, 1200, 3375, 495};
@@ -37,13 +41,6 @@ constexpr Twips lblCaption{240, 2400, 6075, 615};
 constexpr Twips Frame5{20, 3840, 6540, 900};
 constexpr Twips Label2{120, 120, 6255, 735};
 } // namespace layout
-
-QString PracticeIntroduction()
-{
-    return u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
-           u"also known as Kau Cim. This form of divination is a religious art and has proven to "
-           u"be very accurate."_s;
-}
 
 } // namespace
 
@@ -65,7 +62,7 @@ frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
     , Frame5(forms::newFrame(u"Frame5"_s, client()))
     , Label2(new forms::LinkLabel(u"Label2"_s, Frame5))
 {
-    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
+    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
     lookAndLayout();
     connect(picMain, &forms::PictureButton::clicked, this, &frmMain::picMain_Click);
     connect(Label2, &forms::LinkLabel::clicked, this, &frmMain::Label2_Click);
@@ -78,24 +75,27 @@ void frmMain::lookAndLayout()
     setBackground(client(), White);
 
     place(Frame1, layout::Frame1);
-    Frame1->setAccessibleName(u"Reading"_s);
+    Frame1->setAccessibleName(tr("Reading"));
     setWindowBackground(Frame1);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     place(Label1, layout::Label1);
-    Label1->setText(PracticeIntroduction());
+    Label1->setText(
+        tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
+           "also known as Kau Cim. This form of divination is a religious art and has proven to "
+           "be very accurate."));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label1, Red);
 
     place(picMessage, layout::picMessage);
     forms::announceWhenShown(picMessage);
-    picMessage->setAccessibleName(u"Please Wait"_s);
+    picMessage->setAccessibleName(tr("Please Wait"));
     setWindowBackground(picMessage);
     picMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
     setTextColour(picMessage, 0x808080);
     picMessage->hide();
     place(pi, layout::pi);
-    pi->setText(u"Please Wait"_s);
+    pi->setText(tr("Please Wait"));
     pi->setFont(verdana(12, Bold));
     setTextColour(pi, DarkBlue);
     pi->adjustSize();
@@ -105,11 +105,11 @@ void frmMain::lookAndLayout()
     place(shp4, layout::shp4);
 
     place(picMain, layout::picMain);
-    picMain->setAccessibleName(u"Bamboo fortune sticks"_s);
-    picMain->setAccessibleDescription(u"Starts a reading"_s);
+    picMain->setAccessibleName(tr("Bamboo fortune sticks"));
+    picMain->setAccessibleDescription(tr("Starts a reading"));
 
     place(lblCaption, layout::lblCaption);
-    lblCaption->setText(u"Click On The Image To Get your Sortilo reading now!"_s);
+    lblCaption->setText(tr("Click On The Image To Get your Sortilo reading now!"));
     lblCaption->setFont(verdana(11.25, Bold));
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -117,13 +117,13 @@ void frmMain::lookAndLayout()
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);
-    Frame5->setAccessibleName(u"Business opportunity"_s);
+    Frame5->setAccessibleName(tr("Business opportunity"));
     place(Label2, layout::Label2);
     Label2->setText(BusinessOffer());
     Label2->setFont(verdana(8.25, Bold | Underline));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label2, White);
-    Label2->setAccessibleDescription(u"Opens the offer's page in your browser"_s);
+    Label2->setAccessibleDescription(tr("Opens the offer's page in your browser"));
 }
 
 void frmMain::Form_Load() { emit updateCheckDue(); }

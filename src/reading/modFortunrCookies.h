@@ -17,8 +17,11 @@ inline constexpr int StickCount = 78;
 // which no stick bears, for a value outside [0, 1).
 int StickFor(float r);
 
+// The fortune of a stick, in the language the program speaks; empty for a
+// number that no stick bears.
+QString Fortune(int stick);
 // The fortune of each stick, by stick number; slot 0 stays empty.
-const std::array<QString, StickCount + 1> &FortuneTable();
+std::array<QString, StickCount + 1> FortuneTable();
 
 // The draw and its results, which live as long as the program.
 class FortuneCookies {

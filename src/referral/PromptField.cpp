@@ -127,7 +127,7 @@ bool PromptField::KeyPress(const QString &typed)
 {
     if (m_kind != Kind::Email || typed != u" "_s)
         return false;
-    modTellAFriend::ShowRefusal(m_messages, u"Email Address Cannot Contain Space"_s);
+    modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"));
     m_field->setFocus(Qt::OtherFocusReason);
     return true;
 }

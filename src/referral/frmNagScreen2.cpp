@@ -9,7 +9,6 @@
 #include "PromptField.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,13 +54,6 @@ QLineEdit *newTextBox(const QString &name, QWidget *container)
     return field;
 }
 
-QGroupBox *newPanel(const QString &name, const QString &caption, QWidget *container)
-{
-    auto *const panel = new QGroupBox(caption, container);
-    panel->setObjectName(name);
-    return panel;
-}
-
 } // namespace
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
@@ -73,26 +65,26 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
     , Check1(new QCheckBox(client()))
-    , cmdClose(forms::newButton(u"cmdClose"_s, u"E&xit"_s, client()))
-    , Frame2(newPanel(u"Frame2"_s, u"Refer A Friend"_s, client()))
+    , cmdClose(forms::newButton(u"cmdClose"_s, tr("E&xit"), client()))
+    , Frame2(new forms::CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client()))
     , txtName(newTextBox(u"txtName"_s, Frame2))
     , txtEmail(newTextBox(u"txtEmail"_s, Frame2))
     , txtFriendName(newTextBox(u"txtFriendName"_s, Frame2))
     , txtFriendEmail(newTextBox(u"txtFriendEmail"_s, Frame2))
-    , cmdSubmit(forms::newButton(u"cmdSubmit"_s, u"Refer A Friend &Now"_s, Frame2))
+    , cmdSubmit(forms::newButton(u"cmdSubmit"_s, tr("Refer A Friend &Now"), Frame2))
     , txtMessage(new QPlainTextEdit(Frame2))
-    , Frame6(newPanel(u"Frame6"_s, u"Download Velmora Softwares"_s, client()))
+    , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
-    , m_name(new PromptField(txtName, modTellAFriend::NamePrompt.toString(),
-                             PromptField::Kind::Plain, services.messages))
-    , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt.toString(),
-                              PromptField::Kind::Email, services.messages))
-    , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt.toString(),
+    , m_name(new PromptField(txtName, modTellAFriend::NamePrompt(), PromptField::Kind::Plain,
+                             services.messages))
+    , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt(), PromptField::Kind::Email,
+                              services.messages))
+    , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt(),
                                    PromptField::Kind::Plain, services.messages))
-    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt.toString(),
+    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt(),
                                     PromptField::Kind::Email, services.messages))
-    , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt.toString(),
+    , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt(),
                                 PromptField::Kind::Plain, services.messages))
 {
     // Above all other windows, and shown without taking the activation away.
@@ -111,11 +103,14 @@ void frmNagScreen2::lookAndLayout()
     setBackground(client(), White);
 
     place(Picture1, layout::Picture1);
+    setSystemColours(Picture1);
+    Picture1->setBackgroundRole(QPalette::Window);
+    Picture1->setAutoFillBackground(true);
     Picture1->setAccessibleName(u"LV Sortilo"_s);
-    Check1->setAccessibleDescription(u"Opens the vendor's web site in your browser"_s);
-    lblGoToHome->setAccessibleDescription(u"Opens the vendor's programs in your browser"_s);
-    cmdClose->setAccessibleDescription(u"Ends LV Sortilo"_s);
-    cmdSubmit->setAccessibleDescription(u"Opens the referral in your browser"_s);
+    Check1->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
+    lblGoToHome->setAccessibleDescription(tr("Opens the vendor's programs in your browser"));
+    cmdClose->setAccessibleDescription(tr("Ends LV Sortilo"));
+    cmdSubmit->setAccessibleDescription(tr("Opens the referral in your browser"));
 
     place(Label1, layout::Label1);
     Label1->setText(WindowTitle.toString());
@@ -131,7 +126,7 @@ void frmNagScreen2::lookAndLayout()
 
     Check1->setObjectName(u"Check1"_s);
     place(Check1, layout::Check1);
-    Check1->setText(u"Visit "_s + vendorHost() + u" now!"_s);
+    Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
     Check1->setFont(verdana(14.25));
     setTextColour(Check1, LinkBlue);
     Check1->setCursor(Qt::PointingHandCursor);
@@ -173,11 +168,11 @@ void frmNagScreen2::layOutReferralForm()
         field->setFont(msSansSerif(8.25));
         setSystemColours(field);
     }
-    m_name->setText(modTellAFriend::NamePrompt.toString());
-    m_email->setText(modTellAFriend::EmailPrompt.toString());
-    m_friendName->setText(modTellAFriend::FriendNamePrompt.toString());
-    m_friendEmail->setText(modTellAFriend::FriendEmailPrompt.toString());
-    m_message->setText(modTellAFriend::MessagePrompt.toString() + u"\r\n"_s);
+    m_name->setText(modTellAFriend::NamePrompt());
+    m_email->setText(modTellAFriend::EmailPrompt());
+    m_friendName->setText(modTellAFriend::FriendNamePrompt());
+    m_friendEmail->setText(modTellAFriend::FriendEmailPrompt());
+    m_message->setText(modTellAFriend::MessagePrompt() + u"\r\n"_s);
     txtMessage->setObjectName(u"txtMessage"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
@@ -197,18 +192,18 @@ void frmNagScreen2::layOutDownloads()
 
     place(Label3, layout::Label3);
     Label3->setText(
-        u"Velmora Softwares makes a whole family of free programs like this one: astrology, "
-        u"psychic, tarot, numerology and occult programs for your desktop. They are simple, easy "
-        u"and fun to use, and full of information about the arts they cover. Download them, try "
-        u"them out and discover what they can tell you about yourself, your future and the people "
-        u"around you. If you enjoy them, share the experience with your friends and family and "
-        u"invite them to try the programs too."_s);
+        tr("Velmora Softwares makes a whole family of free programs like this one: astrology, "
+           "psychic, tarot, numerology and occult programs for your desktop. They are simple, easy "
+           "and fun to use, and full of information about the arts they cover. Download them, try "
+           "them out and discover what they can tell you about yourself, your future and the "
+           "people around you. If you enjoy them, share the experience with your friends and "
+           "family and invite them to try the programs too."));
     Label3->setFont(verdana(9));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     place(lblGoToHome, layout::lblGoToHome);
-    lblGoToHome->setText(u"Click Here To Visit Velmora Softwares"_s);
+    lblGoToHome->setText(tr("Click Here To Visit Velmora Softwares"));
     lblGoToHome->setFont(verdana(9, Bold | Underline));
     lblGoToHome->setWordWrap(false);
     setTextColour(lblGoToHome, Yellow);
@@ -220,25 +215,25 @@ QString frmNagScreen2::SupportMessage(int index)
     const QString site = vendorHost();
     switch (index) {
     case 0:
-        return u"Programs like this one live on their users' support. The best support for "
-               u"Velmora Softwares is to visit its discussion board at "_s +
-               site + u" regularly and take part in its discussions and other activities."_s;
+        return tr("Programs like this one live on their users' support. The best support for "
+                  "Velmora Softwares is to visit its discussion board at %1 regularly and take "
+                  "part in its discussions and other activities.")
+            .arg(site);
     case 1:
-        return u"Please visit "_s + site +
-               u" regularly and take part in its discussions and activities. These programs "
-               u"cannot be maintained unless you visit "_s +
-               site + u". Thank you for visiting "_s + site + u"!"_s;
+        return tr("Please visit %1 regularly and take part in its discussions and activities. "
+                  "These programs cannot be maintained unless you visit %1. Thank you for "
+                  "visiting %1!")
+            .arg(site);
     case 2:
-        return u"Our site "_s + site +
-               u" is a free online discussion forum for all things Velmora. To help Velmora "
-               u"Softwares develop and maintain this program, please visit "_s +
-               site + u" regularly."_s;
+        return tr("Our site %1 is a free online discussion forum for all things Velmora. To help "
+                  "Velmora Softwares develop and maintain this program, please visit %1 "
+                  "regularly.")
+            .arg(site);
     default:
-        return u"Our site "_s + site +
-               u" needs your help! Visit it regularly and take part in its discussions and "
-               u"activities, so that we can maintain and develop more programs like this one. "
-               u"Visit "_s +
-               site + u" today."_s;
+        return tr("Our site %1 needs your help! Visit it regularly and take part in its "
+                  "discussions and activities, so that we can maintain and develop more programs "
+                  "like this one. Visit %1 today.")
+            .arg(site);
     }
 }
 

@@ -4,13 +4,13 @@
 #include "platform/Services.h"
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace forms {
+class CaptionedFrame;
 class FormRegistry;
 class LinkLabel;
 class Picture;
@@ -61,14 +61,14 @@ private:
     QLabel *const Label2;
     QCheckBox *const Check1;
     QPushButton *const cmdClose;
-    QGroupBox *const Frame2;
+    forms::CaptionedFrame *const Frame2;
     QLineEdit *const txtName;
     QLineEdit *const txtEmail;
     QLineEdit *const txtFriendName;
     QLineEdit *const txtFriendEmail;
     QPushButton *const cmdSubmit;
     QPlainTextEdit *const txtMessage;
-    QGroupBox *const Frame6;
+    forms::CaptionedFrame *const Frame6;
     QLabel *const Label3;
     forms::LinkLabel *const lblGoToHome;
     PromptField *const m_name;

@@ -4,11 +4,37 @@
 #include "forms/WebPages.h"
 #include "platform/Messages.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace modTellAFriend {
+
+namespace {
+
+QString translated(const char *text) { return QCoreApplication::translate("modTellAFriend", text); }
+
+} // namespace
+
+QString NamePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")); }
+
+QString EmailPrompt()
+{
+    return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"));
+}
+
+QString MessagePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")); }
+
+QString FriendNamePrompt()
+{
+    return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"));
+}
+
+QString FriendEmailPrompt()
+{
+    return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"));
+}
 
 QString TrimSpaces(QStringView text)
 {
@@ -24,12 +50,13 @@ QString TrimSpaces(QStringView text)
 std::optional<QString> EmailAddressProblem(const Referral &referral)
 {
     if (referral.email == referral.friendEmail)
-        return u"Please Enter Distinct Email Addresses"_s;
+        return translated(
+            QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Distinct Email Addresses"));
     const auto looksLikeAddress = [](const QString &address) {
         return address.contains(u'@') && address.contains(u'.');
     };
     if (!looksLikeAddress(referral.email) || !looksLikeAddress(referral.friendEmail))
-        return u"Please Enter Proper Email Address"_s;
+        return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Proper Email Address"));
     return std::nullopt;
 }
 
@@ -37,20 +64,25 @@ std::optional<QString> MissingEntry(const Referral &referral)
 {
     struct Entry {
         const QString &value;
-        QStringView prompt;
-        QStringView message;
+        QString prompt;
+        const char *message;
     };
     const Entry entries[] = {
-        {referral.name, NamePrompt, u"Please Enter Your Name"},
-        {referral.email, EmailPrompt, u"Please Enter Your Email"},
-        {referral.message, MessagePrompt, u"Please Enter Your Message"},
-        {referral.friendName, FriendNamePrompt, u"Please Enter Your Friend's Name"},
-        {referral.friendEmail, FriendEmailPrompt, u"Please Enter Your Friend's Email"},
+        {referral.name, NamePrompt(),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {referral.email, EmailPrompt(),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {referral.message, MessagePrompt(),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {referral.friendName, FriendNamePrompt(),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {referral.friendEmail, FriendEmailPrompt(),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const Entry &entry : entries) {
         const QString value = TrimSpaces(entry.value);
         if (value.isEmpty() || value == entry.prompt)
-            return entry.message.toString();
+            return translated(entry.message);
     }
     return std::nullopt;
 }

@@ -15,12 +15,13 @@ class Messages;
 // and sent to the vendor's referral page in the browser.
 namespace modTellAFriend {
 
-// What the fields of the form show while they are empty.
-inline constexpr QStringView NamePrompt = u"Your Name";
-inline constexpr QStringView EmailPrompt = u"Your Email Address";
-inline constexpr QStringView MessagePrompt = u"Your Message";
-inline constexpr QStringView FriendNamePrompt = u"Friend's Name";
-inline constexpr QStringView FriendEmailPrompt = u"Friend's Email Address";
+// What the fields of the form show while they are empty, in the language the
+// program speaks: a value equal to its prompt counts as missing.
+QString NamePrompt();
+QString EmailPrompt();
+QString MessagePrompt();
+QString FriendNamePrompt();
+QString FriendEmailPrompt();
 
 // Removes spaces, and only spaces, at both ends.
 QString TrimSpaces(QStringView text);

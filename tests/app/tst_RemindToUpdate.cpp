@@ -27,8 +27,8 @@ private slots:
     void plainKeyIsNeverRead();
     void damagedValueAsksAndWritesNothing_data();
     void damagedValueAsksAndWritesNothing();
-    void storeThatFailsAsksNothing_data();
-    void storeThatFailsAsksNothing();
+    void storeThatFails_data();
+    void storeThatFails();
 };
 
 namespace {
@@ -174,25 +174,49 @@ void tst_RemindToUpdate::damagedValueAsksAndWritesNothing()
     QCOMPARE(reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value(), before);
 }
 
-void tst_RemindToUpdate::storeThatFailsAsksNothing_data()
+// A store that cannot be read asks nothing. One that can be read but not
+// written asks when the date is due, at every start, and Yes still opens the
+// page the user asked for.
+void tst_RemindToUpdate::storeThatFails_data()
 {
     QTest::addColumn<bool>("unreadable");
     QTest::addColumn<bool>("unwritable");
-    QTest::newRow("unreadable") << true << false;
-    QTest::newRow("unwritable") << false << true;
-    QTest::newRow("neither readable nor writable") << true << true;
+    QTest::addColumn<bool>("due");
+    QTest::addColumn<platform::Answer>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("opened");
+    using platform::Answer;
+    QTest::newRow("unreadable") << true << false << true << Answer::Yes << false << 0;
+    QTest::newRow("unwritable, first start") << false << true << false << Answer::Yes << false << 0;
+    QTest::newRow("neither readable nor writable")
+        << true << true << true << Answer::Yes << false << 0;
+    QTest::newRow("unwritable, due, Yes") << false << true << true << Answer::Yes << true << 1;
+    QTest::newRow("unwritable, due, No") << false << true << true << Answer::No << true << 0;
 }
 
-void tst_RemindToUpdate::storeThatFailsAsksNothing()
+void tst_RemindToUpdate::storeThatFails()
 {
     QFETCH(bool, unreadable);
     QFETCH(bool, unwritable);
+    QFETCH(bool, due);
+    QFETCH(platform::Answer, answer);
+    QFETCH(bool, asked);
+    QFETCH(int, opened);
     fake::Platform fakes;
+    fakes.clock.date = Today;
+    if (due)
+        fakes.settings.values.insert(u"Settings/"_s + EncodeSetting(u"Duration"),
+                                     EncodeSetting(isoDate(Today.addDays(-15))));
     fakes.settings.unreadable = unreadable;
     fakes.settings.unwritable = unwritable;
+    fakes.messages.answers = {answer};
     modHelp::RemindToUpdate(fakes.services());
-    QVERIFY(fakes.messages.shown.isEmpty());
-    QVERIFY(fakes.browser.opened.isEmpty());
+    QCOMPARE(fakes.messages.shown.size(), asked ? 1 : 0);
+    QCOMPARE(fakes.browser.openedAddresses(),
+             opened
+                 ? QStringList{u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s}
+                 : QStringList());
+    QCOMPARE(fakes.settings.writes, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_RemindToUpdate)

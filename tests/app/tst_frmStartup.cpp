@@ -1,4 +1,7 @@
+#include "app/EndApplication.h"
+#include "app/frmStartup.h"
 #include "app/SettingsCodec.h"
+#include "ChildProcess.h"
 #include "platform/QtPlatform.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
@@ -7,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +54,8 @@ private slots:
     void startupHostIsNeverShown();
     void startsWhateverTheSettingsFileHolds_data();
     void startsWhateverTheSettingsFileHolds();
+    void endApplicationUnloadsEveryWindowOnceThenExits();
+    void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
 void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
@@ -125,9 +131,10 @@ void tst_frmStartup::startupHostIsNeverShown()
     ProgramRun run;
     ShownWindows shown;
     run.start();
-    auto &main = *run.program.frmMain;
-    run.read(main.picMain);
-    QTest::mouseClick(run.program.frmDisplay.ifLoaded()->cmdOK, Qt::LeftButton);
+    auto &main = run.program.frmMain.load();
+    run.read(child<QAbstractButton>(&main, "picMain"));
+    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay.ifLoaded(), "cmdOK"),
+                      Qt::LeftButton);
     main.close();
     QVERIFY(shown.names.contains(u"frmMain"_s));
     QVERIFY(shown.names.contains(u"frmNagScreen2"_s));
@@ -152,41 +159,82 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds_data()
 void tst_frmStartup::startsWhateverTheSettingsFileHolds()
 {
     QFETCH(QString, kind);
-    if ((kind == u"unreadable" || kind == u"read-only folder") && ::geteuid() == 0)
-        QSKIP("file permissions do not bind the superuser");
-    QTemporaryDir folder;
-    QString path = folder.filePath(u"lv-sortilo.ini"_s);
-    QFile file(path);
-    if (kind == u"folder") {
-        QVERIFY(QDir().mkpath(path));
-    } else if (kind == u"pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == u"no folder") {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        path += u"/lv-sortilo.ini"_s;
-    } else {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        if (kind == u"garbage")
-            file.write(QByteArray("\x00[Settings]\xff\xfe=\x01\n\x80%%", 16));
-        else if (kind == u"huge")
-            file.write(QByteArray(8 * 1024 * 1024, '['));
-        file.close();
-        if (kind == u"unreadable")
-            QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
-        if (kind == u"read-only folder")
-            QVERIFY(QFile::setPermissions(folder.path(),
-                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    }
-    fake::Platform fakes;
-    platform::IniSettingsStore store(path);
-    app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
-                          fakes.instanceLock, fakes.processExit, fakes.clipboard});
-    program.start();
-    QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
-    QVERIFY(fakes.messages.shown.isEmpty());
-    QFile::setPermissions(folder.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto startWithSettingsFile = [&] {
+        QTemporaryDir folder;
+        // Writable again at the end, whatever the checks found, so that it can go.
+        const auto unlock = qScopeGuard([&] {
+            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+        });
+        QString path = folder.filePath(u"lv-sortilo.ini"_s);
+        QFile file(path);
+        if (kind == u"folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == u"no folder") {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            path += u"/lv-sortilo.ini"_s;
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind == u"garbage")
+                file.write(QByteArray("\x00[Settings]\xff\xfe=\x01\n\x80%%", 16));
+            else if (kind == u"huge")
+                file.write(QByteArray(8 * 1024 * 1024, '['));
+            file.close();
+            if (kind == u"unreadable")
+                QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+            if (kind == u"read-only folder")
+                QVERIFY(QFile::setPermissions(folder.path(),
+                                              QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        fake::Platform fakes;
+        platform::IniSettingsStore store(path);
+        app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
+                              fakes.instanceLock, fakes.processExit, fakes.clipboard});
+        program.start();
+        QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
+        QVERIFY(fakes.messages.shown.isEmpty());
+    };
+    // File permissions bind only an ordinary user.
+    if (kind == u"unreadable" || kind == u"read-only folder")
+        QVERIFY2(test::runAsOrdinaryUser(startWithSettingsFile),
+                 "the checks failed for an ordinary user");
+    else
+        startWithSettingsFile();
+}
+
+void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
+{
+    ProgramRun run;
+    run.start();
+    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
+    const QList<forms::Form *> loaded = run.program.forms.loadedForms();
+    QCOMPARE(loaded.size(), 4); // host, main, results, farewell
+    const CleanEnd end(run);
+    modHelp::EndApplication(run.program);
+    QCOMPARE(end.unloads().keys(),
+             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
+    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
+}
+
+// The host's unload handler ends the program itself, in the middle of the
+// outer EndApplication.
+void tst_frmStartup::endApplicationFromAnUnloadHandlerCarriesOn()
+{
+    ProgramRun run;
+    run.start();
+    QStringList order;
+    for (forms::Form *form : run.program.forms.loadedForms())
+        connect(form, &forms::Form::unloaded,
+                [&order, name = form->objectName()] { order.append(name); });
+    run.program.frmStartup.load().Unload();
+    // Closing the main window on the way brings the farewell window, which is
+    // unloaded in its turn.
+    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmStartup"_s}));
+    QVERIFY(run.program.forms.loadedForms().isEmpty());
+    QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 
 QTEST_MAIN(tst_frmStartup)

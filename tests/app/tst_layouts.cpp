@@ -5,7 +5,13 @@
 #include "referral/frmNagScreen2.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -40,89 +46,187 @@ QStringList textsThatDoNotFit(QWidget *window)
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         if (button->sizeHint().width() > button->width())
             faults.append(button->objectName() + u" is cut: "_s + button->text());
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>())
+        if (frame->fontMetrics().horizontalAdvance(frame->title()) > frame->width())
+            faults.append(frame->objectName() + u" is cut: "_s + frame->title());
+    // The menu bar keeps to one row across the window.
+    const auto *const main = qobject_cast<QMainWindow *>(window);
+    if (auto *const bar = main ? qobject_cast<QMenuBar *>(main->menuWidget()) : nullptr) {
+        const int row = bar->actionGeometry(bar->actions().first()).top();
+        for (QAction *entry : bar->actions()) {
+            const QRect place = bar->actionGeometry(entry);
+            if (place.isEmpty() || place.top() != row || !bar->rect().contains(place))
+                faults.append(entry->objectName() + u" does not fit the menu bar: "_s +
+                              entry->text());
+        }
+    }
+    return faults;
+}
+
+// The texts of a window that a user reads or hears, its menus' among them.
+QStringList textsOf(QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->objectName().startsWith(u"qt_"))
+            continue;
+        texts << control->accessibleName() << control->accessibleDescription();
+        if (auto *const label = qobject_cast<QLabel *>(control))
+            texts << label->text();
+        else if (auto *const button = qobject_cast<QAbstractButton *>(control))
+            texts << button->text();
+        else if (auto *const box = qobject_cast<QGroupBox *>(control))
+            texts << box->title();
+        else if (auto *const field = qobject_cast<QLineEdit *>(control))
+            texts << field->text();
+        else if (auto *const message = qobject_cast<QPlainTextEdit *>(control))
+            texts << message->toPlainText();
+    }
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>())
+        for (QAction *entry : bar->actions()) {
+            texts << entry->text();
+            if (entry->menu())
+                for (QAction *inner : entry->menu()->actions())
+                    texts << inner->text();
+        }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The texts of a window that are still in English where it speaks Chinese.
+// Names stay as they are: the program's and the vendor's, and web addresses;
+// an access key is a Latin letter in brackets.
+QStringList untranslatedTexts(QWidget *window, const QString &language)
+{
+    if (language == u"English")
+        return {};
+    static const QRegularExpression names(
+        uR"(https?://\S+|www\.velmorasoft\.com|LV Sortilo( v1\.0)?|Sortilo|Velmora( Softwares)?|\(&[A-Z]\))"_s);
+    static const QRegularExpression latin(u"[A-Za-z]"_s);
+    QStringList faults;
+    for (const QString &text : textsOf(window))
+        if (QString(text).remove(names).contains(latin))
+            faults.append(text);
     return faults;
 }
 
 } // namespace
 
 // Every text of every window fits the place the design gives it, in the font
-// that stands in for Verdana.
+// that stands in for Verdana, in each language the program speaks; where it
+// speaks Chinese, no English is left.
 class tst_layouts : public QObject {
     Q_OBJECT
 private slots:
+    void mainWindowTextsFit_data();
     void mainWindowTextsFit();
     void resultsWindowTextsFit_data();
     void resultsWindowTextsFit();
+    void aboutWindowTextsFit_data();
     void aboutWindowTextsFit();
     void farewellWindowTextsFit_data();
     void farewellWindowTextsFit();
     void picturesAreDrawn_data();
     void picturesAreDrawn();
+    void framesAndButtonsDrawnAsDesigned_data();
+    void framesAndButtonsDrawnAsDesigned();
 };
+
+namespace {
+
+// Each window in each language the program speaks.
+void languageRows()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void checkWindow(QWidget *window, const QString &language)
+{
+    const QStringList faults = textsThatDoNotFit(window);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+    const QStringList english = untranslatedTexts(window, language);
+    QVERIFY2(english.isEmpty(), qPrintable(u"in English: "_s + english.join(u" | "_s)));
+}
+
+} // namespace
+
+void tst_layouts::mainWindowTextsFit_data() { languageRows(); }
 
 void tst_layouts::mainWindowTextsFit()
 {
+    QFETCH(QString, language);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     run.start();
-    {
-        const QStringList faults = textsThatDoNotFit(&*run.program.frmMain);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
-    }
-    QCOMPARE(run.program.frmMain->client()->size(), QSize(438, 317));
+    checkWindow(&run.program.frmMain.load(), language);
+    if (QTest::currentTestFailed())
+        return;
+    // The panel that takes the picture's place during the wait.
+    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"), [&] {
+        auto *const panel = child<QWidget>(&run.program.frmMain.load(), "picMessage");
+        QVERIFY(panel->isVisible());
+        checkWindow(panel, language);
+    });
+    QCOMPARE(run.program.frmMain.load().client()->size(), QSize(438, 317));
 }
 
 void tst_layouts::resultsWindowTextsFit_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("stick");
-    for (int stick = 1; stick <= 78; ++stick)
-        QTest::addRow("stick %d", stick) << stick;
+    for (const QString &language : Languages)
+        for (int stick = 1; stick <= 78; ++stick)
+            QTest::addRow("%s stick %d", qPrintable(language), stick) << language << stick;
 }
 
 void tst_layouts::resultsWindowTextsFit()
 {
+    QFETCH(QString, language);
     QFETCH(int, stick);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     run.platform.random.values = {(stick - 0.5f) / 78};
     run.start();
-    run.read(run.program.frmMain->picMain);
+    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
-    QCOMPARE(display->lblStick->text(), QString::number(stick));
-    {
-        const QStringList faults = textsThatDoNotFit(display);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
-    }
+    QCOMPARE(child<QLabel>(display, "lblStick")->text(), QString::number(stick));
+    checkWindow(display, language);
     QCOMPARE(display->client()->size(), QSize(578, 352));
 }
 
+void tst_layouts::aboutWindowTextsFit_data() { languageRows(); }
+
 void tst_layouts::aboutWindowTextsFit()
 {
+    QFETCH(QString, language);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     run.start();
-    auto &about = *run.program.frmAbout;
-    {
-        const QStringList faults = textsThatDoNotFit(&about);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
-    }
+    checkWindow(&run.program.frmAbout.load(), language);
 }
 
 void tst_layouts::farewellWindowTextsFit_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<float>("r");
-    for (int message = 0; message < referral::frmNagScreen2::SupportMessageCount; ++message)
-        QTest::addRow("support message %d", message) << (message + 0.5f) / 4;
+    for (const QString &language : Languages)
+        for (int message = 0; message < referral::frmNagScreen2::SupportMessageCount; ++message)
+            QTest::addRow("%s support message %d", qPrintable(language), message)
+                << language << (message + 0.5f) / 4;
 }
 
 void tst_layouts::farewellWindowTextsFit()
 {
+    QFETCH(QString, language);
     QFETCH(float, r);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     run.platform.random.values = {r};
     run.start();
-    auto &farewell = *run.program.frmNagScreen2;
-    {
-        const QStringList faults = textsThatDoNotFit(&farewell);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
-    }
+    auto &farewell = run.program.frmNagScreen2.load();
+    checkWindow(&farewell, language);
     QCOMPARE(farewell.client()->size(), QSize(741, 315));
 }
 
@@ -146,9 +250,10 @@ void tst_layouts::picturesAreDrawn()
     QFETCH(QSize, size);
     ProgramRun run;
     run.start();
-    QWidget *const form = window == u"frmMain"    ? static_cast<QWidget *>(&*run.program.frmMain)
-                          : window == u"frmAbout" ? static_cast<QWidget *>(&*run.program.frmAbout)
-                                                  : &*run.program.frmNagScreen2;
+    QWidget *const form = window == u"frmMain" ? static_cast<QWidget *>(&run.program.frmMain.load())
+                          : window == u"frmAbout"
+                              ? static_cast<QWidget *>(&run.program.frmAbout.load())
+                              : &run.program.frmNagScreen2.load();
     auto *const box = form->findChild<QWidget *>(picture);
     const QImage shot = box->grab().toImage();
     QRect drawn;
@@ -168,6 +273,60 @@ void tst_layouts::picturesAreDrawn()
                  drawn.height() >= size.height() * 3 / 4,
              qPrintable(u"%1x%2"_s.arg(drawn.width()).arg(drawn.height())));
     QVERIFY2(red > size.width() * size.height() / 20, qPrintable(QString::number(red)));
+}
+
+void tst_layouts::framesAndButtonsDrawnAsDesigned_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("results frame") << u"frmDisplay"_s << u"Frame1"_s << QColor(0x144772);
+    QTest::newRow("refer-a-friend frame") << u"frmNagScreen2"_s << u"Frame2"_s << QColor(Qt::white);
+    QTest::newRow("downloads frame") << u"frmNagScreen2"_s << u"Frame6"_s << QColor(Qt::white);
+    QTest::newRow("Back") << u"frmDisplay"_s << u"cmdOK"_s << QColor(0xE0E0E0);
+    QTest::newRow("Exit") << u"frmDisplay"_s << u"cmdExit"_s << QColor(0xE0E0E0);
+    QTest::newRow("about's OK") << u"frmAbout"_s << u"cmdOK"_s << QColor(0xE0E0E0);
+}
+
+// A frame's caption is inset on its top line; a grey button's face is one
+// flat grey, as the windows were designed.
+void tst_layouts::framesAndButtonsDrawnAsDesigned()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QColor, colour);
+    ProgramRun run;
+    run.start();
+    if (window == u"frmDisplay")
+        run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
+    QWidget *const form =
+        window == u"frmDisplay" ? static_cast<QWidget *>(run.program.frmDisplay.ifLoaded())
+        : window == u"frmAbout" ? static_cast<QWidget *>(&run.program.frmAbout.load())
+                                : &run.program.frmNagScreen2.load();
+    QWidget *const widget = child<QWidget>(form, qPrintable(control));
+    const QImage shot = widget->grab().toImage();
+    const auto near = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <
+               90;
+    };
+    if (control.startsWith(u"Frame")) {
+        const int captionHeight = widget->fontMetrics().height();
+        int first = shot.width();
+        for (int y = 0; y < captionHeight / 2; ++y)
+            for (int x = 0; x < shot.width() / 2; ++x)
+                if (near(shot.pixelColor(x, y), colour))
+                    first = qMin(first, x);
+        QVERIFY2(first >= 6 && first <= 12, qPrintable(QString::number(first)));
+        // Above the top line, the frame's own background; the line runs
+        // through the caption's middle.
+        const QColor background = widget->palette().color(widget->backgroundRole());
+        QCOMPARE(shot.pixelColor(0, 1), background);
+        QVERIFY(shot.pixelColor(0, captionHeight / 2) != background);
+        return;
+    }
+    // A column of the face, clear of the border and of the caption.
+    for (int y = 4; y < shot.height() - 4; ++y)
+        QCOMPARE(shot.pixelColor(4, y), colour);
 }
 
 QTEST_MAIN(tst_layouts)

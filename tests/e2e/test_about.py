@@ -23,6 +23,14 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     s.stays(lambda: not s.opened_addresses(), "the main window's link is blocked", 0.5)
     check(len(s.find(is_about)) == 1, "the about window went away after a click elsewhere")
 
+    # It belongs to the main window, and never leaves it blocked alone on
+    # screen: minimised, it comes straight back.
+    owner = s.x_tool(["xprop", "-id", str(about.wid), "WM_TRANSIENT_FOR"])
+    check("0x%x" % main.wid in owner, "the about window's owner: %s" % owner.strip())
+    s.x_tool(["xdotool", "windowminimize", str(about.wid)])
+    s.wait_window(is_about, "the about window back after it was minimised")
+    s.stays(lambda: s.find(is_about) and s.find(is_main), "both windows on screen", 0.5)
+
     s.activate(about)
     s.key("Escape")
     s.wait_gone(is_about, "the about window to close on Esc", deadline=10)

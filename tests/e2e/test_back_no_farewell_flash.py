@@ -1,14 +1,85 @@
 """Back from the results window goes straight to the main window: the farewell
 window is not shown on the way, not even for a moment."""
 
-import harness
-from harness import check, is_farewell, is_main, is_results, MAIN_CLIENT, FAREWELL_CLIENT
+import os
+import re
+import subprocess
+import time
 
-PICTURE_CENTRE = (227, 145)
+import harness
+from harness import (check, is_farewell, is_main, is_results, FAREWELL_CLIENT,
+                     MAIN_CLIENT, STICKS_PICTURE)
+
+
+class RootSpy:
+    """Records the structure events of the root window's children with xev:
+    windows created, taken into a window manager frame, mapped. Catches
+    windows that are shown and hidden again too quickly to be seen polling.
+
+    Marks, set as a property of the root window, tell where the record stands:
+    the X server delivers events in order, so every event before a mark is
+    recorded once the mark is."""
+
+    def __init__(self, session):
+        self.session = session
+        self.path = os.path.join(session.dir, "root-events-%d.txt" % time.monotonic_ns())
+        self.marks = 0
+        with open(self.path, "wb") as out:
+            self.proc = subprocess.Popen(
+                ["stdbuf", "-oL", "xev", "-root", "-event", "substructure", "-event", "property"],
+                env=session.env, stdin=subprocess.DEVNULL, stdout=out,
+                stderr=subprocess.DEVNULL, start_new_session=True)
+        self.mark()
+
+    def mark(self):
+        """Waits until every event so far is in the record."""
+        self.marks += 1
+        name = "_LV_SORTILO_E2E_MARK_%d" % self.marks
+        # The spy may only just have started: repeat the mark until it shows.
+        def seen():
+            self.session.x_tool(["xprop", "-root", "-f", name, "8s", "-set", name, "1"])
+            return name in self.text()
+        self.session.wait_for(seen, "the event record to catch up", deadline=10)
+
+    def text(self):
+        with open(self.path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def events(self):
+        """Each event as one line of text."""
+        return [" ".join(block.split()) for block in self.text().split("\n\n") if block.strip()]
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        self.proc.wait()
+
+
+def created_windows(events, width, height):
+    """Ids of the windows created with that size."""
+    found = set()
+    for event in events:
+        match = re.match(r"CreateNotify event.*?parent (0x[0-9a-f]+), window (0x[0-9a-f]+), "
+                         r"\(-?\d+,-?\d+\), width (\d+), height (\d+)", event)
+        if match and (int(match.group(3)), int(match.group(4))) == (width, height):
+            found.add(int(match.group(2), 16))
+    return found
+
+
+def framed_windows(events, root):
+    """Ids of the windows that the window manager took into a frame, which it
+    does when they are to be shown."""
+    found = set()
+    for event in events:
+        match = re.match(r"ReparentNotify event.*? window (0x[0-9a-f]+), parent (0x[0-9a-f]+)",
+                         event)
+        if match and int(match.group(2), 16) != root:
+            found.add(int(match.group(1), 16))
+    return found
 
 
 def farewell_like(s):
-    return {w.wid for w in s.all_windows() if w.has_client(FAREWELL_CLIENT, menu_bar=False)}
+    return {w.wid for w in s.all_windows() if is_farewell(w)}
 
 
 def back_never_shows_farewell_window(s):
@@ -16,10 +87,10 @@ def back_never_shows_farewell_window(s):
     root = s.root_window()
     for reading in (1, 2):
         main = s.wait_window(is_main, "the main window")
-        s.click(main, *PICTURE_CENTRE, menu_bar_of=MAIN_CLIENT)
+        s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
         results = s.wait_window(is_results, "the results window", deadline=15)
 
-        spy = harness.RootSpy(s)
+        spy = RootSpy(s)
         known = farewell_like(s)
         s.activate(results)
         s.key("alt+b")
@@ -29,8 +100,8 @@ def back_never_shows_farewell_window(s):
         spy.stop()
 
         events = spy.events()
-        farewells = known | harness.created_windows(events, *FAREWELL_CLIENT) | farewell_like(s)
-        shown = harness.framed_windows(events, root) & farewells
+        farewells = known | created_windows(events, *FAREWELL_CLIENT) | farewell_like(s)
+        shown = framed_windows(events, root) & farewells
         check(not shown, "Back (reading %d) showed the farewell window for a moment: "
               "window %s was handed to the window manager" % (
                   reading, ", ".join("0x%x" % w for w in sorted(shown))))

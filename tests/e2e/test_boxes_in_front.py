@@ -51,8 +51,7 @@ def second_copy_box_opens_in_front_of_farewell(s):
                "the second copy's box in front of the first copy's farewell window")
     s.activate(box)
     s.key("Return")
-    status = second.wait_exit(what="the second copy to end after OK")
-    check(status == 0, "the second copy ended with status %r" % status)
+    s.check_ended_cleanly(second, "the second copy to end after OK")
     check(first.alive(), "the first copy ended too")
 
 

@@ -4,10 +4,9 @@ cleanly, leaving nothing behind."""
 import sys
 
 import harness
-from harness import check, is_farewell, is_main, is_results, MAIN_CLIENT
+from harness import check, is_farewell, is_main, is_results, MAIN_CLIENT, STICKS_PICTURE
 
 EXIT_BUTTON = (441, 196)
-PICTURE_CENTRE = (227, 145)
 
 
 def closing_main_window_shows_farewell_and_exit_ends_program(s):
@@ -24,16 +23,13 @@ def closing_main_window_shows_farewell_and_exit_ends_program(s):
             "the program waits on its farewell window", 0.5)
 
     s.click(farewell, *EXIT_BUTTON)
-    status = program.wait_exit(what="the program to end after Exit")
-    check(status == 0, "the program ended with status %r, not 0" % status)
-    s.wait_for(lambda: not s.windows(), "every window to go")
-    s.wait_no_process_left()
+    s.check_ended_cleanly(program, "the program to end after Exit")
 
 
 def results_exit_key_shows_farewell(s):
     program = s.start_program()
     main = s.wait_window(is_main, "the main window")
-    s.click(main, *PICTURE_CENTRE, menu_bar_of=MAIN_CLIENT)
+    s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
     results = s.wait_window(is_results, "the results window", deadline=15)
 
     s.activate(results)
@@ -45,8 +41,7 @@ def results_exit_key_shows_farewell(s):
 
     # The farewell's own close box ends the program as its Exit does.
     s.close_box(farewell)
-    status = program.wait_exit(what="the program to end after closing the farewell window")
-    check(status == 0, "the program ended with status %r, not 0" % status)
+    s.check_ended_cleanly(program, "the program to end after closing the farewell window")
 
 
 if __name__ == "__main__":

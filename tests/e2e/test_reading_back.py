@@ -4,10 +4,9 @@ main window with nothing else left on the screen."""
 import time
 
 import harness
-from harness import check, is_box, is_farewell, is_main, is_results, MAIN_CLIENT, RESULTS_CLIENT
+from harness import (check, is_box, is_farewell, is_main, is_results, MAIN_CLIENT,
+                     RESULTS_CLIENT, STICKS_PICTURE)
 
-# The picture of the sticks, in the main window's client area.
-PICTURE_CENTRE = (227, 145)
 # The Back button, in the results window's client area.
 BACK_BUTTON = (442, 322)
 
@@ -17,7 +16,7 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
     main = s.wait_window(is_main, "the main window")
 
     clicked_at = time.monotonic()
-    s.click(main, *PICTURE_CENTRE, menu_bar_of=MAIN_CLIENT)
+    s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
 
     # The main window stays, with its Please Wait panel, while the reading is
     # prepared; then the results take its place.
@@ -32,8 +31,7 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
         return None
     results = s.wait_for(results_or_still_waiting, "the results window", deadline=15)
     waited = time.monotonic() - clicked_at
-    check(3.0 <= waited <= 5.0,
-          "the results came %.2f s after the click, not between 3 and 5 s" % waited)
+    check(waited >= 3.0, "the results came %.2f s after the click, before 3 s" % waited)
     check(len(results) == 1, "more than one results window: %r" % results)
     results = results[0]
     s.wait_gone(is_main, "the main window to hide behind the results", deadline=5)
@@ -50,7 +48,7 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
 
     # And a second reading works the same way, this time Back by mouse.
     main = s.find(is_main)[0]
-    s.click(main, *PICTURE_CENTRE, menu_bar_of=MAIN_CLIENT)
+    s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
     results = s.wait_window(is_results, "the results window of a second reading", deadline=15)
     s.click(results, *BACK_BUTTON, menu_bar_of=RESULTS_CLIENT)
     s.wait_window(is_main, "the main window after clicking Back")

@@ -51,11 +51,11 @@ def referral_fields_show_readable_prompts(s):
 
     try:
         s.wait_for(all_readable, "the four prompts to be readable", deadline=5)
-    except harness.TestFailure:
+    except harness.Failure:
         width, _, pixels = s.screen_pixels()
         counts = {prompt: text_pixels(pixels, width, (farewell.x + x, farewell.y + y, w, h))
                   for prompt, (x, y, w, h) in FIELDS.items()}
-        raise harness.TestFailure(
+        raise harness.Failure(
             "fields whose prompt cannot be seen (pixels standing out from the field, of at "
             "least %d): %r" % (LEAST_TEXT_PIXELS, counts))
 

@@ -4,10 +4,9 @@ program's output (undefined-behaviour reports, which go to stderr whatever the
 log path). A small program built with the sanitizers makes each fault."""
 
 import os
-import time
 
 import harness
-from harness import check, TestFailure
+from harness import check, Failure
 
 PROBE = os.environ.get("SANITIZER_PROBE", "")
 EXIT_CODE = 23
@@ -72,23 +71,22 @@ def harness_fails_tests_on_sanitizer_reports(s):
         program.faults_expected = False
         try:
             s.check_no_sanitizer_reports()
-        except TestFailure:
+        except Failure:
             pass
         else:
-            raise TestFailure("a report of program %d did not fail the test" % program.index)
+            raise Failure("a report of program %d did not fail the test" % program.index)
         program.faults_expected = True
     s.check_no_sanitizer_reports()
 
     # ... and a report in a log ends a wait at once.
     overflow.faults_expected = False
-    started = time.monotonic()
     try:
         s.wait_for(lambda: False, "something that never comes", deadline=10)
-    except TestFailure as failure:
-        check("AddressSanitizer" in str(failure),
+        raise AssertionError("a wait for nothing came back")
+    except Failure as failure:
+        # Ended by the report, not by running out of time.
+        check("AddressSanitizer" in str(failure) and "timed out" not in str(failure),
               "the wait failed for another reason: %s" % failure)
-    check(time.monotonic() - started < 2,
-          "the wait went on for %.1f s despite the report" % (time.monotonic() - started))
     overflow.faults_expected = True
 
 

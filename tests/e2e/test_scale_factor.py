@@ -13,7 +13,7 @@ import subprocess
 import harness
 from harness import check, MAIN_CLIENT, MAIN_TITLE, MENU_BAR_MAX
 
-BIG_SCREEN = "2048x1536x24"
+BIG_SCREEN = (2048, 1536)
 SIZE_TOLERANCE = 2
 
 # The picture of the sticks in the client area at scale 1, less a margin that
@@ -125,22 +125,15 @@ def capture_main_window(s, scale):
         return found[0] if len(found) == 1 else None
     window = s.wait_for(main_window, "the main window, %d px wide, at scale %d" % (width, scale))
 
-    last = []
-
-    def settled():
-        data = subprocess.run(["import", "-window", str(window.wid), "-depth", "8", "ppm:-"],
-                              env=s.env, stdin=subprocess.DEVNULL, capture_output=True,
-                              timeout=30).stdout
-        settled_now = bool(last) and data == last[-1]
-        last.append(data)
-        return settled_now
-    s.wait_for(settled, "the main window at scale %d to be drawn and stay the same" % scale,
-               deadline=15)
-    image = Image.from_ppm(last[-1])
+    image = Image.from_ppm(s.steady_capture("the main window at scale %d" % scale,
+                                            window=window.wid))
     check((image.width, image.height) == (window.width, window.height),
           "the capture is %dx%d, the window %dx%d" % (image.width, image.height,
                                                       window.width, window.height))
     check(program.alive(), "the program ended at scale %d" % scale)
+    # One copy runs per user: this one makes way for the next scale's.
+    program.kill()
+    program.wait_exit(what="the program at scale %d to end" % scale)
     return image
 
 

@@ -5,63 +5,108 @@ pressed, and every button and link has a name.
 
 The session gets a D-Bus session bus of its own; the accessibility bus and
 its registry start on demand from it. The screen reader is atspi_reader.py,
-run afresh for every look."""
+run afresh for every look.
+
+    test_screen_reader.py [LANG]
+
+With LANG (zh_TW.UTF-8, zh_CN.UTF-8, de_DE.UTF-8, en_US.UTF-8) the program runs
+in that locale, and every text the reader looks for is in the language the
+program speaks there: the translation file's, or the design's English."""
 
 import json
 import os
 import re
 import shutil
 import subprocess
+import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import harness
 from harness import check, is_main, is_results
 
 APPLICATION = "lv-sortilo"
-PICTURE = ("push button", "Bamboo fortune sticks")
-STICK_PANEL = "Stick number"
-WAIT_PANEL = "Please Wait"
 PRESS = "Press"
-
-# The link bands, known by the start of their text, and the pages they open.
-LINKS = {
-    "The Most Popular Online Velmora Discussion Board.": "http://www.velmorasoft.com",
-    "Home Business Opportunity.": "http://help.velmorasoft.com/fully-branded.html",
-}
+VENDOR_HOST = "www.velmorasoft.com"
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 READER = os.path.join(HERE, "atspi_reader.py")
-FORTUNES_SOURCE = os.path.join(HERE, "..", "..", "src", "reading", "modFortunrCookies.cpp")
+FORTUNES = os.path.join(HERE, "..", "support", "fortunes.tsv")
+TRANSLATIONS = os.path.join(HERE, "..", "..", "translations", "lv-sortilo_%s.ts")
 STICK_COUNT = 78
+
+# The locales the test runs in, and the translation the program speaks in each;
+# None for the English it is written in.
+LOCALES = {
+    "C.UTF-8": None,
+    "de_DE.UTF-8": None,
+    "en_US.UTF-8": None,
+    "zh_TW.UTF-8": "zh_TW",
+    "zh_CN.UTF-8": "zh_CN",
+}
 
 ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
 
-# --- the fortunes, as the program's source has them ------------------------
-
-_LITERAL = re.compile(r'u"((?:[^"\\\n]|\\.)*)"_s')
-_ESCAPES = {"\\": "\\", '"': '"', "'": "'", "n": "\n", "t": "\t", "?": "?"}
-
-
-def _unescape(text):
-    def one(match):
-        check(match.group(1) in _ESCAPES, "an escape the test cannot read: %r" % match.group(0))
-        return _ESCAPES[match.group(1)]
-    return re.sub(r"\\(.)", one, text)
+# --- the fortunes, as the design gives them ------------------------------------
 
 
 def fortunes():
-    """{stick number: sentence}, from the table in the program's source: stick
-    n has the n-th string after the empty entry at 0."""
-    with open(FORTUNES_SOURCE, encoding="utf-8") as f:
-        source = f.read()
-    start = source.find("QString(),")
-    check(start >= 0, "no table of fortunes found in %s" % FORTUNES_SOURCE)
-    end = source.find("};", start)
-    sentences = [_unescape(m.group(1)) for m in _LITERAL.finditer(source, start, end)]
-    check(len(sentences) == STICK_COUNT, "the table in %s holds %d sentences, not %d"
-          % (FORTUNES_SOURCE, len(sentences), STICK_COUNT))
-    return {n: sentence for n, sentence in enumerate(sentences, start=1)}
+    """{stick number: sentence}, from the test copy of the design's table."""
+    table = {}
+    with open(FORTUNES, encoding="utf-8") as f:
+        for line in f:
+            number, tab, sentence = line.rstrip("\n").partition("\t")
+            check(number.isdigit() and tab and sentence, "%s: not a stick's line: %r"
+                  % (FORTUNES, line))
+            table[int(number)] = sentence
+    check(sorted(table) == list(range(1, STICK_COUNT + 1)),
+          "%s does not hold sticks 1 to %d once each" % (FORTUNES, STICK_COUNT))
+    return table
+
+
+class Texts:
+    """What the reader hears, in the language the program speaks."""
+
+    def __init__(self, translation):
+        self.translation = translation
+        self.words = {}
+        if translation:
+            root = ElementTree.parse(TRANSLATIONS % translation).getroot()
+            for context in root.iter("context"):
+                for message in context.iter("message"):
+                    self.words[(context.findtext("name"), message.findtext("source"))] = (
+                        message.findtext("translation"))
+
+    def __call__(self, context, source):
+        if not self.translation:
+            return source
+        word = self.words.get((context, source))
+        check(word, "%s has no translation of %r in %s" % (TRANSLATIONS % self.translation,
+                                                            source, context))
+        return word
+
+
+def expectations(texts):
+    global PICTURE, STICK_PANEL, WAIT_PANEL, LINKS
+    PICTURE = ("push button", texts("reading::frmMain", "Bamboo fortune sticks"))
+    STICK_PANEL = texts("reading::frmDisplay", "Stick number")
+    WAIT_PANEL = texts("reading::frmMain", "Please Wait")
+    # The link bands, by their text, and the pages they open.
+    LINKS = {
+        texts("reading::ReadingWindow",
+              "The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
+              "Velmora. Visit us at %1").replace("%1", VENDOR_HOST):
+            "http://www.velmorasoft.com",
+        texts("reading::ReadingWindow",
+              "Home Business Opportunity. Start your own Internet business and make money "
+              "online. Get this software fully branded for your website. Click here for more "
+              "details."):
+            "http://help.velmorasoft.com/fully-branded.html",
+    }
+
+
+expectations(Texts(None))
 
 
 # --- the screen reader -------------------------------------------------------
@@ -131,8 +176,8 @@ def check_links_and_names(window, where):
     for node, _ in walk(window):
         if node["role"] in ("push button", "link"):
             check(node["name"].strip(), "a %s in %s has no name: %r" % (node["role"], where, node))
-        for start in LINKS:
-            if node["name"].startswith(start):
+        for text in LINKS:
+            if node["name"] == text:
                 links += 1
                 check(node["role"] == "link",
                       "the link label %r in %s is exposed as %r, not as a link"
@@ -154,11 +199,18 @@ def check_reader_can_run(s):
           "python3-pyatspi, at-spi2-core): %s" % answer.stderr.decode(errors="replace")[-500:])
 
 
-def screen_reader_reads_the_stick_number_then_its_fortune(s):
+def screen_reader_reads_the_stick_number_then_its_fortune(s, locale=None):
     check_reader_can_run(s)
-    table = fortunes()
+    texts = Texts(LOCALES[locale] if locale else None)
+    expectations(texts)
+    table = {number: texts("modFortunrCookies", sentence)
+             for number, sentence in fortunes().items()}
     s.start_session_bus()
-    program = s.start_program(extra_env=ACCESSIBILITY_ON)
+    environment = dict(ACCESSIBILITY_ON)
+    if locale:
+        # The locale comes from LANG alone, as on a desktop set to it.
+        environment.update({"LANG": locale, "LC_ALL": "", "LC_MESSAGES": "", "LANGUAGE": ""})
+    program = s.start_program(extra_env=environment)
     s.wait_window(is_main, "the main window")
 
     # The application shows up on the accessibility bus with the main window.
@@ -167,8 +219,8 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s):
         return app and window_with(app, *PICTURE)
     try:
         main = s.wait_for(main_window, "the main window on the accessibility bus")
-    except harness.TestFailure as failure:
-        raise harness.TestFailure("%s; the reader last said: %s"
+    except harness.Failure as failure:
+        raise harness.Failure("%s; the reader last said: %s"
                                   % (failure, application.last_error)) from None
     picture = [n for n in find(main, *PICTURE) if showing(n)][0]
     check(PRESS in picture["actions"],
@@ -252,16 +304,22 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s):
           % [describe(n) for n in find(app) if n["role"] in ("push button", "link")])
 
     # And each link opens its page when pressed through the bus.
-    for count, (start, page) in enumerate(LINKS.items(), start=1):
-        link = [n for n in find(results, "link") if n["name"].startswith(start)][0]
-        answer = read(s, "press", APPLICATION, "link", link["name"])
-        check(answer.get("pressed") is True, "pressing the link %r answered %r"
-              % (link["name"], answer))
-        opened = s.wait_addresses(count, "the page of the link %r" % start)
-        check(opened[-1] == page, "the link %r opened %r, not %r" % (start, opened[-1], page))
+    for count, (text, page) in enumerate(LINKS.items(), start=1):
+        answer = read(s, "press", APPLICATION, "link", text)
+        check(answer.get("pressed") is True, "pressing the link %r answered %r" % (text, answer))
+        opened = s.wait_addresses(count, "the page of the link %r" % text)
+        check(opened[-1] == page, "the link %r opened %r, not %r" % (text, opened[-1], page))
     s.stays(lambda: len(s.opened_addresses()) == len(LINKS), "each press opens one page", 0.3)
     check(program.alive(), "the program ended")
 
 
 if __name__ == "__main__":
-    harness.run(screen_reader_reads_the_stick_number_then_its_fortune)
+    if len(sys.argv) > 2 or (len(sys.argv) == 2 and sys.argv[1] not in LOCALES):
+        sys.exit("usage: %s [%s]" % (sys.argv[0], "|".join(LOCALES)))
+    locale = sys.argv[1] if len(sys.argv) == 2 else None
+
+    def test(s):
+        screen_reader_reads_the_stick_number_then_its_fortune(s, locale)
+    test.__name__ = screen_reader_reads_the_stick_number_then_its_fortune.__name__ + (
+        "_in_" + locale.split(".")[0] if locale else "")
+    harness.run(test)

@@ -1,15 +1,32 @@
-"""A second copy started while one runs says so and leaves; the first runs on."""
+"""A second copy started while one runs says so and leaves; the first runs on.
+The copies need not agree on their runtime folder: one copy runs per user."""
+
+import os
+import sys
 
 import harness
 from harness import check, is_box, is_main
 
 
-def second_copy_reports_running_copy_and_exits(s):
+def start_copy(s, runtime="same"):
+    """Starts a copy of the program with the session's runtime folder, with a
+    folder of its own ("elsewhere"), or with none ("unset")."""
+    if runtime == "unset":
+        return s.start_program(command=["env", "-u", "XDG_RUNTIME_DIR", s.executable])
+    if runtime == "elsewhere":
+        folder = os.path.join(s.dir, "runtime-%d" % (len(s.programs) + 1))
+        os.makedirs(folder, mode=0o700, exist_ok=True)
+        return s.start_program(extra_env={"XDG_RUNTIME_DIR": folder})
+    check(runtime == "same", "no such runtime folder: %r" % runtime)
+    return s.start_program()
+
+
+def second_copy_reports_running_copy_and_exits(s, runtime="same"):
     first = s.start_program()
     main = s.wait_window(is_main, "the first copy's main window")
     check(main.pid() == first.pid, "the main window is not the first copy's")
 
-    second = s.start_program()
+    second = start_copy(s, runtime)
 
     def box_of_second():
         windows = s.windows()
@@ -21,8 +38,7 @@ def second_copy_reports_running_copy_and_exits(s):
 
     s.activate(box)
     s.key("Return")
-    status = second.wait_exit(what="the second copy to end after OK")
-    check(status == 0, "the second copy ended with status %r, not 0" % status)
+    s.check_ended_cleanly(second, "the second copy to end after OK")
 
     check(first.alive(), "the first copy ended too")
     s.wait_gone(is_box, "the box to go", deadline=5)
@@ -32,5 +48,16 @@ def second_copy_reports_running_copy_and_exits(s):
     s.stays(first.alive, "the first copy keeps running", 0.3)
 
 
+def second_copy_without_runtime_folder_reports_running_copy(s):
+    second_copy_reports_running_copy_and_exits(s, runtime="unset")
+
+
 if __name__ == "__main__":
-    harness.run(second_copy_reports_running_copy_and_exits)
+    variants = {
+        "same": second_copy_reports_running_copy_and_exits,
+        "runtime-unset": second_copy_without_runtime_folder_reports_running_copy,
+    }
+    variant = sys.argv[1] if len(sys.argv) > 1 else "same"
+    if len(sys.argv) > 2 or variant not in variants:
+        sys.exit("usage: %s [%s]" % (sys.argv[0], "|".join(variants)))
+    harness.run(variants[variant])

@@ -1,12 +1,16 @@
-"""Two copies started at the same instant: one runs, the other says so and leaves."""
+"""Two copies started at the same instant: one runs, the other says so and
+leaves, also when each has a runtime folder of its own."""
+
+import sys
 
 import harness
 from harness import check, is_box, is_main
+from test_second_copy import start_copy
 
 
-def simultaneous_starts_leave_exactly_one_copy(s):
-    first = s.start_program()
-    second = s.start_program()
+def simultaneous_starts_leave_exactly_one_copy(s, runtime="same"):
+    first = start_copy(s, runtime)
+    second = start_copy(s, runtime)
     copies = {first.pid: first, second.pid: second}
 
     def both_shown():
@@ -26,8 +30,7 @@ def simultaneous_starts_leave_exactly_one_copy(s):
 
     s.activate(boxes[0])
     s.key("Return")
-    status = refused.wait_exit(what="the refused copy to end after OK")
-    check(status == 0, "the refused copy ended with status %r, not 0" % status)
+    s.check_ended_cleanly(refused, "the refused copy to end after OK")
     s.stays(lambda: runner.alive() and not refused.alive(), "exactly one copy remains", 0.3)
     mains = s.find(is_main)
     check(len(mains) == 1 and mains[0].pid() == runner.pid,
@@ -35,5 +38,16 @@ def simultaneous_starts_leave_exactly_one_copy(s):
     check(not s.find(is_box), "a box is still shown")
 
 
+def simultaneous_starts_in_runtime_folders_apart_leave_one_copy(s):
+    simultaneous_starts_leave_exactly_one_copy(s, runtime="elsewhere")
+
+
 if __name__ == "__main__":
-    harness.run(simultaneous_starts_leave_exactly_one_copy)
+    variants = {
+        "same": simultaneous_starts_leave_exactly_one_copy,
+        "runtime-apart": simultaneous_starts_in_runtime_folders_apart_leave_one_copy,
+    }
+    variant = sys.argv[1] if len(sys.argv) > 1 else "same"
+    if len(sys.argv) > 2 or variant not in variants:
+        sys.exit("usage: %s [%s]" % (sys.argv[0], "|".join(variants)))
+    harness.run(variants[variant])

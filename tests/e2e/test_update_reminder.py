@@ -7,7 +7,7 @@ import datetime
 import sys
 
 import harness
-from harness import check, is_box, is_main, today
+from harness import check, is_box, is_main, stored_date_text, today, write_stored_date
 
 DOWNLOAD_PAGE = "http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"
 
@@ -23,22 +23,22 @@ def wait_first_window(s):
 
 
 def check_stored_today(s, before):
-    stored = s.stored_date_text()
+    stored = stored_date_text(s.home)
     allowed = {before.isoformat(), today().isoformat()}
     check(stored in allowed, "the settings file holds %r, not today's date %s"
           % (stored, today().isoformat()))
 
 
 def first_run_stores_today_without_asking(s):
-    check(s.stored_date_text() is None, "the session starts with settings")
+    check(stored_date_text(s.home) is None, "the session starts with settings")
     before = today()
     program = s.start_program()
     first = wait_first_window(s)
     check(is_main(first), "the first start showed %r, not the main window" % first)
     check_stored_today(s, before)
     # The program writes the key and value exactly as this test's helpers do.
-    expected_line = "%s=%s" % (harness.DURATION_KEY_LINE_NAME, harness.encoded_date(today()))
-    text = s.read_settings_text()
+    expected_line = harness.date_line(today())
+    text = harness.read_settings_text(s.home)
     check("[Settings]" in text.splitlines() and expected_line in text.splitlines(),
           "unexpected settings file:\n%s" % text)
     s.stays(lambda: not s.find(is_box), "no question on a first start", 0.5)
@@ -47,17 +47,17 @@ def first_run_stores_today_without_asking(s):
 
 def reminder_not_due_within_two_weeks(s):
     last = today() - datetime.timedelta(days=14)
-    s.write_stored_date(last)
+    write_stored_date(s.home, last)
     s.start_program()
     first = wait_first_window(s)
     check(is_main(first), "a start 14 days after the last question showed %r" % first)
     s.stays(lambda: not s.find(is_box), "no question within two weeks", 0.5)
-    check(s.stored_date_text() == last.isoformat(),
-          "the stored date changed to %r though nothing was asked" % s.stored_date_text())
+    check(stored_date_text(s.home) == last.isoformat(),
+          "the stored date changed to %r though nothing was asked" % stored_date_text(s.home))
 
 
 def reminder(s, answer_keys, expected_pages):
-    s.write_stored_date(today() - datetime.timedelta(days=15))
+    write_stored_date(s.home, today() - datetime.timedelta(days=15))
     before = today()
     program = s.start_program()
     box = wait_first_window(s)

@@ -1,5 +1,5 @@
-#include "app/Controls.h"
-#include "app/Look.h"
+#include "forms/Controls.h"
+#include "forms/Look.h"
 #include "links/frmAbout.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,6 +27,12 @@ void withAboutOpen(ProgramRun &run, QWidget *window, QAction *entry,
         if (!about || !about->isVisible())
             return;
         poll.stop();
+        // Closed on every path, so that a failed check cannot leave the
+        // modal window waiting for ever.
+        const auto close = qScopeGuard([&run] {
+            if (links::frmAbout *const open = run.program.frmAbout.ifLoaded())
+                open->Unload();
+        });
         if (!QTest::qWaitForWindowActive(about))
             qWarning("about window not active");
         whileOpen(*about);
@@ -53,37 +60,44 @@ void tst_frmAbout::showsItsFixedContent()
 {
     ProgramRun run;
     run.start();
-    auto &main = *run.program.frmMain;
+    auto &main = run.program.frmMain.load();
     bool checked = false;
-    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         QVERIFY(about.isModal());
         QCOMPARE(QApplication::activeModalWidget(), &about);
         QCOMPARE(about.windowTitle(), u"LV Sortilo v1.0"_s);
         QCOMPARE(about.client()->size(), QSize(455, 245));
         QCOMPARE(about.size(), about.maximumSize());
         QCOMPARE(about.client()->palette().color(QPalette::Window), QColor(0x144772));
-        QCOMPARE(about.Label2->text(), u"LV Sortilo v1.0"_s);
-        QVERIFY(about.Label1->text().startsWith(
-            u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks."_s));
-        QVERIFY(about.Label1->text().endsWith(
-            u"This form of divination with sticks is a religious art and has proven to be very "
-            u"accurate."_s));
-        QCOMPARE(about.Label3->text(),
+        QCOMPARE(child<QLabel>(&about, "Label2")->text(), u"LV Sortilo v1.0"_s);
+        QVERIFY(
+            child<QLabel>(&about, "Label1")
+                ->text()
+                .startsWith(
+                    u"LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks."_s));
+        QVERIFY(child<QLabel>(&about, "Label1")
+                    ->text()
+                    .endsWith(u"This form of divination with sticks is a religious art and has "
+                              u"proven to be very "
+                              u"accurate."_s));
+        QCOMPARE(child<QLabel>(&about, "Label3")->text(),
                  u"Home Business Opportunity. Start your own Internet business and make money "
                  u"online. Get this software fully branded for your website."_s);
-        QCOMPARE(about.lblHomePage->text(), u"Click here to visit http://www.velmorasoft.com"_s);
-        QCOMPARE(about.lblCobrand->text(), u"Click here for more details."_s);
-        QCOMPARE(about.cmdOK->text(), u"&OK"_s);
-        QCOMPARE(about.cmdOK->geometry(), QRect(368, 216, 84, 23));
-        QCOMPARE(about.Picture1->geometry(), QRect(8, 8, 32, 32));
-        for (QLabel *label :
-             {about.Label1, about.Label2, about.Label3, static_cast<QLabel *>(about.lblHomePage)})
+        QCOMPARE(child<QLabel>(&about, "lblHomePage")->text(),
+                 u"Click here to visit http://www.velmorasoft.com"_s);
+        QCOMPARE(child<QLabel>(&about, "lblCobrand")->text(), u"Click here for more details."_s);
+        QCOMPARE(child<QPushButton>(&about, "cmdOK")->text(), u"&OK"_s);
+        QCOMPARE(child<QPushButton>(&about, "cmdOK")->geometry(), QRect(368, 216, 84, 23));
+        QCOMPARE(child<QWidget>(&about, "Picture1")->geometry(), QRect(8, 8, 32, 32));
+        for (QLabel *label : {child<QLabel>(&about, "Label1"), child<QLabel>(&about, "Label2"),
+                              child<QLabel>(&about, "Label3"),
+                              static_cast<QLabel *>(child<QLabel>(&about, "lblHomePage"))})
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
-        QCOMPARE(about.lblHomePage->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(about.lblHomePage->font().underline());
-        QCOMPARE(about.focusWidget(), about.cmdOK);
-        QTest::keyClick(about.cmdOK, Qt::Key_Tab);
-        QCOMPARE(about.focusWidget(), about.Picture1);
+        QCOMPARE(child<QLabel>(&about, "lblHomePage")->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(child<QLabel>(&about, "lblHomePage")->font().underline());
+        QCOMPARE(about.focusWidget(), child<QPushButton>(&about, "cmdOK"));
+        QTest::keyClick(child<QPushButton>(&about, "cmdOK"), Qt::Key_Tab);
+        QCOMPARE(about.focusWidget(), child<QWidget>(&about, "Picture1"));
         checked = true;
         about.close();
     });
@@ -105,17 +119,17 @@ void tst_frmAbout::closes()
     QFETCH(QString, how);
     ProgramRun run;
     run.start();
-    auto &main = *run.program.frmMain;
-    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+    auto &main = run.program.frmMain.load();
+    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         if (how == u"click")
-            QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(&about, "cmdOK"), Qt::LeftButton);
         else if (how == u"enter")
-            QTest::keyClick(about.cmdOK, Qt::Key_Return);
+            QTest::keyClick(child<QPushButton>(&about, "cmdOK"), Qt::Key_Return);
         else if (how == u"escape")
-            QTest::keyClick(about.cmdOK, Qt::Key_Escape);
+            QTest::keyClick(child<QPushButton>(&about, "cmdOK"), Qt::Key_Escape);
         else if (how == u"picture") {
-            about.Picture1->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(about.Picture1, Qt::Key_Return);
+            child<QWidget>(&about, "Picture1")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(child<QWidget>(&about, "Picture1"), Qt::Key_Return);
         } else
             about.close();
         if (!about.isUnloaded()) {
@@ -143,13 +157,13 @@ void tst_frmAbout::linksOpenPagesAndKeepWindowOpen()
     QFETCH(QString, address);
     ProgramRun run;
     run.start();
-    auto &main = *run.program.frmMain;
-    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
-        auto *const label = about.findChild<app::LinkLabel *>(link);
+    auto &main = run.program.frmMain.load();
+    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+        auto *const label = about.findChild<forms::LinkLabel *>(link);
         QTest::mouseClick(label, Qt::LeftButton);
         QTest::mouseClick(label, Qt::LeftButton);
         QVERIFY(about.isVisible());
-        QCOMPARE(about.focusWidget(), about.cmdOK);
+        QCOMPARE(about.focusWidget(), child<QPushButton>(&about, "cmdOK"));
         about.close();
     });
     QCOMPARE(run.platform.browser.openedAddresses(), (QStringList{address, address}));
@@ -159,10 +173,11 @@ void tst_frmAbout::otherControlsDoNothing()
 {
     ProgramRun run;
     run.start();
-    auto &main = *run.program.frmMain;
-    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
-        for (QWidget *control : std::initializer_list<QWidget *>{about.Picture1, about.Label1,
-                                                                 about.Label2, about.Label3})
+    auto &main = run.program.frmMain.load();
+    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 child<QWidget>(&about, "Picture1"), child<QLabel>(&about, "Label1"),
+                 child<QLabel>(&about, "Label2"), child<QLabel>(&about, "Label3")})
             QTest::mouseClick(control, Qt::LeftButton);
         QVERIFY(about.isVisible());
         about.close();
@@ -174,7 +189,7 @@ void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
 {
     ProgramRun run;
     run.start();
-    auto &main = *run.program.frmMain;
+    auto &main = run.program.frmMain.load();
     QStringList fromMain, fromResults;
     const auto texts = [](links::frmAbout &about) {
         QStringList result;
@@ -182,15 +197,15 @@ void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
             result.append(label->objectName() + u':' + label->text());
         return result;
     };
-    withAboutOpen(run, &main, main.mnuAbout, [&](links::frmAbout &about) {
+    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         fromMain = texts(about);
         about.setProperty("seen", true);
-        about.Label1->setText(u"changed"_s);
+        child<QLabel>(&about, "Label1")->setText(u"changed"_s);
         about.close();
     });
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
-    withAboutOpen(run, display, display->mnuAbout, [&](links::frmAbout &about) {
+    withAboutOpen(run, display, child<QAction>(display, "mnuAbout"), [&](links::frmAbout &about) {
         QVERIFY(!about.property("seen").isValid());
         fromResults = texts(about);
         about.close();

@@ -1,4 +1,6 @@
+#include "ChildProcess.h"
 #include "FakePlatform.h"
+#include "platform/ApplicationStart.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -6,7 +8,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +21,25 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Closes every modal window still up, whatever the checks before it found: a
+// failing check must never leave the test waiting on a box.
+void closeModalWindows()
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        QWidget *const modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto *const dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+}
+
+} // namespace
+
 // The real platform services, as far as they can be tried without a desktop.
 class tst_QtPlatform : public QObject {
     Q_OBJECT
@@ -25,14 +48,15 @@ private slots:
     void storeSurvivesFilesItDidNotWrite_data();
     void storeSurvivesFilesItDidNotWrite();
     void storeInFolderThatCannotBeMadeFailsQuietly();
-    void lockAdmitsOneHolderAtATime();
-    void lockIsFreeAgainOnceItsHolderIsGone();
     void randomValuesAreTwentyFourBitStepsBelowOne();
     void randomSequenceFollowsItsSeed();
     void messageBoxShowsLoneCarriageReturnAsLineBreak();
     void questionDefaultsToYes_data();
     void questionDefaultsToYes();
     void messageBoxOpensInFrontOfEverything();
+    void applicationIsKnownByItsDesktopEntry();
+    void waylandDesktopRunsThroughXWayland_data();
+    void waylandDesktopRunsThroughXWayland();
 };
 
 void tst_QtPlatform::storeKeepsWhatItWrites()
@@ -52,38 +76,56 @@ void tst_QtPlatform::storeKeepsWhatItWrites()
 void tst_QtPlatform::storeSurvivesFilesItDidNotWrite_data()
 {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QFileDevice::Permissions>("permissions");
     QTest::addColumn<bool>("readable");
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81", 10) << true;
-    QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'x') << false;
-    QTest::newRow("a folder") << QByteArray("folder") << false;
+    const QFileDevice::Permissions asMade;
+    QTest::newRow("empty") << QByteArray() << asMade << true;
+    QTest::newRow("binary garbage")
+        << QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81", 10) << asMade << true;
+    QTest::newRow("huge") << QByteArray(4 * 1024 * 1024, 'x') << asMade << false;
+    QTest::newRow("a folder") << QByteArray("folder") << asMade << false;
+    QTest::newRow("unreadable") << QByteArray("[Settings]\nkey=\n")
+                                << QFileDevice::Permissions(QFileDevice::WriteOwner) << false;
+    QTest::newRow("read-only") << QByteArray("[Settings]\nkey=\n")
+                               << QFileDevice::Permissions(QFileDevice::ReadOwner) << true;
 }
 
 void tst_QtPlatform::storeSurvivesFilesItDidNotWrite()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QFileDevice::Permissions, permissions);
     QFETCH(bool, readable);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"lv-sortilo.ini"_s);
-    if (content == "folder") {
-        QVERIFY(QDir().mkpath(path));
-    } else {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    platform::IniSettingsStore store(path);
-    const auto value = store.read(u"Settings"_s, u"key"_s);
-    QCOMPARE(value.has_value(), readable);
-    if (readable)
-        QVERIFY(value->isEmpty());
-    const bool written = store.write(u"Settings"_s, u"key"_s, u"value"_s);
-    if (!readable) {
-        // What the program cannot read it does not overwrite either.
-        QVERIFY(!written);
-        QCOMPARE(QFileInfo(path).size(),
-                 content == "folder" ? QFileInfo(path).size() : qint64(content.size()));
-    }
+    const auto tryTheFile = [&] {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"lv-sortilo.ini"_s);
+        if (content == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            if (permissions)
+                QVERIFY(file.setPermissions(permissions));
+        }
+        platform::IniSettingsStore store(path);
+        const auto value = store.read(u"Settings"_s, u"key"_s);
+        QCOMPARE(value.has_value(), readable);
+        if (readable)
+            QVERIFY(value->isEmpty());
+        const bool written = store.write(u"Settings"_s, u"key"_s, u"value"_s);
+        if (!readable || (permissions && !permissions.testFlag(QFileDevice::WriteOwner))) {
+            // What the program cannot read it does not overwrite either, and
+            // what it cannot write it does not report as written.
+            QVERIFY(!written);
+            QCOMPARE(QFileInfo(path).size(),
+                     content == "folder" ? QFileInfo(path).size() : qint64(content.size()));
+        }
+    };
+    // File permissions bind only an ordinary user.
+    if (permissions)
+        QVERIFY2(test::runAsOrdinaryUser(tryTheFile), "the checks failed for an ordinary user");
+    else
+        tryTheFile();
 }
 
 void tst_QtPlatform::storeInFolderThatCannotBeMadeFailsQuietly()
@@ -95,31 +137,6 @@ void tst_QtPlatform::storeInFolderThatCannotBeMadeFailsQuietly()
     platform::IniSettingsStore store(folder.filePath(u"not-a-folder/lv-sortilo.ini"_s));
     QVERIFY(!store.write(u"Settings"_s, u"key"_s, u"value"_s));
     QVERIFY(store.read(u"Settings"_s, u"key"_s).value_or(u"x"_s).isEmpty());
-}
-
-void tst_QtPlatform::lockAdmitsOneHolderAtATime()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"lv-sortilo.lock"_s);
-    platform::FileInstanceLock first(path);
-    platform::FileInstanceLock second(path);
-    QVERIFY(first.claim());
-    QVERIFY(first.claim());
-    QVERIFY(!second.claim());
-}
-
-void tst_QtPlatform::lockIsFreeAgainOnceItsHolderIsGone()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"lv-sortilo.lock"_s);
-    {
-        platform::FileInstanceLock first(path);
-        QVERIFY(first.claim());
-    }
-    // The file stays behind, as after a crash; it is no obstacle.
-    QVERIFY(QFile::exists(path));
-    platform::FileInstanceLock next(path);
-    QVERIFY(next.claim());
 }
 
 void tst_QtPlatform::randomValuesAreTwentyFourBitStepsBelowOne()
@@ -163,9 +180,9 @@ void tst_QtPlatform::messageBoxShowsLoneCarriageReturnAsLineBreak()
     QString shownText, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QTimer::singleShot(0, [&] {
+        const auto closeBox = qScopeGuard(closeModalWindows);
         auto *const box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+        QVERIFY(box);
         shownText = box->text();
         title = box->windowTitle();
         icon = box->icon();
@@ -194,8 +211,10 @@ void tst_QtPlatform::questionDefaultsToYes()
     QFETCH(platform::Answer, answer);
     platform::MessageBoxes boxes;
     QTimer::singleShot(0, [&] {
-        if (QWidget *const box = QApplication::activeModalWidget())
-            QTest::keyClick(box, Qt::Key(key));
+        const auto closeBox = qScopeGuard(closeModalWindows);
+        QWidget *const box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QTest::keyClick(box, Qt::Key(key));
     });
     QCOMPARE(boxes.ask({u"?"_s, u"LV Sortilo"_s, platform::Message::Icon::Information,
                         platform::Message::Buttons::YesNo}),
@@ -212,9 +231,9 @@ void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
     platform::MessageBoxes boxes;
     bool inFront = false, belongsToOpener = false;
     QTimer::singleShot(0, [&] {
+        const auto closeBox = qScopeGuard(closeModalWindows);
         QWidget *const box = QApplication::activeModalWidget();
-        if (!box)
-            return;
+        QVERIFY(box);
         inFront = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         belongsToOpener = box->windowHandle()->transientParent() == onTop.windowHandle();
         QTest::keyClick(box, Qt::Key_Return);
@@ -225,5 +244,59 @@ void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
     QVERIFY(belongsToOpener);
 }
 
-QTEST_MAIN(tst_QtPlatform)
+// Docks and compositors find the program's menu entry by the name it gives.
+void tst_QtPlatform::applicationIsKnownByItsDesktopEntry()
+{
+    QCOMPARE(QGuiApplication::desktopFileName(), platform::desktopEntryId());
+    QVERIFY(QFile::exists(QStringLiteral(SORTILO_SOURCE_DIR) + u"/packaging/"_s +
+                          platform::desktopEntryId() + u".desktop.in"_s));
+    // A platform the user chose is left as it is.
+    QCOMPARE(QGuiApplication::platformName(), u"offscreen"_s);
+    QCOMPARE(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+}
+
+void tst_QtPlatform::waylandDesktopRunsThroughXWayland_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QByteArray>("windowSystem");
+    const QByteArray xwayland = "xcb;wayland";
+    QTest::newRow("X11 desktop") << QStringList{u"DISPLAY=:0"_s, u"XDG_SESSION_TYPE=x11"_s}
+                                 << QByteArray();
+    QTest::newRow("nothing said") << QStringList() << QByteArray();
+    QTest::newRow("Wayland desktop") << QStringList{u"DISPLAY=:0"_s, u"WAYLAND_DISPLAY=wayland-0"_s,
+                                                    u"XDG_SESSION_TYPE=wayland"_s}
+                                     << xwayland;
+    QTest::newRow("Wayland display alone")
+        << QStringList{u"WAYLAND_DISPLAY=wayland-0"_s} << xwayland;
+    QTest::newRow("Wayland session alone")
+        << QStringList{u"XDG_SESSION_TYPE=wayland"_s} << xwayland;
+    QTest::newRow("empty platform is no choice")
+        << QStringList{u"QT_QPA_PLATFORM="_s, u"WAYLAND_DISPLAY=wayland-0"_s} << xwayland;
+    QTest::newRow("user chose Wayland")
+        << QStringList{u"QT_QPA_PLATFORM=wayland"_s, u"WAYLAND_DISPLAY=wayland-0"_s}
+        << QByteArray();
+    QTest::newRow("user chose offscreen")
+        << QStringList{u"QT_QPA_PLATFORM=offscreen"_s, u"XDG_SESSION_TYPE=wayland"_s}
+        << QByteArray();
+}
+
+void tst_QtPlatform::waylandDesktopRunsThroughXWayland()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, windowSystem);
+    QProcessEnvironment variables;
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QCOMPARE(platform::windowSystemFor(variables), windowSystem);
+}
+
+// The tests run in the application object that the program starts with.
+int main(int argc, char *argv[])
+{
+    const auto application = platform::startApplication(argc, argv);
+    application->setAttribute(Qt::AA_Use96Dpi, true);
+    tst_QtPlatform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_QtPlatform.moc"

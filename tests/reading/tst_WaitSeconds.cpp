@@ -50,12 +50,17 @@ void tst_WaitSeconds::returnsOnlyOnceItsLengthHasPassed()
 
 void tst_WaitSeconds::zeroReturnsAtOnce()
 {
+    // On a clock that stands still, any wait at all would need rescuing.
     fake::Clock clock;
-    QElapsedTimer elapsed;
-    elapsed.start();
+    bool rescued = false;
+    QObject context;
+    QTimer::singleShot(2000, &context, [&] {
+        rescued = true;
+        clock.now += 1h;
+    });
     reading::WaitSeconds(0, clock);
     reading::WaitSeconds(-5, clock);
-    QVERIFY(elapsed.elapsed() < 1000);
+    QVERIFY(!rescued);
 }
 
 void tst_WaitSeconds::eventsKeepFlowingWhileWaiting()

@@ -1,4 +1,4 @@
-#include "app/Controls.h"
+#include "forms/Controls.h"
 #include "links/frmAbout.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
@@ -42,7 +42,7 @@ private slots:
 
 namespace {
 
-reading::frmMain &mainWindow(ProgramRun &run) { return *run.program.frmMain; }
+reading::frmMain &mainWindow(ProgramRun &run) { return run.program.frmMain.load(); }
 
 } // namespace
 
@@ -51,11 +51,9 @@ void tst_reading::readingShowsStickAndSentence_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("sentence");
-    QTest::newRow("stick 1") << 0.0f << u"1"_s << u"You will hear some good news soon."_s;
-    QTest::newRow("stick 42") << 41.5f / 78 << u"42"_s
-                              << u"A position in life you have long desired will soon be yours."_s;
-    QTest::newRow("stick 78") << 0.9999f << u"78"_s
-                              << u"Opportunity will knock on your doors. Do not let it go."_s;
+    QTest::newRow("stick 1") << 0.0f << u"1"_s << designFortune(1);
+    QTest::newRow("stick 42") << 41.5f / 78 << u"42"_s << designFortune(42);
+    QTest::newRow("stick 78") << 0.9999f << u"78"_s << designFortune(78);
 }
 
 void tst_reading::readingShowsStickAndSentence()
@@ -70,13 +68,13 @@ void tst_reading::readingShowsStickAndSentence()
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QVERIFY(!run.program.frmDisplay.ifLoaded());
 
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
 
     auto *const display = run.program.frmDisplay.ifLoaded();
     QVERIFY(display);
     QVERIFY(display->isVisible());
-    QCOMPARE(display->lblStick->text(), number);
-    QCOMPARE(display->lblDesc->text(), sentence);
+    QCOMPARE(child<QLabel>(display, "lblStick")->text(), number);
+    QCOMPARE(child<QLabel>(display, "lblDesc")->text(), sentence);
     QVERIFY(main.isHidden());
     // The first reading loads the farewell window, and leaves it hidden.
     QVERIFY(run.program.frmNagScreen2.ifLoaded());
@@ -90,9 +88,9 @@ void tst_reading::waitingShowsPanelInPlaceOfPicture()
     auto &main = mainWindow(run);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     bool panelShown = false, pictureHidden = false, mainShown = false, noResults = false;
-    run.read(main.picMain, [&] {
-        panelShown = main.picMessage->isVisible();
-        pictureHidden = main.picMain->isHidden();
+    run.read(child<QAbstractButton>(&main, "picMain"), [&] {
+        panelShown = child<QFrame>(&main, "picMessage")->isVisible();
+        pictureHidden = child<QAbstractButton>(&main, "picMain")->isHidden();
         mainShown = main.isVisible();
         noResults = !run.program.frmDisplay.ifLoaded();
     });
@@ -116,22 +114,22 @@ void tst_reading::backReturnsToReadyMainWindow()
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
     QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
     if (how == u"button")
-        QTest::mouseClick(display->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(display, "cmdOK"), Qt::LeftButton);
     else if (how == u"alt+b")
         QTest::keyClick(display, Qt::Key_B, Qt::AltModifier);
     else
-        ProgramRun::choose(display, display->mnuFileBack);
+        ProgramRun::choose(display, child<QAction>(display, "mnuFileBack"));
 
     // An access key presses its button after the button's short press animation.
     QTRY_VERIFY(!run.program.frmDisplay.ifLoaded());
     QVERIFY(main.isVisible());
-    QVERIFY(main.picMain->isVisible());
-    QVERIFY(main.picMessage->isHidden());
+    QVERIFY(child<QAbstractButton>(&main, "picMain")->isVisible());
+    QVERIFY(child<QFrame>(&main, "picMessage")->isHidden());
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
@@ -142,13 +140,14 @@ void tst_reading::secondReadingAfterBack()
     run.platform.random.values = {0.0f, 0.0f, 0.5f};
     run.start();
     auto &main = mainWindow(run);
-    run.read(main.picMain);
-    QTest::mouseClick(run.program.frmDisplay.ifLoaded()->cmdOK, Qt::LeftButton);
+    run.read(child<QAbstractButton>(&main, "picMain"));
+    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay.ifLoaded(), "cmdOK"),
+                      Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
     QVERIFY(display && display->isVisible());
-    QCOMPARE(display->lblStick->text(), u"40"_s);
+    QCOMPARE(child<QLabel>(display, "lblStick")->text(), u"40"_s);
 }
 
 void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
@@ -158,8 +157,8 @@ void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
     auto &main = mainWindow(run);
     QVERIFY(QTest::qWaitForWindowActive(&main));
     QStringList openedDuringWait;
-    run.read(main.picMain, [&] {
-        ProgramRun::choose(&main, main.mnuOnline);
+    run.read(child<QAbstractButton>(&main, "picMain"), [&] {
+        ProgramRun::choose(&main, child<QAction>(&main, "mnuOnline"));
         openedDuringWait = run.platform.browser.openedAddresses();
     });
     QCOMPARE(openedDuringWait,
@@ -175,7 +174,7 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
     auto &main = mainWindow(run);
     bool resultsWhileAboutOpen = true;
     bool aboutWasOpen = false;
-    run.read(main.picMain, [&] {
+    run.read(child<QAbstractButton>(&main, "picMain"), [&] {
         QTimer::singleShot(20, [&] {
             auto *const about = run.program.frmAbout.ifLoaded();
             aboutWasOpen = about && about->isVisible();
@@ -184,9 +183,9 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
             QTest::qWait(50);
             resultsWhileAboutOpen = run.program.frmDisplay.ifLoaded() != nullptr;
             if (about)
-                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+                QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         });
-        ProgramRun::choose(&main, main.mnuAbout);
+        ProgramRun::choose(&main, child<QAction>(&main, "mnuAbout"));
     });
     QVERIFY(aboutWasOpen);
     QVERIFY(!resultsWhileAboutOpen);
@@ -198,7 +197,8 @@ void tst_reading::closingMainDuringWaitDropsReading()
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
-    run.read(main.picMain, [&] { ProgramRun::choose(&main, main.mnuExit); });
+    run.read(child<QAbstractButton>(&main, "picMain"),
+             [&] { ProgramRun::choose(&main, child<QAction>(&main, "mnuExit")); });
     QVERIFY(!run.program.frmDisplay.ifLoaded());
     QVERIFY(!run.program.frmMain.ifLoaded());
     QVERIFY(run.program.frmNagScreen2.ifLoaded());
@@ -210,7 +210,7 @@ void tst_reading::escapeInResultsActsAsExit()
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
     QVERIFY(QTest::qWaitForWindowActive(display));
     QTest::keyClick(display, Qt::Key_Escape);
@@ -235,14 +235,14 @@ void tst_reading::enterPressesFocusedButtonOrExit()
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
     QVERIFY(QTest::qWaitForWindowActive(display));
-    QCOMPARE(display->focusWidget(), display->cmdOK);
+    QCOMPARE(display->focusWidget(), child<QPushButton>(display, "cmdOK"));
     if (focus == u"cmdExit")
-        QTest::keyClick(display->cmdOK, Qt::Key_Tab);
+        QTest::keyClick(child<QPushButton>(display, "cmdOK"), Qt::Key_Tab);
     else if (focus.isEmpty())
-        display->cmdOK->clearFocus();
+        child<QPushButton>(display, "cmdOK")->clearFocus();
     QWidget *const focused = QApplication::focusWidget();
     QTest::keyClick(focused ? focused : display, Qt::Key_Return);
     QVERIFY(!run.program.frmDisplay.ifLoaded());
@@ -283,11 +283,11 @@ void tst_reading::linksOpenTheirPages()
     run.start();
     QWidget *form = &mainWindow(run);
     if (window == u"frmDisplay") {
-        run.read(mainWindow(run).picMain);
+        run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
         form = run.program.frmDisplay.ifLoaded();
     }
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    if (auto *const label = form->findChild<app::LinkLabel *>(control)) {
+    if (auto *const label = form->findChild<forms::LinkLabel *>(control)) {
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(label->font().underline());
         QTest::mouseClick(label, Qt::LeftButton);
@@ -304,7 +304,7 @@ void tst_reading::makeMoneyOnlineCannotBeChosen()
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
-    run.read(main.picMain);
+    run.read(child<QAbstractButton>(&main, "picMain"));
     for (QWidget *form :
          std::initializer_list<QWidget *>{&main, run.program.frmDisplay.ifLoaded()}) {
         auto *const entry = child<QAction>(form, "mkmoney");
@@ -346,7 +346,7 @@ void tst_reading::menusShowTheirCaptionsInOrder()
     run.start();
     QWidget *form = &mainWindow(run);
     if (window == u"frmDisplay") {
-        run.read(mainWindow(run).picMain);
+        run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
         form = run.program.frmDisplay.ifLoaded();
     }
     const auto entries = [](const QWidget *menu) {
@@ -377,12 +377,12 @@ void tst_reading::stickNumberCentredInSquare()
     ProgramRun run;
     run.platform.random.values = {r};
     run.start();
-    run.read(mainWindow(run).picMain);
+    run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
-    const QRect square = display->Frame3->rect();
-    const QRect number = display->lblStick->geometry();
+    const QRect square = child<QWidget>(display, "Frame3")->rect();
+    const QRect number = child<QLabel>(display, "lblStick")->geometry();
     QVERIFY(square.contains(number));
-    QVERIFY(number.width() >= display->lblStick->sizeHint().width());
+    QVERIFY(number.width() >= child<QLabel>(display, "lblStick")->sizeHint().width());
     QVERIFY(qAbs(number.center().x() - square.center().x()) <= 1);
     QVERIFY(qAbs(number.center().y() - square.center().y()) <= 1);
 }
@@ -392,9 +392,9 @@ void tst_reading::longestSentenceWrapsUncut()
     ProgramRun run;
     run.platform.random.values = {59.5f / 78};
     run.start();
-    run.read(mainWindow(run).picMain);
-    QLabel *const sentence = run.program.frmDisplay.ifLoaded()->lblDesc;
-    QVERIFY(sentence->text().startsWith(u"You will receive unexpected financial gain"));
+    run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
+    QLabel *const sentence = child<QLabel>(run.program.frmDisplay.ifLoaded(), "lblDesc");
+    QCOMPARE(sentence->text(), designFortune(60));
     QVERIFY(sentence->wordWrap());
     QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
 }
@@ -405,9 +405,9 @@ void tst_reading::pictureStartsReadingFromKeyboard()
     run.start();
     auto &main = mainWindow(run);
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    main.picMain->setFocus(Qt::TabFocusReason);
+    child<QAbstractButton>(&main, "picMain")->setFocus(Qt::TabFocusReason);
     QTimer::singleShot(20, [&] { run.platform.clock.now += 3s; });
-    QTest::keyClick(main.picMain, Qt::Key_Space);
+    QTest::keyClick(child<QAbstractButton>(&main, "picMain"), Qt::Key_Space);
     QVERIFY(run.program.frmDisplay.ifLoaded());
 }
 

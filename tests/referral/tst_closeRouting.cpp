@@ -38,7 +38,7 @@ const QMap<QString, QString> stateAfter{
     {u"Back"_s, u"main visible, results unloaded, farewell hidden"_s},
 };
 
-template <class F> QString stateOf(const app::FormRef<F> &form)
+template <class F> QString stateOf(const forms::FormRef<F> &form)
 {
     const F *const loaded = form.ifLoaded();
     return !loaded ? u"unloaded"_s : loaded->isVisible() ? u"visible"_s : u"hidden"_s;
@@ -57,27 +57,28 @@ void act(ProgramRun &run, const QString &event)
     reading::frmDisplay *const results = program.frmDisplay.ifLoaded();
     referral::frmNagScreen2 *const farewell = program.frmNagScreen2.ifLoaded();
     if (event == u"read")
-        run.read(main->picMain);
+        run.read(child<QAbstractButton>(main, "picMain"));
     else if (event == u"read, closing main by its box during the wait")
-        run.read(main->picMain, [main] { main->close(); });
+        run.read(child<QAbstractButton>(main, "picMain"), [main] { main->close(); });
     else if (event == u"read, choosing main's Exit during the wait")
-        run.read(main->picMain, [main] { ProgramRun::choose(main, main->mnuExit); });
+        run.read(child<QAbstractButton>(main, "picMain"),
+                 [main] { ProgramRun::choose(main, child<QAction>(main, "mnuExit")); });
     else if (event == u"main's close box")
         main->close();
     else if (event == u"main's Exit entry")
-        ProgramRun::choose(main, main->mnuExit);
+        ProgramRun::choose(main, child<QAction>(main, "mnuExit"));
     else if (event == u"results' close box")
         results->close();
     else if (event == u"results' Exit button")
-        QTest::mouseClick(results->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(results, "cmdExit"), Qt::LeftButton);
     else if (event == u"results' Exit entry")
-        ProgramRun::choose(results, results->mnuExit);
+        ProgramRun::choose(results, child<QAction>(results, "mnuExit"));
     else if (event == u"Back")
-        QTest::mouseClick(results->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(results, "cmdOK"), Qt::LeftButton);
     else if (event == u"farewell's close box")
         farewell->close();
     else if (event == u"farewell's Exit button")
-        QTest::mouseClick(farewell->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
     else
         qFatal("no event %s", qPrintable(event));
     // Back in the event loop, unloaded windows go.
@@ -122,15 +123,15 @@ void tst_closeRouting::closesLeadToFarewellWindow()
         QVERIFY2(stateAfter.contains(event), qPrintable(event));
         QCOMPARE(windows(run), stateAfter.value(event));
         QVERIFY(run.platform.processExit.statuses.isEmpty());
-        const referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
+        referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
         QVERIFY(farewell);
         if (firstSupportMessage.isEmpty()) {
-            firstSupportMessage = farewell->Label2->text();
+            firstSupportMessage = child<QLabel>(farewell, "Label2")->text();
             // A second load of the farewell window would pick the last message.
             run.platform.random.values = QList<float>(500, 0.9f);
             QVERIFY(firstSupportMessage != referral::frmNagScreen2::SupportMessage(3));
         }
-        QCOMPARE(farewell->Label2->text(), firstSupportMessage);
+        QCOMPARE(child<QLabel>(farewell, "Label2")->text(), firstSupportMessage);
     }
 }
 
@@ -157,24 +158,11 @@ void tst_closeRouting::farewellEndsProgramWithMainWindowLoaded()
         act(run, event);
     QVERIFY(run.program.frmNagScreen2.ifLoaded());
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
-    QMap<QString, int> unloads;
-    for (app::Form *form : run.program.forms.loadedForms()) {
-        const QString name = form->objectName();
-        unloads.insert(name, 0);
-        connect(form, &app::Form::unloaded, this, [&unloads, name] { ++unloads[name]; });
-    }
+    const CleanEnd end(run);
 
     act(run, ending);
 
-    QVERIFY(!run.platform.processExit.statuses.isEmpty());
-    QVERIFY(std::all_of(run.platform.processExit.statuses.begin(),
-                        run.platform.processExit.statuses.end(),
-                        [](int status) { return status == 0; }));
-    for (auto it = unloads.cbegin(); it != unloads.cend(); ++it)
-        QVERIFY2(it.value() == 1, qPrintable(it.key() + u" unloaded "_s +
-                                             QString::number(it.value()) + u" times"_s));
-    QVERIFY(run.program.forms.loadedForms().isEmpty());
-    QVERIFY(!anyWindowVisible());
+    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
 }
 
 QTEST_MAIN(tst_closeRouting)

@@ -1,4 +1,4 @@
-#include "app/Controls.h"
+#include "forms/Controls.h"
 #include "ProgramRun.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
@@ -51,7 +51,7 @@ namespace {
 frmNagScreen2 *showFarewell(ProgramRun &run)
 {
     run.start();
-    run.program.frmMain->close();
+    run.program.frmMain.load().close();
     frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
     if (!farewell || !farewell->isVisible())
         return nullptr;
@@ -109,12 +109,14 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("leaveByTab");
     QTest::addColumn<QString>("onLeaving");
+    QTest::addColumn<QString>("language");
     const QString asLoaded;
     const auto row = [](const char *name, const char *field, const QString &initial,
                         bool enterByTab, const QString &onEntering, const QString &typed,
-                        bool leaveByTab, const QString &onLeaving) {
+                        bool leaveByTab, const QString &onLeaving,
+                        const QString &language = u"English"_s) {
         QTest::newRow(name) << QString::fromLatin1(field) << initial << enterByTab << onEntering
-                            << typed << leaveByTab << onLeaving;
+                            << typed << leaveByTab << onLeaving << language;
     };
     row("name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
         u"Your Name"_s);
@@ -152,6 +154,15 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty_data()
         true, u"Your Message"_s);
     row("typed message stays", "txtMessage", u"Your Message"_s, true, u""_s, u"Hello Bob"_s, true,
         u"Hello Bob"_s);
+    // The prompts are those of the language shown.
+    row("Chinese name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
+        u"您的姓名"_s, u"zh_TW"_s);
+    row("Chinese e-mail prompt goes and comes back", "txtFriendEmail", asLoaded, false, u""_s,
+        u""_s, true, u"朋友的电子邮箱地址"_s, u"zh_CN"_s);
+    row("English prompt is content where Chinese is shown", "txtEmail", u"Your Email Address"_s,
+        false, u"Your Email Address"_s, u""_s, false, u"Your Email Address"_s, u"zh_TW"_s);
+    row("Chinese message prompt without line break goes", "txtMessage", u"您的留言"_s, true, u""_s,
+        u""_s, true, u"您的留言"_s, u"zh_CN"_s);
 }
 
 void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty()
@@ -163,6 +174,8 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty()
     QFETCH(QString, typed);
     QFETCH(bool, leaveByTab);
     QFETCH(QString, onLeaving);
+    QFETCH(QString, language);
+    const SpokenLanguage spoken(language);
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
@@ -178,7 +191,9 @@ void tst_frmNagScreen2::fieldShowsPromptOnlyWhileEmpty()
     QCOMPARE(textOf(target), onEntering);
 
     QTest::keyClicks(focused(), typed);
-    QWidget *const elsewhere = target == farewell->txtName ? farewell->txtEmail : farewell->txtName;
+    QWidget *const elsewhere = target == child<QLineEdit>(farewell, "txtName")
+                                   ? child<QLineEdit>(farewell, "txtEmail")
+                                   : child<QLineEdit>(farewell, "txtName");
     if (leaveByTab)
         QTest::keyClick(focused(), Qt::Key_Tab);
     else
@@ -193,9 +208,9 @@ void tst_frmNagScreen2::messageReachedByTabKeepsItsLineBreak()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QPlainTextEdit *const message = farewell->txtMessage;
+    QPlainTextEdit *const message = child<QPlainTextEdit>(farewell, "txtMessage");
     // Out of sight below its frame, yet a live field.
-    QVERIFY(!farewell->Frame2->rect().intersects(message->geometry()));
+    QVERIFY(!child<QWidget>(farewell, "Frame2")->rect().intersects(message->geometry()));
     QVERIFY(message->isVisible());
     QVERIFY(message->isEnabled());
 
@@ -203,7 +218,7 @@ void tst_frmNagScreen2::messageReachedByTabKeepsItsLineBreak()
     QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
     QTest::keyClick(focused(), Qt::Key_Tab);
     QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
-    QTest::mouseClick(farewell->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
     QCOMPARE(run.program.referral.message, u"Your Message\r\n"_s);
 }
 
@@ -212,15 +227,15 @@ void tst_frmNagScreen2::emptiedMessageGetsPromptWithoutLineBreak()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QVERIFY(tabTo(farewell->txtMessage));
+    QVERIFY(tabTo(child<QPlainTextEdit>(farewell, "txtMessage")));
     clearByKeys();
-    QCOMPARE(farewell->txtMessage->toPlainText(), u""_s);
+    QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u""_s);
 
     QTest::keyClick(focused(), Qt::Key_Tab);
 
-    QCOMPARE(focused(), farewell->cmdClose);
-    QCOMPARE(farewell->txtMessage->toPlainText(), u"Your Message"_s);
-    QTest::mouseClick(farewell->cmdSubmit, Qt::LeftButton);
+    QCOMPARE(focused(), child<QPushButton>(farewell, "cmdClose"));
+    QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u"Your Message"_s);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
     QCOMPARE(run.program.referral.message, u"Your Message"_s);
 }
 
@@ -274,11 +289,11 @@ void tst_frmNagScreen2::pastedSpacesAreNotChecked()
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
     QApplication::clipboard()->setText(u"ann @ example.com"_s);
-    QTest::mouseClick(farewell->txtEmail, Qt::LeftButton);
+    QTest::mouseClick(child<QLineEdit>(farewell, "txtEmail"), Qt::LeftButton);
 
     QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
 
-    QCOMPARE(farewell->txtEmail->text(), u"ann @ example.com"_s);
+    QCOMPARE(child<QLineEdit>(farewell, "txtEmail")->text(), u"ann @ example.com"_s);
     QVERIFY(run.platform.messages.shown.isEmpty());
 }
 
@@ -302,11 +317,11 @@ void tst_frmNagScreen2::loadShowsSupportMessageOfItsRandomValue()
     ProgramRun run;
     run.platform.random.values = {r, 0.0f};
 
-    frmNagScreen2 &farewell = *run.program.frmNagScreen2;
+    frmNagScreen2 &farewell = run.program.frmNagScreen2.load();
 
     QCOMPARE(run.platform.random.seedings, 1);
     QCOMPARE(run.platform.random.values.size(), 1); // one value taken
-    QCOMPARE(farewell.Label2->text(), frmNagScreen2::SupportMessage(message));
+    QCOMPARE(child<QLabel>(&farewell, "Label2")->text(), frmNagScreen2::SupportMessage(message));
 }
 
 void tst_frmNagScreen2::everySupportMessageComesUpOverManyLoads()
@@ -316,9 +331,9 @@ void tst_frmNagScreen2::everySupportMessageComesUpOverManyLoads()
     QSet<QString> shown;
     for (int load = 0; load < loads; ++load) {
         run.platform.random.values = {float(load) / loads};
-        frmNagScreen2 &farewell = *run.program.frmNagScreen2;
-        QVERIFY(!farewell.Label2->text().isEmpty());
-        shown.insert(farewell.Label2->text());
+        frmNagScreen2 &farewell = run.program.frmNagScreen2.load();
+        QVERIFY(!child<QLabel>(&farewell, "Label2")->text().isEmpty());
+        shown.insert(child<QLabel>(&farewell, "Label2")->text());
         farewell.Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -333,8 +348,8 @@ void tst_frmNagScreen2::homeBoxOpensHomePageOnEveryClickAndStaysUnticked()
     QVERIFY(farewell);
     QStringList openedAfterClicks;
     for (int click = 0; click < 2; ++click) {
-        QTest::mouseClick(farewell->Check1, Qt::LeftButton);
-        QVERIFY(!farewell->Check1->isChecked());
+        QTest::mouseClick(child<QCheckBox>(farewell, "Check1"), Qt::LeftButton);
+        QVERIFY(!child<QCheckBox>(farewell, "Check1")->isChecked());
         openedAfterClicks.append(QString::number(run.platform.browser.opened.size()));
     }
     QCOMPARE(openedAfterClicks, (QStringList{u"1"_s, u"2"_s}));
@@ -348,9 +363,10 @@ void tst_frmNagScreen2::downloadsLinkOpensSoftwaresPage()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QCOMPARE(farewell->lblGoToHome->text(), u"Click Here To Visit Velmora Softwares"_s);
+    QCOMPARE(child<QLabel>(farewell, "lblGoToHome")->text(),
+             u"Click Here To Visit Velmora Softwares"_s);
 
-    QTest::mouseClick(farewell->lblGoToHome, Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(farewell, "lblGoToHome"), Qt::LeftButton);
 
     QCOMPARE(run.platform.browser.openedAddresses(),
              QStringList{u"http://www.velmorasoft.com/velmorasoftwares"_s});
@@ -366,18 +382,18 @@ void tst_frmNagScreen2::typedReferralOpensReferralPage()
         QTest::mouseClick(field, Qt::LeftButton);
         QTest::keyClicks(focused(), text);
     };
-    typeInto(farewell->txtName, u"Ann Lee"_s);
-    typeInto(farewell->txtEmail, u"ann@example.com"_s);
-    typeInto(farewell->txtFriendEmail, u"bob@example.org"_s);
-    typeInto(farewell->txtFriendName, u" Bob & Co "_s);
+    typeInto(child<QLineEdit>(farewell, "txtName"), u"Ann Lee"_s);
+    typeInto(child<QLineEdit>(farewell, "txtEmail"), u"ann@example.com"_s);
+    typeInto(child<QLineEdit>(farewell, "txtFriendEmail"), u"bob@example.org"_s);
+    typeInto(child<QLineEdit>(farewell, "txtFriendName"), u" Bob & Co "_s);
     QTest::keyClick(focused(), Qt::Key_Tab);
-    QCOMPARE(focused(), farewell->txtMessage);
+    QCOMPARE(focused(), child<QPlainTextEdit>(farewell, "txtMessage"));
     clearByKeys();
     QTest::keyClicks(focused(), u"Try it = fun?"_s);
     QTest::keyClick(focused(), Qt::Key_Return);
     QTest::keyClicks(focused(), u"100% +"_s);
 
-    QTest::mouseClick(farewell->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
 
     QVERIFY(run.platform.messages.shown.isEmpty());
     QCOMPARE(run.platform.browser.opened.size(), 1);
@@ -397,10 +413,10 @@ void tst_frmNagScreen2::typedReferralOpensReferralPage()
     QVERIFY(farewell->isVisible());
 
     // A second click sends what the fields say by then.
-    QTest::mouseClick(farewell->txtName, Qt::LeftButton);
+    QTest::mouseClick(child<QLineEdit>(farewell, "txtName"), Qt::LeftButton);
     QTest::keyClick(focused(), Qt::Key_End);
     QTest::keyClicks(focused(), u" Jr"_s);
-    QTest::mouseClick(farewell->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
 
     QCOMPARE(run.platform.browser.opened.size(), 2);
     QCOMPARE(queryValue(run.platform.browser.opened.at(1), u"taf1"_s), u"Ann Lee Jr"_s);
@@ -414,18 +430,18 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QTest::mouseClick(farewell->txtName, Qt::LeftButton);
+    QTest::mouseClick(child<QLineEdit>(farewell, "txtName"), Qt::LeftButton);
     QTest::keyClicks(focused(), u"  Ann  "_s);
-    QTest::mouseClick(farewell->txtEmail, Qt::LeftButton);
+    QTest::mouseClick(child<QLineEdit>(farewell, "txtEmail"), Qt::LeftButton);
     QTest::keyClicks(focused(), u"ann@example"_s);
-    QTest::mouseClick(farewell->txtFriendEmail, Qt::LeftButton);
+    QTest::mouseClick(child<QLineEdit>(farewell, "txtFriendEmail"), Qt::LeftButton);
     QTest::keyClicks(focused(), u"bob@example.org"_s);
     modTellAFriend::Referral recordWhileShown;
     run.platform.messages.whileShown = [&](const platform::Message &) {
         recordWhileShown = run.program.referral;
     };
 
-    QTest::mouseClick(farewell->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
 
     QCOMPARE(run.platform.messages.texts(), QStringList{u"Please Enter Proper Email Address"_s});
     QVERIFY(run.platform.browser.opened.isEmpty());
@@ -454,17 +470,12 @@ void tst_frmNagScreen2::exitEndsProgram()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QCOMPARE(farewell->cmdClose->text(), u"E&xit"_s);
-    QMap<QString, int> unloads;
-    for (app::Form *form : run.program.forms.loadedForms()) {
-        const QString name = form->objectName();
-        unloads.insert(name, 0);
-        connect(form, &app::Form::unloaded, this, [&unloads, name] { ++unloads[name]; });
-    }
-    QVERIFY(unloads.contains(u"frmNagScreen2"_s));
+    QCOMPARE(child<QPushButton>(farewell, "cmdClose")->text(), u"E&xit"_s);
+    const CleanEnd end(run);
+    QVERIFY(end.unloads().contains(u"frmNagScreen2"_s));
 
     if (how == u"button")
-        QTest::mouseClick(farewell->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
     else if (how == u"alt+x")
         QTest::keyClick(farewell, Qt::Key_X, Qt::AltModifier);
     else
@@ -472,21 +483,14 @@ void tst_frmNagScreen2::exitEndsProgram()
 
     // An access key presses its button after the button's short press animation.
     QTRY_VERIFY(!run.platform.processExit.statuses.isEmpty());
-    QVERIFY(std::all_of(run.platform.processExit.statuses.begin(),
-                        run.platform.processExit.statuses.end(),
-                        [](int status) { return status == 0; }));
-    for (auto it = unloads.cbegin(); it != unloads.cend(); ++it)
-        QVERIFY2(it.value() == 1, qPrintable(it.key() + u" unloaded "_s +
-                                             QString::number(it.value()) + u" times"_s));
-    QVERIFY(run.program.forms.loadedForms().isEmpty());
-    QVERIFY(!anyWindowVisible());
+    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
 }
 
 void tst_frmNagScreen2::windowStaysOnTopUnderProgramTitle()
 {
     ProgramRun run;
     run.start();
-    run.program.frmMain->close();
+    run.program.frmMain.load().close();
     frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
     QVERIFY(farewell);
     QVERIFY(farewell->isVisible());
@@ -501,7 +505,7 @@ void tst_frmNagScreen2::tabVisitsControlsInFormOrder()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QCOMPARE(focused(), farewell->cmdClose);
+    QCOMPARE(focused(), child<QPushButton>(farewell, "cmdClose"));
     QStringList visited{focused()->objectName()};
     for (int presses = 0; presses < 9; ++presses) {
         QTest::keyClick(focused(), Qt::Key_Tab);
@@ -519,19 +523,20 @@ void tst_frmNagScreen2::promptsAreDimmedTypedTextIsNot()
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
     const auto colour = [](QWidget *field) { return field->palette().color(QPalette::Text); };
-    const QColor dimmed = farewell->txtName->palette().color(QPalette::PlaceholderText);
-    QCOMPARE(colour(farewell->txtName), dimmed);
-    QCOMPARE(colour(farewell->txtFriendEmail), dimmed);
+    const QColor dimmed =
+        child<QLineEdit>(farewell, "txtName")->palette().color(QPalette::PlaceholderText);
+    QCOMPARE(colour(child<QLineEdit>(farewell, "txtName")), dimmed);
+    QCOMPARE(colour(child<QLineEdit>(farewell, "txtFriendEmail")), dimmed);
     // Not a prompt: the message's first line ends in a line break.
-    QVERIFY(colour(farewell->txtMessage) != dimmed);
-    QVERIFY(tabTo(farewell->txtName));
+    QVERIFY(colour(child<QPlainTextEdit>(farewell, "txtMessage")) != dimmed);
+    QVERIFY(tabTo(child<QLineEdit>(farewell, "txtName")));
     QTest::keyClicks(focused(), u"Ann"_s);
-    QVERIFY(colour(farewell->txtName) != dimmed);
+    QVERIFY(colour(child<QLineEdit>(farewell, "txtName")) != dimmed);
     QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(focused(), Qt::Key_Delete);
-    QVERIFY(tabTo(farewell->txtEmail));
-    QCOMPARE(farewell->txtName->text(), u"Your Name"_s);
-    QCOMPARE(colour(farewell->txtName), dimmed);
+    QVERIFY(tabTo(child<QLineEdit>(farewell, "txtEmail")));
+    QCOMPARE(child<QLineEdit>(farewell, "txtName")->text(), u"Your Name"_s);
+    QCOMPARE(colour(child<QLineEdit>(farewell, "txtName")), dimmed);
 }
 
 QTEST_MAIN(tst_frmNagScreen2)

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -111,19 +112,19 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     QFETCH(QString, friendEmail);
     QFETCH(QString, refusal);
     ProgramRun run;
-    auto &farewell = *run.program.frmNagScreen2;
+    auto &farewell = run.program.frmNagScreen2.load();
     const auto type = [](QLineEdit *field, const QString &text) {
         if (!text.isNull())
             field->setText(text);
     };
-    type(farewell.txtName, name);
-    type(farewell.txtEmail, email);
-    type(farewell.txtFriendName, friendName);
-    type(farewell.txtFriendEmail, friendEmail);
+    type(child<QLineEdit>(&farewell, "txtName"), name);
+    type(child<QLineEdit>(&farewell, "txtEmail"), email);
+    type(child<QLineEdit>(&farewell, "txtFriendName"), friendName);
+    type(child<QLineEdit>(&farewell, "txtFriendEmail"), friendEmail);
     if (!message.isNull())
-        farewell.txtMessage->setPlainText(message);
+        child<QPlainTextEdit>(&farewell, "txtMessage")->setPlainText(message);
 
-    farewell.cmdSubmit_Click();
+    child<QPushButton>(&farewell, "cmdSubmit")->click();
 
     if (refusal.isEmpty()) {
         QCOMPARE(run.platform.messages.texts(), QStringList());
@@ -145,10 +146,12 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry_data()
 {
     QTest::addColumn<QStringList>("entries"); // name, email, message, friend's name and e-mail
     QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("language");
     const QString ann = u"ann@example.com"_s;
     const QString bob = u"bob@example.org"_s;
-    const auto row = [](const char *name, const QStringList &entries, const char *refusal) {
-        QTest::newRow(name) << entries << QString::fromUtf8(refusal);
+    const auto row = [](const char *name, const QStringList &entries, const char *refusal,
+                        const QString &language = u"English"_s) {
+        QTest::newRow(name) << entries << QString::fromUtf8(refusal) << language;
     };
     row("all five at their prompts",
         {u"Your Name"_s, u"Your Email Address"_s, u"Your Message"_s, u"Friend's Name"_s,
@@ -165,12 +168,25 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry_data()
         "Please Enter Your Friend's Email");
     row("friend's e-mail of spaces only", {u"Ann"_s, ann, u"Hi"_s, u"Bob"_s, u"  "_s},
         "Please Enter Your Friend's Email");
+    // Compared with the prompts of the language shown, and refused in it.
+    row("all five at their Traditional Chinese prompts",
+        {u"您的姓名"_s, u"您的電子郵件地址"_s, u"您的留言"_s, u"朋友的姓名"_s,
+         u"朋友的電子郵件地址"_s},
+        "請輸入您的姓名", u"zh_TW"_s);
+    row("friend's e-mail at its Simplified Chinese prompt",
+        {u"Ann"_s, ann, u"Hi"_s, u"Bob"_s, u"朋友的电子邮箱地址"_s}, "请输入朋友的电子邮箱",
+        u"zh_CN"_s);
+    row("English prompts are entries where Chinese is shown",
+        {u"Your Name"_s, u"Your Email Address"_s, u"Your Message"_s, u"Friend's Name"_s, u" "_s},
+        "請輸入朋友的電子郵件地址", u"zh_TW"_s);
 }
 
 void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
 {
     QFETCH(QStringList, entries);
     QFETCH(QString, refusal);
+    QFETCH(QString, language);
+    const SpokenLanguage spoken(language);
     fake::Messages messages;
     fake::Browser browser;
     Referral referral = referralOf(entries);
@@ -187,13 +203,13 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
 void tst_modTellAFriend::annAndBobGetExactAddress()
 {
     ProgramRun run;
-    auto &farewell = *run.program.frmNagScreen2;
-    farewell.txtName->setText(u"Ann"_s);
-    farewell.txtEmail->setText(u"ann@example.com"_s);
-    farewell.txtFriendName->setText(u"Bob"_s);
-    farewell.txtFriendEmail->setText(u"bob@example.org"_s);
+    auto &farewell = run.program.frmNagScreen2.load();
+    child<QLineEdit>(&farewell, "txtName")->setText(u"Ann"_s);
+    child<QLineEdit>(&farewell, "txtEmail")->setText(u"ann@example.com"_s);
+    child<QLineEdit>(&farewell, "txtFriendName")->setText(u"Bob"_s);
+    child<QLineEdit>(&farewell, "txtFriendEmail")->setText(u"bob@example.org"_s);
 
-    farewell.cmdSubmit_Click();
+    child<QPushButton>(&farewell, "cmdSubmit")->click();
 
     const QString expected =
         u"http://www.velmorasoft.com/lvms-refer-a-friend.php?taf1=Ann&taf2=ann%40example.com"

@@ -1,5 +1,27 @@
 #include "FakePlatform.h"
 
+#include <QFile>
+#include <QHash>
+
+QString designFortune(int stick)
+{
+    static const QHash<int, QString> table = [] {
+        QHash<int, QString> table;
+        QFile file(QStringLiteral(SORTILO_TEST_DATA "/fortunes.tsv"));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            qFatal("cannot read the table of fortunes");
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const qsizetype tab = line.indexOf('\t');
+            if (tab > 0)
+                table.insert(line.left(tab).toInt(), QString::fromUtf8(line.mid(tab + 1)));
+        }
+        if (table.size() != 78)
+            qFatal("the table of fortunes holds %d sticks", int(table.size()));
+        return table;
+    }();
+    return table.value(stick);
+}
+
 namespace fake {
 
 QStringList Browser::openedAddresses() const

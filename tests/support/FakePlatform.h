@@ -16,6 +16,9 @@
 
 #include <functional>
 
+// The fortune of a stick as the design's table gives it (fortunes.tsv).
+QString designFortune(int stick);
+
 // Stand-ins for the platform, which record what the program asks of them.
 namespace fake {
 

@@ -1,8 +1,11 @@
 #include "ProgramRun.h"
 
+#include "app/Translations.h"
+
 #include <QApplication>
 
 using namespace std::chrono_literals;
+using namespace Qt::Literals::StringLiterals;
 
 ProgramRun::~ProgramRun()
 {
@@ -10,11 +13,58 @@ ProgramRun::~ProgramRun()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+SpokenLanguage::SpokenLanguage(const QString &name)
+{
+    app::Language language = app::Language::English;
+    if (name == u"zh_TW")
+        language = app::Language::TraditionalChinese;
+    else if (name == u"zh_CN")
+        language = app::Language::SimplifiedChinese;
+    else if (name != u"English")
+        qFatal("no language named %s", qPrintable(name));
+    // Qt's own translations come with qt6-translations-l10n (scripts/setup).
+    if (!app::UseLanguage(language))
+        qFatal("the translations of %s cannot be loaded", qPrintable(name));
+}
+
+SpokenLanguage::~SpokenLanguage() { app::UseLanguage(app::Language::English); }
+
 bool anyWindowVisible()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
                        [](const QWidget *window) { return window->isVisible(); });
+}
+
+CleanEnd::CleanEnd(ProgramRun &run)
+    : m_run(run)
+{
+    for (forms::Form *form : run.program.forms.loadedForms()) {
+        const QString name = form->objectName();
+        m_unloads.insert(name, 0);
+        QObject::connect(form, &forms::Form::unloaded, form, [this, name] { ++m_unloads[name]; });
+    }
+}
+
+QString CleanEnd::faults() const
+{
+    QStringList faults;
+    const QList<int> &statuses = m_run.platform.processExit.statuses;
+    if (statuses.isEmpty() || statuses.count(0) != statuses.size())
+        faults.append(u"exit statuses: "_s + [&] {
+            QStringList list;
+            for (int status : statuses)
+                list.append(QString::number(status));
+            return list.join(u' ');
+        }());
+    for (auto it = m_unloads.cbegin(); it != m_unloads.cend(); ++it)
+        if (it.value() != 1)
+            faults.append(u"%1 unloaded %2 times"_s.arg(it.key()).arg(it.value()));
+    if (!m_run.program.forms.loadedForms().isEmpty())
+        faults.append(u"windows still loaded"_s);
+    if (anyWindowVisible())
+        faults.append(u"a window still on screen"_s);
+    return faults.join(u"; "_s);
 }
 
 void ProgramRun::read(QWidget *picture, const std::function<void()> &during)

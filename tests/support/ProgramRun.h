@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/Controls.h"
 #include "app/Program.h"
 #include "FakePlatform.h"
+#include "forms/Controls.h"
 
 #include <QAction>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -31,8 +32,36 @@ struct ProgramRun {
     static void choose(QWidget *window, QAction *entry);
 };
 
+// The program speaks a language while this lives: "zh_TW", "zh_CN", or
+// "English", which it speaks again afterwards.
+class SpokenLanguage {
+public:
+    explicit SpokenLanguage(const QString &name);
+    ~SpokenLanguage();
+    SpokenLanguage(const SpokenLanguage &) = delete;
+    SpokenLanguage &operator=(const SpokenLanguage &) = delete;
+};
+
+// The languages the program speaks, by the names SpokenLanguage takes.
+inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("zh_TW"),
+                                   QStringLiteral("zh_CN")};
+
 // Whether any window of the program is on screen.
 bool anyWindowVisible();
+
+// Watches the end of a run: made while windows are loaded, it then tells what
+// went wrong, if anything did. A clean end exits with status 0 and unloads
+// every window that was loaded exactly once, leaving none loaded or on screen.
+class CleanEnd {
+public:
+    explicit CleanEnd(ProgramRun &run);
+    QString faults() const;
+    const QMap<QString, int> &unloads() const { return m_unloads; }
+
+private:
+    ProgramRun &m_run;
+    QMap<QString, int> m_unloads;
+};
 
 // Controls are found by the names the program gives them.
 template <class T> T *child(QObject *parent, const char *name)

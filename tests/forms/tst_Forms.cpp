@@ -1,8 +1,6 @@
-#include "app/Controls.h"
-#include "app/EndApplication.h"
-#include "app/FormRef.h"
-#include "app/FormRegistry.h"
-#include "app/frmStartup.h"
+#include "forms/Controls.h"
+#include "forms/FormRef.h"
+#include "forms/FormRegistry.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
@@ -18,7 +16,7 @@ namespace {
 struct Owner;
 
 // A window that notes when its handlers run.
-class TestForm final : public app::Form {
+class TestForm final : public forms::Form {
 public:
     explicit TestForm(Owner &owner);
 
@@ -33,11 +31,11 @@ private:
 };
 
 struct Owner {
-    app::FormRegistry forms;
+    forms::FormRegistry forms;
     QStringList log;
     int created = 0;
-    app::FormRef<TestForm> first{*this};
-    app::FormRef<TestForm> second{*this};
+    forms::FormRef<TestForm> first{[this] { return new TestForm(*this); }};
+    forms::FormRef<TestForm> second{[this] { return new TestForm(*this); }};
 };
 
 TestForm::TestForm(Owner &owner)
@@ -73,16 +71,14 @@ private slots:
     void batchShowsItsChangesTogetherAtItsEnd();
     void showingAMinimisedWindowBringsItBack();
     void unloadDropsStyleDrawingsOfTheGoneWindow();
-    void endApplicationUnloadsEveryWindowOnceThenExits();
-    void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
 void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
 {
     Owner owner;
     QVERIFY(!owner.first.ifLoaded());
-    TestForm &form = *owner.first;
-    TestForm &again = *owner.first;
+    TestForm &form = owner.first.load();
+    TestForm &again = owner.first.load();
     QCOMPARE(&form, &again);
     QVERIFY(form.isHidden());
     form.show();
@@ -96,11 +92,11 @@ void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
 void tst_Forms::loadedWindowsAreListedInLoadOrder()
 {
     Owner owner;
-    TestForm &second = *owner.second;
-    TestForm &first = *owner.first;
-    QCOMPARE(owner.forms.loadedForms(), (QList<app::Form *>{&second, &first}));
+    TestForm &second = owner.second.load();
+    TestForm &first = owner.first.load();
+    QCOMPARE(owner.forms.loadedForms(), (QList<forms::Form *>{&second, &first}));
     second.Unload();
-    QCOMPARE(owner.forms.loadedForms(), QList<app::Form *>{&first});
+    QCOMPARE(owner.forms.loadedForms(), QList<forms::Form *>{&first});
     QCOMPARE(owner.forms.nextToUnload(), &first);
     first.Unload();
     QVERIFY(owner.forms.loadedForms().isEmpty());
@@ -110,8 +106,8 @@ void tst_Forms::loadedWindowsAreListedInLoadOrder()
 void tst_Forms::unloadRunsHandlerHidesAndDestroysLater()
 {
     Owner owner;
-    owner.first->show();
-    const QPointer<TestForm> form = &*owner.first;
+    owner.first.load().show();
+    const QPointer<TestForm> form = &owner.first.load();
     form->Unload();
     QCOMPARE(owner.log, (QStringList{u"load form1"_s, u"unload form1"_s}));
     QVERIFY(form);
@@ -125,7 +121,7 @@ void tst_Forms::unloadRunsHandlerHidesAndDestroysLater()
 void tst_Forms::windowBeingUnloadedIsNotUnloadedTwice()
 {
     Owner owner;
-    TestForm &form = *owner.first;
+    TestForm &form = owner.first.load();
     form.onUnload = [](TestForm &self) {
         self.Unload();
         self.close();
@@ -139,8 +135,8 @@ void tst_Forms::windowBeingUnloadedIsNotUnloadedTwice()
 void tst_Forms::referringAfterUnloadLoadsAFreshWindow()
 {
     Owner owner;
-    owner.first->Unload();
-    TestForm &fresh = *owner.first;
+    owner.first.load().Unload();
+    TestForm &fresh = owner.first.load();
     QCOMPARE(fresh.objectName(), u"form2"_s);
     QCOMPARE(owner.log.last(), u"load form2"_s);
     fresh.Unload();
@@ -150,9 +146,9 @@ void tst_Forms::referringAfterUnloadLoadsAFreshWindow()
 void tst_Forms::closeBoxUnloads()
 {
     Owner owner;
-    owner.first->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&*owner.first));
-    owner.first->close();
+    owner.first.load().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner.first.load()));
+    owner.first.load().close();
     QCOMPARE(owner.log.last(), u"unload form1"_s);
     QVERIFY(!owner.first.ifLoaded());
     flushDeletes();
@@ -161,7 +157,7 @@ void tst_Forms::closeBoxUnloads()
 void tst_Forms::showModalReturnsOnceUnloaded()
 {
     Owner owner;
-    TestForm &form = *owner.first;
+    TestForm &form = owner.first.load();
     bool modalWhileShown = false;
     QTimer::singleShot(20, [&] {
         modalWhileShown = form.isModal() && form.isVisible();
@@ -176,7 +172,7 @@ void tst_Forms::showModalReturnsOnceUnloaded()
 void tst_Forms::firstShowCentresOnScreen()
 {
     Owner owner;
-    const std::unique_ptr<TestForm> form(&*owner.first);
+    const std::unique_ptr<TestForm> form(&owner.first.load());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const QPoint screenCentre = form->screen()->availableGeometry().center();
@@ -189,8 +185,8 @@ void tst_Forms::firstShowCentresOnScreen()
 void tst_Forms::batchShowsItsChangesTogetherAtItsEnd()
 {
     Owner owner;
-    TestForm &first = *owner.first;
-    TestForm &second = *owner.second;
+    TestForm &first = owner.first.load();
+    TestForm &second = owner.second.load();
     int firstShows = 0;
     struct ShowCounter : QObject {
         int &count;
@@ -205,9 +201,9 @@ void tst_Forms::batchShowsItsChangesTogetherAtItsEnd()
     } counter(firstShows);
     first.installEventFilter(&counter);
     {
-        const app::FormRegistry::VisibilityBatch outer(owner.forms);
+        const forms::FormRegistry::VisibilityBatch outer(owner.forms);
         {
-            const app::FormRegistry::VisibilityBatch inner(owner.forms);
+            const forms::FormRegistry::VisibilityBatch inner(owner.forms);
             first.show();
             second.show();
         }
@@ -229,7 +225,7 @@ void tst_Forms::batchShowsItsChangesTogetherAtItsEnd()
 void tst_Forms::showingAMinimisedWindowBringsItBack()
 {
     Owner owner;
-    TestForm &form = *owner.first;
+    TestForm &form = owner.first.load();
     form.showMinimized();
     form.hide();
     form.show();
@@ -248,51 +244,10 @@ void tst_Forms::unloadDropsStyleDrawingsOfTheGoneWindow()
     drawing.fill(Qt::gray);
     const QString key = u"button drawn for a gone window"_s;
     QPixmapCache::insert(key, drawing);
-    owner.first->Unload();
+    owner.first.load().Unload();
     QPixmap found;
     QVERIFY(!QPixmapCache::find(key, &found));
     flushDeletes();
-}
-
-void tst_Forms::endApplicationUnloadsEveryWindowOnceThenExits()
-{
-    ProgramRun run;
-    run.start();
-    run.read(run.program.frmMain->picMain);
-    const QList<app::Form *> loaded = run.program.forms.loadedForms();
-    QCOMPARE(loaded.size(), 4); // host, main, results, farewell
-    QMap<QString, int> unloads;
-    for (app::Form *form : loaded)
-        connect(form, &app::Form::unloaded,
-                [&unloads, name = form->objectName()] { ++unloads[name]; });
-    modHelp::EndApplication(run.program);
-    QCOMPARE(unloads.keys(),
-             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
-    for (int count : unloads)
-        QCOMPARE(count, 1);
-    QVERIFY(run.program.forms.loadedForms().isEmpty());
-    QVERIFY(!run.platform.processExit.statuses.isEmpty());
-    QVERIFY(run.platform.processExit.statuses.count(0) == run.platform.processExit.statuses.size());
-    for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
-}
-
-// The host's unload handler ends the program itself, in the middle of the
-// outer EndApplication.
-void tst_Forms::endApplicationFromAnUnloadHandlerCarriesOn()
-{
-    ProgramRun run;
-    run.start();
-    QStringList order;
-    for (app::Form *form : run.program.forms.loadedForms())
-        connect(form, &app::Form::unloaded,
-                [&order, name = form->objectName()] { order.append(name); });
-    run.program.frmStartup->Unload();
-    // Closing the main window on the way brings the farewell window, which is
-    // unloaded in its turn.
-    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmStartup"_s}));
-    QVERIFY(run.program.forms.loadedForms().isEmpty());
-    QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 
 QTEST_MAIN(tst_Forms)

@@ -1,0 +1,113 @@
+#include "Translations.h"
+
+#include "forms/Look.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace app {
+
+namespace {
+
+bool isTraditional(const QLocale &locale)
+{
+    if (locale.script() == QLocale::TraditionalHanScript)
+        return true;
+    if (locale.script() == QLocale::SimplifiedHanScript)
+        return false;
+    const QLocale::Territory territory = locale.territory();
+    return territory == QLocale::Taiwan || territory == QLocale::HongKong ||
+           territory == QLocale::Macao;
+}
+
+// The translators in use, owned by the application.
+QPointer<QTranslator> programTranslator;
+QPointer<QTranslator> qtTranslator;
+
+void removeTranslators()
+{
+    for (QPointer<QTranslator> *translator : {&programTranslator, &qtTranslator}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(*translator);
+            delete translator->data();
+        }
+    }
+}
+
+bool install(QPointer<QTranslator> &slot, const QString &file, const QString &folder)
+{
+    auto *const translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(file, folder)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    slot = translator;
+    return true;
+}
+
+// The fonts of Debian's packages that hold the characters, in the forms of
+// the language first.
+QStringList hanFamilies(Language language)
+{
+    switch (language) {
+    case Language::TraditionalChinese:
+        return {u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+                u"AR PL UMing TW"_s};
+    case Language::SimplifiedChinese:
+        return {u"Noto Sans CJK SC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+                u"AR PL UMing CN"_s};
+    case Language::English:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+Language LanguageFor(const QStringList &uiLanguages)
+{
+    for (const QString &name : uiLanguages) {
+        const QLocale locale(name);
+        if (locale.language() == QLocale::English)
+            return Language::English;
+        if (locale.language() == QLocale::Chinese)
+            return isTraditional(locale) ? Language::TraditionalChinese
+                                         : Language::SimplifiedChinese;
+    }
+    return Language::English;
+}
+
+QString TranslationName(Language language)
+{
+    switch (language) {
+    case Language::TraditionalChinese:
+        return u"zh_TW"_s;
+    case Language::SimplifiedChinese:
+        return u"zh_CN"_s;
+    case Language::English:
+        break;
+    }
+    return QString();
+}
+
+bool UseLanguage(Language language)
+{
+    removeTranslators();
+    forms::look::setHanFamilies(hanFamilies(language));
+    const QString name = TranslationName(language);
+    if (name.isEmpty())
+        return true;
+    // Qt's own texts: the buttons of message boxes, the menus of text fields.
+    const bool qt = install(qtTranslator, u"qtbase_"_s + name,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool program = install(programTranslator, u"lv-sortilo_"_s + name, u":/i18n"_s);
+    return qt && program;
+}
+
+} // namespace app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The languages the program speaks: the English it is written in, and Chinese
+// in traditional and in simplified characters.
+namespace app {
+
+enum class Language { English, TraditionalChinese, SimplifiedChinese };
+
+// The language for the user's languages, most preferred first, as
+// QLocale::uiLanguages() lists them. The first that is English or Chinese
+// decides; Chinese of Taiwan, Hong Kong and Macau, or written "zh-Hant", is
+// traditional, any other Chinese simplified. Without either, English.
+Language LanguageFor(const QStringList &uiLanguages);
+
+// The name that the translation files of a language end in ("zh_TW",
+// "zh_CN"); empty for English, which needs none.
+QString TranslationName(Language language);
+
+// Puts the program's own translation of the language, and Qt's for its
+// message-box buttons and text-field menus, in place of those put before;
+// English takes them away. False when a translation could not be loaded: the
+// program then shows its English texts where the translation is missing.
+bool UseLanguage(Language language);
+
+} // namespace app

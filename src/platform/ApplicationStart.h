@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+
+#include <memory>
+
+class QApplication;
+
+namespace platform {
+
+// The id of the program's desktop entry, the name of its .desktop file: docks
+// and Wayland compositors match the program's windows to its menu entry by it.
+QString desktopEntryId();
+
+// The platforms to ask Qt for, in order, or nothing where Qt's own choice
+// stands. The program places its windows itself and keeps one on top, which
+// Wayland leaves to the compositor: on a Wayland desktop it runs through
+// XWayland (and on Wayland itself only where there is no XWayland), unless
+// the user chose a platform.
+QByteArray windowSystemFor(const QProcessEnvironment &environment);
+
+// The program's application object, on the window system above and known by
+// its desktop entry. Where no graphical display can be opened it says so
+// plainly on stderr and ends the process with status 1.
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
+
+} // namespace platform

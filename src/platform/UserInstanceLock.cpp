@@ -1,0 +1,190 @@
+#include "UserInstanceLock.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <chrono>
+#include <cstddef>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace platform {
+
+FileInstanceLock::FileInstanceLock(QString lockPath)
+    : m_lockPath(std::move(lockPath))
+{}
+
+FileInstanceLock::~FileInstanceLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QString FileInstanceLock::pathFor(const QString &applicationName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder + u'/' + applicationName + u"-"_s + QString::number(::getuid()) + u".lock"_s;
+}
+
+bool FileInstanceLock::claim()
+{
+    if (m_fd >= 0)
+        return true;
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true;
+    int locked;
+    do
+        locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+        const bool heldByAnother = errno == EWOULDBLOCK;
+        ::close(fd);
+        // A file system that cannot lock (ENOLCK) does not mean another copy runs.
+        return !heldByAnother;
+    }
+    m_fd = fd;
+    return true;
+}
+
+namespace {
+
+bool abstractAddress(const QByteArray &name, sockaddr_un &address, socklen_t &length)
+{
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    // The leading NUL puts the name in the abstract namespace.
+    if (name.isEmpty() || std::size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
+    length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + std::size_t(name.size()));
+    return true;
+}
+
+enum class Holder { ThisUser, SomeoneElse, NotListening, Unknown };
+
+// Who listens on the name, as the kernel recorded it when they began to listen.
+Holder holderOf(const sockaddr_un &address, socklen_t length)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return Holder::Unknown;
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    // The holder never takes its callers in, so after thousands of them its
+    // queue is full; then the call waits a moment for room and gives up.
+    const timeval patience{1, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+    int connected;
+    do
+        connected = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), length);
+    while (connected != 0 && errno == EINTR);
+    if (connected != 0)
+        return errno == ECONNREFUSED ? Holder::NotListening : Holder::Unknown;
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+        return Holder::Unknown;
+    return peer.uid == ::geteuid() ? Holder::ThisUser : Holder::SomeoneElse;
+}
+
+} // namespace
+
+UserInstanceLock::UserInstanceLock(QByteArray socketName, QString lockPath)
+    : m_socketName(std::move(socketName))
+    , m_file(std::move(lockPath))
+{}
+
+UserInstanceLock::~UserInstanceLock() { releaseSocket(); }
+
+QByteArray UserInstanceLock::socketNameFor(const QString &applicationName)
+{
+    const QByteArray user = QByteArray::number(::geteuid());
+    QByteArray program = QFile::encodeName(applicationName);
+    // An abstract name holds at most 107 bytes; a longer program name is
+    // replaced by its digest, which still tells programs apart.
+    constexpr qsizetype longestProgramName = 64;
+    if (program.size() > longestProgramName)
+        program = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
+    return program + ".instance." + user;
+}
+
+bool UserInstanceLock::claim()
+{
+    if (m_claimed)
+        return true;
+    if (claimSocket() == SocketClaim::HeldByThisUser)
+        return false;
+    if (!m_file.claim()) {
+        releaseSocket();
+        return false;
+    }
+    m_claimed = true;
+    return true;
+}
+
+UserInstanceLock::SocketClaim UserInstanceLock::claimSocket()
+{
+    sockaddr_un address;
+    socklen_t length = 0;
+    if (!abstractAddress(m_socketName, address, length))
+        return SocketClaim::Unusable;
+    // A copy that starts at the same moment may have bound the name and not
+    // yet listen on it; one that just ended may still hold it. Either settles
+    // at once, so look again a little later; a name that stays bound without
+    // a listener was not bound by this program.
+    constexpr int attempts = 100;
+    constexpr auto pause = std::chrono::milliseconds(10);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (attempt > 0)
+            std::this_thread::sleep_for(pause);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return SocketClaim::Unusable;
+        if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0) {
+            if (::listen(fd, SOMAXCONN) == 0) {
+                m_socket = fd;
+                return SocketClaim::Claimed;
+            }
+            ::close(fd);
+            return SocketClaim::Unusable;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (error != EADDRINUSE)
+            return SocketClaim::Unusable;
+        switch (holderOf(address, length)) {
+        case Holder::ThisUser:
+            return SocketClaim::HeldByThisUser;
+        case Holder::SomeoneElse:
+        case Holder::Unknown:
+            return SocketClaim::Unusable;
+        case Holder::NotListening:
+            break;
+        }
+    }
+    return SocketClaim::Unusable;
+}
+
+void UserInstanceLock::releaseSocket()
+{
+    if (m_socket >= 0)
+        ::close(m_socket);
+    m_socket = -1;
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#include "FakePlatform.h"
+#include "forms/WebPages.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class tst_WebPages : public QObject {
+    Q_OBJECT
+private slots:
+    void siteBasesArePlainHttpHosts();
+    void launcherPassesAddressUnchanged();
+};
+
+void tst_WebPages::siteBasesArePlainHttpHosts()
+{
+    for (const QLatin1StringView base :
+         {modHelp::VendorSite, modHelp::VendorHelpSite, modHelp::ProductSite}) {
+        QVERIFY(base.startsWith("http://"_L1));
+        QVERIFY(!base.endsWith('/'));
+        const QUrl url = modHelp::PageAddress(base);
+        QVERIFY(url.isValid());
+        QVERIFY(url.path().isEmpty());
+    }
+    QVERIFY(modHelp::PageAddress(modHelp::ProductSite).host().contains("sortilo"_L1));
+}
+
+void tst_WebPages::launcherPassesAddressUnchanged()
+{
+    fake::Browser browser;
+    const QUrl address = QUrl::fromEncoded("http://www.velmorasoft.com/a?b=%26c%0D%0A#d");
+    modHelp::OpenWebPage(browser, address);
+    QCOMPARE(browser.opened, QList<QUrl>{address});
+    QCOMPARE(browser.opened.first().toEncoded(), address.toEncoded());
+}
+
+QTEST_GUILESS_MAIN(tst_WebPages)
+#include "tst_WebPages.moc"
