@@ -37,12 +37,67 @@ private slots:
     void stickNumberCentredInSquare_data();
     void stickNumberCentredInSquare();
     void longestSentenceWrapsUncut();
+    void pictureStartsReadingFromKeyboard_data();
     void pictureStartsReadingFromKeyboard();
 };
 
 namespace {
 
 reading::frmMain &mainWindow(ProgramRun &run) { return run.program.frmMain.load(); }
+
+// A key goes where a user's key goes: to the open menu, else to the control
+// that has the focus, else to the window.
+void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : window, key, modifiers);
+}
+
+bool menuOpens()
+{
+    return QTest::qWaitFor([] { return QApplication::activePopupWidget(); });
+}
+
+bool activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// What the user does in the window between two keys: "menus", the Help menu
+// and the File menu opened from the keyboard, each closed with Esc, and a
+// last Esc out of the menu bar; "another window", another window activated
+// and then this one again; "menu bar, another window", Esc out of the Help
+// menu, which leaves the menu bar in use, and then another window and this
+// one again.
+bool goAwayAndBack(QWidget *window, const QString &how)
+{
+    if (how.isEmpty())
+        return true;
+    const bool bar = how.startsWith(u"menu"_s);
+    if (bar) {
+        press(window, Qt::Key_H, Qt::AltModifier);
+        if (!menuOpens())
+            return false;
+        press(window, Qt::Key_Escape);
+    }
+    if (how == u"menus"_s) {
+        press(window, Qt::Key_F, Qt::AltModifier);
+        if (!menuOpens())
+            return false;
+        press(window, Qt::Key_Escape);
+        press(window, Qt::Key_Escape);
+    }
+    if (how.endsWith(u"another window"_s)) {
+        QWidget other;
+        other.show();
+        if (!activate(&other))
+            return false;
+    }
+    return activate(window);
+}
 
 } // namespace
 
@@ -219,18 +274,26 @@ void tst_reading::escapeInResultsActsAsExit()
     QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
 }
 
+// Also when the user went to the menus or to another window and came back:
+// the focus is where it was.
 void tst_reading::enterPressesFocusedButtonOrExit_data()
 {
     QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("awayAndBack");
     QTest::addColumn<bool>("backToMain");
-    QTest::newRow("Back has the focus, as on opening") << u"cmdOK"_s << true;
-    QTest::newRow("Exit has the focus") << u"cmdExit"_s << false;
-    QTest::newRow("no button has the focus") << u""_s << false;
+    QTest::newRow("Back has the focus, as on opening") << u"cmdOK"_s << u""_s << true;
+    QTest::newRow("Exit has the focus") << u"cmdExit"_s << u""_s << false;
+    QTest::newRow("no button has the focus") << u""_s << u""_s << false;
+    QTest::newRow("Back had it before the menus") << u"cmdOK"_s << u"menus"_s << true;
+    QTest::newRow("Back had it before another window") << u"cmdOK"_s << u"another window"_s << true;
+    QTest::newRow("Back had it before the menu bar and another window")
+        << u"cmdOK"_s << u"menu bar, another window"_s << true;
 }
 
 void tst_reading::enterPressesFocusedButtonOrExit()
 {
     QFETCH(QString, focus);
+    QFETCH(QString, awayAndBack);
     QFETCH(bool, backToMain);
     ProgramRun run;
     run.start();
@@ -243,8 +306,10 @@ void tst_reading::enterPressesFocusedButtonOrExit()
         QTest::keyClick(child<QPushButton>(display, "cmdOK"), Qt::Key_Tab);
     else if (focus.isEmpty())
         child<QPushButton>(display, "cmdOK")->clearFocus();
-    QWidget *const focused = QApplication::focusWidget();
-    QTest::keyClick(focused ? focused : display, Qt::Key_Return);
+    QVERIFY(goAwayAndBack(display, awayAndBack));
+    if (!focus.isEmpty())
+        QTRY_COMPARE(QApplication::focusWidget(), child<QPushButton>(display, qPrintable(focus)));
+    press(display, Qt::Key_Return);
     QVERIFY(!run.program.frmDisplay.ifLoaded());
     QCOMPARE(main.isVisible(), backToMain);
     QCOMPARE(run.program.frmNagScreen2.ifLoaded()->isVisible(), !backToMain);
@@ -399,15 +464,34 @@ void tst_reading::longestSentenceWrapsUncut()
     QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
 }
 
+// Space or Enter on the picture, also when the user went to the menus or to
+// another window and came back: the focus is where it was.
+void tst_reading::pictureStartsReadingFromKeyboard_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("awayAndBack");
+    QTest::newRow("Space") << Qt::Key_Space << u""_s;
+    QTest::newRow("Enter") << Qt::Key_Return << u""_s;
+    QTest::newRow("Enter after the menus") << Qt::Key_Return << u"menus"_s;
+    QTest::newRow("Enter after another window") << Qt::Key_Return << u"another window"_s;
+    QTest::newRow("Enter after the menu bar and another window")
+        << Qt::Key_Return << u"menu bar, another window"_s;
+}
+
 void tst_reading::pictureStartsReadingFromKeyboard()
 {
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, awayAndBack);
     ProgramRun run;
     run.start();
     auto &main = mainWindow(run);
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    child<QAbstractButton>(&main, "picMain")->setFocus(Qt::TabFocusReason);
+    QAbstractButton *const picture = child<QAbstractButton>(&main, "picMain");
+    picture->setFocus(Qt::TabFocusReason);
+    QVERIFY(goAwayAndBack(&main, awayAndBack));
+    QTRY_COMPARE(QApplication::focusWidget(), picture);
     QTimer::singleShot(20, [&] { run.platform.clock.now += 3s; });
-    QTest::keyClick(child<QAbstractButton>(&main, "picMain"), Qt::Key_Space);
+    press(&main, key);
     QVERIFY(run.program.frmDisplay.ifLoaded());
 }
 
