@@ -27,7 +27,9 @@ import sys
 import time
 
 SPEECH_DISPATCHER_CONFIG = "/etc/speech-dispatcher/speechd.conf"
-UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)'$")
+# One utterance in the speech log; a text may run over several lines, and a
+# voice other than the default one is named after it.
+UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?$", re.MULTILINE | re.DOTALL)
 # Orca speaks this once it listens to the desktop.
 SCREEN_READER_ON = "Screen reader on."
 
@@ -138,7 +140,7 @@ class Orca:
     def speech_dispatchers(self):
         """The speech-dispatcher processes of this session (the server and its
         output modules), which Orca's speech client started on its own."""
-        return [pid for pid in self.session.session_processes(desktop_too=True)
+        return [pid for pid in self.session.processes(desktop_too=True)
                 if self._command(pid).startswith(("speech-dispatcher", "sd_"))]
 
     @staticmethod
@@ -154,13 +156,7 @@ class Orca:
     def spoken(self):
         """Every utterance so far, in order."""
         with open(self.log_path, encoding="utf-8", errors="replace") as f:
-            lines = f.read().splitlines()
-        said = []
-        for line in lines:
-            match = UTTERANCE.match(line)
-            if match:
-                said.append(match.group(1))
-        return said
+            return UTTERANCE.findall(f.read())
 
     def mark(self):
         """From here on, said_since() gives only what Orca says afterwards."""
@@ -172,20 +168,17 @@ class Orca:
     def wait_said(self, matches, what, deadline=15):
         """Waits for an utterance since the mark that matches, and returns
         every utterance since the mark up to it."""
-        def found():
+        end = time.monotonic() + deadline
+        while True:
             said = self.said_since()
             for i, line in enumerate(said):
                 if matches(line):
                     return said[:i + 1]
-            if self.proc.poll() is not None:
-                self.check(False, "Orca ended (status %s); see %s" % (
-                    self.proc.returncode, os.path.join(self.session.dir, "orca.log")))
-            return None
-        try:
-            return self.session.wait_for(found, what, deadline)
-        except AssertionError as failure:
-            raise type(failure)("%s; Orca said meanwhile: %r" % (failure, self.said_since())) \
-                from None
+            self.check(self.proc.poll() is None, "Orca ended (status %s); see %s" % (
+                self.proc.returncode, os.path.join(self.session.dir, "orca.log")))
+            self.check(time.monotonic() < end, "timed out after %.1f s waiting for %s; Orca "
+                       "said meanwhile: %r" % (deadline, what, said))
+            time.sleep(0.05)
 
     def quiet(self, seconds=1.0, deadline=15):
         """Waits until Orca has said nothing new for a while."""
