@@ -27,9 +27,12 @@ import sys
 import time
 
 SPEECH_DISPATCHER_CONFIG = "/etc/speech-dispatcher/speechd.conf"
-# One utterance in the speech log; a text may run over several lines, and a
-# voice other than the default one is named after it.
-UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*?)'(?: voice=\S+)?$", re.MULTILINE | re.DOTALL)
+# Each utterance in the speech log starts a line with this; its text may run
+# over several lines.
+RECORD = re.compile(r"^SPEECH OUTPUT: ", re.MULTILINE)
+# An utterance's text, and after it the voice, if not the default one, or for
+# an echoed key the voice's settings.
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+| \{.*\})?\Z", re.DOTALL)
 # Orca speaks this once it listens to the desktop.
 SCREEN_READER_ON = "Screen reader on."
 
@@ -80,6 +83,17 @@ def write_speech_dispatcher_config(config_home):
         source = os.path.join(os.path.dirname(SPEECH_DISPATCHER_CONFIG), part)
         if os.path.isdir(source) and not os.path.exists(os.path.join(folder, part)):
             shutil.copytree(source, os.path.join(folder, part))
+
+
+def utterances(log):
+    """The texts of the utterances in a speech log."""
+    starts = [match.start() for match in RECORD.finditer(log)] + [len(log)]
+    said = []
+    for start, end in zip(starts, starts[1:]):
+        match = UTTERANCE.match(log[start:end].rstrip("\n"))
+        if match:
+            said.append(match.group(1))
+    return said
 
 
 class Orca:
@@ -156,7 +170,7 @@ class Orca:
     def spoken(self):
         """Every utterance so far, in order."""
         with open(self.log_path, encoding="utf-8", errors="replace") as f:
-            return UTTERANCE.findall(f.read())
+            return utterances(f.read())
 
     def mark(self):
         """From here on, said_since() gives only what Orca says afterwards."""
