@@ -1,10 +1,13 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+
+#include <map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,13 +19,16 @@ namespace {
 
 QFont designFont(const QString &family, qreal points, int style)
 {
-    static const bool substituted = [] {
-        QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
-        QFont::insertSubstitution(u"MS Sans Serif"_s, u"DejaVu Sans"_s);
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(family);
+    // Where the design's family is missing, DejaVu Sans is asked for by name
+    // (looked up once per family): a font of a missing family costs a search
+    // for its stand-ins at every size and weight.
+    static std::map<QString, QString> available;
+    auto found = available.find(family);
+    if (found == available.end())
+        found =
+            available.emplace(family, QFontDatabase::hasFamily(family) ? family : u"DejaVu Sans"_s)
+                .first;
+    QFont font(found->second);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(style & Bold);
     font.setUnderline(style & Underline);
