@@ -96,7 +96,6 @@ void frmMain::lookAndLayout()
     pi->setText(u"Please Wait"_s);
     pi->setFont(verdana(12, Bold));
     setTextColour(pi, DarkBlue);
-    pi->adjustSize();
     place(shp1, layout::shp1);
     place(shp2, layout::shp2);
     place(shp3, layout::shp3);
@@ -130,6 +129,9 @@ void frmMain::picMain_Click()
 {
     if (picMain->isHidden())
         return;
+    // Sized to its caption when it first shows: the panel is hidden at start,
+    // and measuring it would load a font that the window does not show yet.
+    pi->adjustSize();
     picMessage->show();
     picMain->hide();
     const QPointer<frmMain> self(this);
