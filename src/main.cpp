@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     const auto application = platform::startApplication(argc, argv);
     // The program ends only through its farewell window.
     application->setQuitOnLastWindowClosed(false);
+    forms::look::useProgramStyle();
     // Message boxes, too, carry the program's icon.
     QApplication::setWindowIcon(forms::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
