@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QMenu>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -129,9 +130,7 @@ void frmMain::picMain_Click()
 {
     if (picMain->isHidden())
         return;
-    // Sized to its caption when it first shows: the panel is hidden at start,
-    // and measuring it would load a font that the window does not show yet.
-    pi->adjustSize();
+    sizeWaitCaption();
     picMessage->show();
     picMain->hide();
     const QPointer<frmMain> self(this);
@@ -142,6 +141,34 @@ void frmMain::picMain_Click()
         return;
     m_fortunes.DrawStick();
     emit readingDrawn(m_fortunes.intStickNumber(), m_fortunes.strFortuneText());
+}
+
+// The Please Wait caption is sized to its text once the window has first been
+// drawn, so that measuring it, which loads a font that the window does not
+// show at start, does not hold up the window's first appearance.
+void frmMain::showEvent(QShowEvent *event)
+{
+    ReadingWindow::showEvent(event);
+    if (!m_waitCaptionSized && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // An exposed window is drawn as the event is handled; what is queued now
+    // comes after.
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &frmMain::sizeWaitCaption, Qt::QueuedConnection);
+    }
+    return ReadingWindow::eventFilter(watched, event);
+}
+
+void frmMain::sizeWaitCaption()
+{
+    m_waitCaptionSized = true;
+    pi->adjustSize();
 }
 
 void frmMain::makeReady()
