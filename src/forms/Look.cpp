@@ -24,8 +24,8 @@ namespace {
 QFont designFont(const QString &family, qreal points, int style)
 {
     // Where the design's family is missing, DejaVu Sans is asked for by name
-    // (looked up once per family): a font of a missing family costs a search
-    // for its stand-ins at every size and weight.
+    // (looked up once per family): asked for a missing family, Qt first has
+    // fontconfig search for its stand-ins before it takes one.
     static std::map<QString, QString> available;
     auto found = available.find(family);
     if (found == available.end())
