@@ -10,9 +10,13 @@
 //
 // Lines written, each flushed at once:
 //   pid PID
-//   map WINDOW NANOSECONDS CPU    a top-level window became mapped; CPU is the
+//   map WINDOW NANOSECONDS CPU WIDTH HEIGHT
+//                                 a top-level window became mapped; CPU is the
 //                                 program's processor time so far, in
 //                                 nanoseconds, summed over its live threads
+//                                 (one that has ended is not counted); WIDTH
+//                                 and HEIGHT are the window's size when it
+//                                 was created
 //   paint WINDOW NANOSECONDS CPU  the program drew into that window for the
 //                                 first time since it was mapped
 //   unmap WINDOW NANOSECONDS      a top-level window became unmapped
@@ -35,6 +39,7 @@
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
+#include <map>
 #include <memory>
 #include <poll.h>
 #include <set>
@@ -160,6 +165,8 @@ int main(int argc, char *argv[])
 
     // Top-level windows that are mapped and not yet drawn into.
     std::set<xcb_window_t> awaitingPaint;
+    // The size of each top-level window as it was created.
+    std::map<xcb_window_t, std::pair<int, int>> created;
     pollfd watched{xcb_get_file_descriptor(connection), POLLIN, 0};
     for (;;) {
         while (xcb_generic_event_t *const raw = xcb_poll_for_event(connection)) {
@@ -182,6 +189,7 @@ int main(int argc, char *argv[])
             case XCB_CREATE_NOTIFY: {
                 const auto *const create = reinterpret_cast<xcb_create_notify_event_t *>(raw);
                 if (create->parent == root && !create->override_redirect) {
+                    created[create->window] = {create->width, create->height};
                     xcb_damage_create(connection, xcb_generate_id(connection), create->window,
                                       XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
                     xcb_flush(connection);
@@ -192,8 +200,9 @@ int main(int argc, char *argv[])
                 const auto *const map = reinterpret_cast<xcb_map_notify_event_t *>(raw);
                 if (map->event == root && !map->override_redirect) {
                     awaitingPaint.insert(map->window);
-                    std::printf("map 0x%x %lld %lld\n", unsigned(map->window), at,
-                                processorNs(pid));
+                    const auto size = created[map->window];
+                    std::printf("map 0x%x %lld %lld %d %d\n", unsigned(map->window), at,
+                                processorNs(pid), size.first, size.second);
                     if (killAt == KillAt::Map)
                         kill(pid, SIGKILL);
                 }

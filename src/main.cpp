@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     application->setQuitOnLastWindowClosed(false);
     // In the desktop's language where the program speaks it, else in English.
     app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));
+    forms::look::useProgramStyle();
     // Message boxes, too, carry the program's icon.
     QApplication::setWindowIcon(forms::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

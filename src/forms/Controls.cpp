@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "Accessibility.h"
+#include "Look.h"
 
 #include <qdrawutil.h>
 #include <QFrame>
@@ -174,7 +175,7 @@ void FittedLabel::setCaption(const QString &caption)
 QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio)
 {
     const int scale = renditionScale(devicePixelRatio);
-    QPixmap rendition(u":/pictures/%1@%2x.png"_s.arg(picture).arg(scale));
+    QPixmap rendition = look::pngPicture(u":/pictures/%1@%2x.png"_s.arg(picture).arg(scale));
     rendition.setDevicePixelRatio(scale);
     return rendition;
 }

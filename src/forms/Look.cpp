@@ -1,10 +1,17 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QLabel>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QWidget>
+
+#include <map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,15 +29,18 @@ QStringList &hanFamilies()
 
 QFont designFont(const QString &family, qreal points, int style)
 {
-    static const bool substituted = [] {
-        QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
-        QFont::insertSubstitution(u"MS Sans Serif"_s, u"DejaVu Sans"_s);
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(family);
+    // Where the design's family is missing, DejaVu Sans is asked for by name
+    // (looked up once per family): asked for a missing family, Qt first has
+    // fontconfig search for its stand-ins before it takes one.
+    static std::map<QString, QString> available;
+    auto found = available.find(family);
+    if (found == available.end())
+        found =
+            available.emplace(family, QFontDatabase::hasFamily(family) ? family : u"DejaVu Sans"_s)
+                .first;
+    QFont font(found->second);
     if (!hanFamilies().isEmpty())
-        font.setFamilies(QStringList{family, u"DejaVu Sans"_s} + hanFamilies());
+        font.setFamilies(QStringList{found->second, u"DejaVu Sans"_s} + hanFamilies());
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(style & Bold);
     font.setUnderline(style & Underline);
@@ -110,10 +120,51 @@ QIcon programIcon()
         // Title bars and task switchers want small sizes; each size given is
         // decoded and sent to the window system when a window is shown.
         for (const char *name : {"icon-16", "icon-24", "icon@1x", "icon-48", "icon@2x"})
-            icon.addFile(u":/pictures/%1.png"_s.arg(QLatin1StringView(name)));
+            icon.addPixmap(pngPicture(u":/pictures/%1.png"_s.arg(QLatin1StringView(name))));
         return icon;
     }();
     return icon;
+}
+
+namespace {
+
+// The application's style, but for one picture: Qt's own style gives every menu
+// bar a button for the entries that do not fit, and reads its picture without
+// saying that it is a PNG, which loads every image-format plugin of the system
+// (and the libraries that they need) before the first window can be shown.
+class ProgramStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        const bool rightToLeft =
+            (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+        QIcon icon;
+        for (const int width : {8, 16, 32}) {
+            const QString path =
+                u":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png"_s
+                    .arg(rightToLeft ? u"rtl-"_s : QString())
+                    .arg(width);
+            // Another version of Qt may keep them elsewhere.
+            if (!QFile::exists(path))
+                return QProxyStyle::standardIcon(which, option, widget);
+            icon.addPixmap(pngPicture(path));
+        }
+        return icon;
+    }
+};
+
+} // namespace
+
+void useProgramStyle() { QApplication::setStyle(new ProgramStyle); }
+
+QPixmap pngPicture(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace forms::look

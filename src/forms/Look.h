@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -83,5 +84,12 @@ void fitToWidth(QLabel *label);
 void keepContentsInside(QWidget *control);
 
 QIcon programIcon();
+// A PNG picture of the program's, or of Qt's own, from the resources. Read as
+// PNG straight away: asked to guess, Qt would first load every image-format
+// plugin of the system to ask whether it reads PNG better.
+QPixmap pngPicture(const QString &path);
+// Gives the application the program's style: the platform's own, drawing
+// alike, but quicker to build a menu bar with. Called before any window is made.
+void useProgramStyle();
 
 } // namespace forms::look

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -128,7 +131,12 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
                             .toLocal8Bit()
                             .toStdString();
     start().previousHandler = qInstallMessageHandler(holdWhileStarting);
+    // Reading the system's font configuration is the longest step before a
+    // window can be measured; it runs on a thread of its own while Qt opens
+    // the display, and Qt finds it done.
+    std::thread fontConfiguration([] { FcInit(); });
     auto application = std::make_unique<QApplication>(argc, argv);
+    fontConfiguration.join();
     qInstallMessageHandler(start().previousHandler);
     passOnHeldMessages();
     // Only the program itself is steered; what it starts chooses for itself.

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QMenu>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -98,7 +99,6 @@ void frmMain::lookAndLayout()
     pi->setText(tr("Please Wait"));
     pi->setFont(verdana(12, Bold));
     setTextColour(pi, DarkBlue);
-    pi->adjustSize();
     place(shp1, layout::shp1);
     place(shp2, layout::shp2);
     place(shp3, layout::shp3);
@@ -132,6 +132,7 @@ void frmMain::picMain_Click()
 {
     if (picMain->isHidden())
         return;
+    sizeWaitCaption();
     picMessage->show();
     picMain->hide();
     const QPointer<frmMain> self(this);
@@ -142,6 +143,34 @@ void frmMain::picMain_Click()
         return;
     m_fortunes.DrawStick();
     emit readingDrawn(m_fortunes.intStickNumber(), m_fortunes.strFortuneText());
+}
+
+// The Please Wait caption is sized to its text once the window has first been
+// drawn, so that measuring it, which loads a font that the window does not
+// show at start, does not hold up the window's first appearance.
+void frmMain::showEvent(QShowEvent *event)
+{
+    ReadingWindow::showEvent(event);
+    if (!m_waitCaptionSized && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // An exposed window is drawn as the event is handled; what is queued now
+    // comes after.
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &frmMain::sizeWaitCaption, Qt::QueuedConnection);
+    }
+    return ReadingWindow::eventFilter(watched, event);
+}
+
+void frmMain::sizeWaitCaption()
+{
+    m_waitCaptionSized = true;
+    pi->adjustSize();
 }
 
 void frmMain::makeReady()

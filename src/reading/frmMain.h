@@ -35,15 +35,19 @@ signals:
 
 protected:
     void Form_Load() override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void picMain_Click();
     void Label2_Click();
     void mnuExit_Click();
     void lookAndLayout();
+    void sizeWaitCaption();
 
     const platform::Clock &m_clock;
     modFortunrCookies::FortuneCookies &m_fortunes;
+    bool m_waitCaptionSized = false;
 
     QFrame *const Frame1;
     QLabel *const Label1;
