@@ -123,7 +123,9 @@ void Form::centreOnScreen()
     const QRect screenArea = screen()->availableGeometry();
     QRect area(QPoint(), size());
     area.moveCenter(screenArea.center());
-    move(area.topLeft());
+    // A window larger than the screen keeps its title bar and its left edge
+    // in view.
+    move(qMax(area.left(), screenArea.left()), qMax(area.top(), screenArea.top()));
 }
 
 bool Form::event(QEvent *event)

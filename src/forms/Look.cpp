@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <map>
@@ -101,6 +102,17 @@ void fitToWidth(QLabel *label)
     font.setLetterSpacing(QFont::PercentageSpacing,
                           qMax(narrowest, qreal(qFloor(room / needed * 100))));
     label->setFont(font);
+}
+
+void fitLineHeight(QLabel *label)
+{
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int needed = qCeil(line.height());
+    if (needed > label->height())
+        label->resize(label->width(), needed);
 }
 
 void keepContentsInside(QWidget *control)

@@ -79,6 +79,10 @@ void setSystemColours(QWidget *control);
 // Narrows the letters of a one-line caption a little where the font that
 // stands in for Verdana runs wider than the design allowed for.
 void fitToWidth(QLabel *label);
+// Makes a one-line label tall enough for the line its text needs, where a font
+// that stands in for some of its letters (Chinese ones, say) needs a taller
+// line than the design's box gives: its underline stays in view.
+void fitLineHeight(QLabel *label);
 // Keeps a control's contents within its container where the design lets the
 // control's box overhang the container's edge.
 void keepContentsInside(QWidget *control);

@@ -90,6 +90,7 @@ void frmAbout::lookAndLayout()
     lblCobrand->setText(tr("Click here for more details."));
     lblCobrand->setFont(verdana(8.25, Underline));
     lblCobrand->setWordWrap(false);
+    fitLineHeight(lblCobrand);
 
     place(Label3, layout::Label3);
     Label3->setText(tr("Home Business Opportunity. Start your own Internet business and make "
@@ -101,6 +102,7 @@ void frmAbout::lookAndLayout()
     lblHomePage->setText(tr("Click here to visit %1").arg(modHelp::VendorSite));
     lblHomePage->setFont(verdana(8.25, Underline));
     lblHomePage->setWordWrap(false);
+    fitLineHeight(lblHomePage);
 
     // Only the button and the picture take the focus; the button has it first.
     setTabOrder(cmdOK, Picture1);

@@ -208,6 +208,7 @@ void frmNagScreen2::layOutDownloads()
     lblGoToHome->setWordWrap(false);
     setTextColour(lblGoToHome, Yellow);
     fitToWidth(lblGoToHome);
+    fitLineHeight(lblGoToHome);
 }
 
 QString frmNagScreen2::SupportMessage(int index)
