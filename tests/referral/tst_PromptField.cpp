@@ -1,0 +1,256 @@
+#include "FarewellWindow.h"
+#include "ProgramRun.h"
+#include "referral/frmNagScreen2.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace farewell;
+using referral::frmNagScreen2;
+
+// The farewell window's fields as the user types in them: each shows its own
+// prompt while it is empty, and the e-mail fields refuse a typed space.
+class tst_PromptField : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldShowsPromptOnlyWhileEmpty_data();
+    void fieldShowsPromptOnlyWhileEmpty();
+    void messageReachedByTabKeepsItsLineBreak();
+    void emptiedMessageGetsPromptWithoutLineBreak();
+    void spaceTypedIntoEmailFieldIsRefused_data();
+    void spaceTypedIntoEmailFieldIsRefused();
+    void pastedSpacesAreNotChecked();
+    void promptsAreDimmedTypedTextIsNot();
+};
+
+// A field is entered and left by Tab or by a click elsewhere; `initial` null
+// leaves it as the window loaded it. The message field is reached by Tab only,
+// as it lies outside the visible part of its frame.
+void tst_PromptField::fieldShowsPromptOnlyWhileEmpty_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<bool>("enterByTab");
+    QTest::addColumn<QString>("onEntering");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("leaveByTab");
+    QTest::addColumn<QString>("onLeaving");
+    QTest::addColumn<QString>("language");
+    const QString asLoaded;
+    const auto row = [](const char *name, const char *field, const QString &initial,
+                        bool enterByTab, const QString &onEntering, const QString &typed,
+                        bool leaveByTab, const QString &onLeaving,
+                        const QString &language = u"English"_s) {
+        QTest::newRow(name) << QString::fromLatin1(field) << initial << enterByTab << onEntering
+                            << typed << leaveByTab << onLeaving << language;
+    };
+    row("name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
+        u"Your Name"_s);
+    row("e-mail prompt goes and comes back", "txtEmail", asLoaded, false, u""_s, u""_s, false,
+        u"Your Email Address"_s);
+    row("friend's name prompt goes and comes back", "txtFriendName", asLoaded, false, u""_s, u""_s,
+        true, u"Friend's Name"_s);
+    row("friend's e-mail prompt goes and comes back", "txtFriendEmail", asLoaded, true, u""_s,
+        u""_s, false, u"Friend's Email Address"_s);
+    row("typed name stays", "txtName", asLoaded, false, u""_s, u"Ann Lee"_s, true, u"Ann Lee"_s);
+    row("typed spaces only give the prompt", "txtName", asLoaded, false, u""_s, u"   "_s, true,
+        u"Your Name"_s);
+    row("prompt with spaces around it goes", "txtName", u"  Your Name  "_s, false, u""_s, u""_s,
+        false, u"Your Name"_s);
+    row("spaces only stay on entering, prompt on leaving", "txtFriendName", u"   "_s, true,
+        u"   "_s, u""_s, true, u"Friend's Name"_s);
+    row("prompt in small letters stays", "txtName", u"your name"_s, false, u"your name"_s, u""_s,
+        true, u"your name"_s);
+    row("prompt with more words stays", "txtFriendName", u"Friend's Name Here"_s, false,
+        u"Friend's Name Here"_s, u""_s, false, u"Friend's Name Here"_s);
+    row("another field's prompt stays", "txtName", u"Friend's Name"_s, true, u"Friend's Name"_s,
+        u""_s, true, u"Friend's Name"_s);
+    row("spaces around an entry stay", "txtName", u"  Ann  "_s, false, u"  Ann  "_s, u""_s, true,
+        u"  Ann  "_s);
+    row("tab before the prompt is content", "txtName", u"\tYour Name"_s, true, u"\tYour Name"_s,
+        u""_s, true, u"\tYour Name"_s);
+    row("tab alone is content", "txtEmail", u"\t"_s, false, u"\t"_s, u""_s, false, u"\t"_s);
+    row("message prompt without line break goes", "txtMessage", u"Your Message"_s, true, u""_s,
+        u""_s, false, u"Your Message"_s);
+    row("message prompt with spaces around it goes", "txtMessage", u"  Your Message "_s, true,
+        u""_s, u""_s, true, u"Your Message"_s);
+    row("message of a line break alone stays", "txtMessage", u"\n"_s, true, u"\n"_s, u""_s, true,
+        u"\n"_s);
+    row("message of spaces only gets the prompt", "txtMessage", u"   "_s, true, u"   "_s, u""_s,
+        true, u"Your Message"_s);
+    row("typed message stays", "txtMessage", u"Your Message"_s, true, u""_s, u"Hello Bob"_s, true,
+        u"Hello Bob"_s);
+    // The prompts are those of the language shown.
+    row("Chinese name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
+        u"您的姓名"_s, u"zh_TW"_s);
+    row("Chinese e-mail prompt goes and comes back", "txtFriendEmail", asLoaded, false, u""_s,
+        u""_s, true, u"朋友的电子邮箱地址"_s, u"zh_CN"_s);
+    row("English prompt is content where Chinese is shown", "txtEmail", u"Your Email Address"_s,
+        false, u"Your Email Address"_s, u""_s, false, u"Your Email Address"_s, u"zh_TW"_s);
+    row("Chinese message prompt without line break goes", "txtMessage", u"您的留言"_s, true, u""_s,
+        u""_s, true, u"您的留言"_s, u"zh_CN"_s);
+}
+
+void tst_PromptField::fieldShowsPromptOnlyWhileEmpty()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, initial);
+    QFETCH(bool, enterByTab);
+    QFETCH(QString, onEntering);
+    QFETCH(QString, typed);
+    QFETCH(bool, leaveByTab);
+    QFETCH(QString, onLeaving);
+    QFETCH(QString, language);
+    const SpokenLanguage spoken(language);
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    QWidget *const target = child<QWidget>(farewell, qPrintable(field));
+    if (!initial.isNull())
+        setTextOf(target, initial);
+
+    if (enterByTab)
+        QVERIFY(tabTo(target));
+    else
+        QTest::mouseClick(target, Qt::LeftButton);
+    QCOMPARE(focused(), target);
+    // Typed at once, before the event loop has run on: the keys reach the
+    // field as entering left it.
+    QTest::keyClicks(focused(), typed);
+    QTRY_COMPARE(textOf(target), onEntering + typed);
+
+    QWidget *const elsewhere = target == child<QLineEdit>(farewell, "txtName")
+                                   ? child<QLineEdit>(farewell, "txtEmail")
+                                   : child<QLineEdit>(farewell, "txtName");
+    if (leaveByTab)
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    else
+        QTest::mouseClick(elsewhere, Qt::LeftButton);
+    QVERIFY(focused() != target);
+    QCOMPARE(textOf(target), onLeaving);
+    QVERIFY(run.platform.messages.shown.isEmpty());
+}
+
+void tst_PromptField::messageReachedByTabKeepsItsLineBreak()
+{
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    QPlainTextEdit *const message = child<QPlainTextEdit>(farewell, "txtMessage");
+    // Out of sight below its frame, yet a live field.
+    QVERIFY(!child<QWidget>(farewell, "Frame2")->rect().intersects(message->geometry()));
+    QVERIFY(message->isVisible());
+    QVERIFY(message->isEnabled());
+
+    QVERIFY(tabTo(message));
+    QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
+    QCOMPARE(run.program.referral.message, u"Your Message\r\n"_s);
+}
+
+void tst_PromptField::emptiedMessageGetsPromptWithoutLineBreak()
+{
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    QVERIFY(tabTo(child<QPlainTextEdit>(farewell, "txtMessage")));
+    clearByKeys();
+    QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u""_s);
+
+    QTest::keyClick(focused(), Qt::Key_Tab);
+
+    QCOMPARE(focused(), child<QPushButton>(farewell, "cmdClose"));
+    QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u"Your Message"_s);
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
+    QCOMPARE(run.program.referral.message, u"Your Message"_s);
+}
+
+void tst_PromptField::spaceTypedIntoEmailFieldIsRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("own e-mail") << u"txtEmail"_s << true;
+    QTest::newRow("friend's e-mail") << u"txtFriendEmail"_s << true;
+    QTest::newRow("own name") << u"txtName"_s << false;
+    QTest::newRow("friend's name") << u"txtFriendName"_s << false;
+    QTest::newRow("message") << u"txtMessage"_s << false;
+}
+
+void tst_PromptField::spaceTypedIntoEmailFieldIsRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, refused);
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    QWidget *const target = child<QWidget>(farewell, qPrintable(field));
+    QVERIFY(tabTo(target));
+    clearByKeys();
+    QStringList textsWhileShown;
+    run.platform.messages.whileShown = [&](const platform::Message &) {
+        textsWhileShown.append(textOf(target));
+    };
+
+    QTest::keyClicks(focused(), u"a b "_s);
+
+    QCOMPARE(focused(), target);
+    if (!refused) {
+        QCOMPARE(textOf(target), u"a b "_s);
+        QVERIFY(run.platform.messages.shown.isEmpty());
+        return;
+    }
+    QCOMPARE(textOf(target), u"ab"_s);
+    QCOMPARE(textsWhileShown, (QStringList{u"a"_s, u"ab"_s}));
+    for (const platform::Message &shown : std::as_const(run.platform.messages.shown)) {
+        QCOMPARE(shown.text, u"Email Address Cannot Contain Space"_s);
+        QCOMPARE(shown.title, u"LV Sortilo"_s);
+        QCOMPARE(shown.icon, platform::Message::Icon::Error);
+        QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
+    }
+}
+
+void tst_PromptField::pastedSpacesAreNotChecked()
+{
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    QApplication::clipboard()->setText(u"ann @ example.com"_s);
+    QTest::mouseClick(child<QLineEdit>(farewell, "txtEmail"), Qt::LeftButton);
+
+    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(child<QLineEdit>(farewell, "txtEmail")->text(), u"ann @ example.com"_s);
+    QVERIFY(run.platform.messages.shown.isEmpty());
+}
+
+// An untouched form must not look filled in.
+void tst_PromptField::promptsAreDimmedTypedTextIsNot()
+{
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    const auto colour = [](QWidget *field) { return field->palette().color(QPalette::Text); };
+    const QColor dimmed =
+        child<QLineEdit>(farewell, "txtName")->palette().color(QPalette::PlaceholderText);
+    QCOMPARE(colour(child<QLineEdit>(farewell, "txtName")), dimmed);
+    QCOMPARE(colour(child<QLineEdit>(farewell, "txtFriendEmail")), dimmed);
+    // Not a prompt: the message's first line ends in a line break.
+    QVERIFY(colour(child<QPlainTextEdit>(farewell, "txtMessage")) != dimmed);
+    QVERIFY(tabTo(child<QLineEdit>(farewell, "txtName")));
+    QTest::keyClicks(focused(), u"Ann"_s);
+    QVERIFY(colour(child<QLineEdit>(farewell, "txtName")) != dimmed);
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(focused(), Qt::Key_Delete);
+    QVERIFY(tabTo(child<QLineEdit>(farewell, "txtEmail")));
+    QCOMPARE(child<QLineEdit>(farewell, "txtName")->text(), u"Your Name"_s);
+    QCOMPARE(colour(child<QLineEdit>(farewell, "txtName")), dimmed);
+}
+
+QTEST_MAIN(tst_PromptField)
+#include "tst_PromptField.moc"
