@@ -339,9 +339,9 @@ void tst_layouts::framesAndButtonsDrawnAsDesigned()
         QVERIFY(shot.pixelColor(0, captionHeight / 2) != background);
         return;
     }
-    // A column of the face, clear of the border and of the caption.
-    for (int y = 4; y < shot.height() - 4; ++y)
-        QCOMPARE(shot.pixelColor(4, y), colour);
+    // A column of the face, clear of the border, the focus mark and the caption.
+    for (int y = 6; y < shot.height() - 6; ++y)
+        QCOMPARE(shot.pixelColor(6, y), colour);
 }
 
 QTEST_MAIN(tst_layouts)
