@@ -141,10 +141,8 @@ private slots:
     void aboutWindowTextsFit();
     void farewellWindowTextsFit_data();
     void farewellWindowTextsFit();
-    void picturesAreDrawn_data();
-    void picturesAreDrawn();
-    void framesAndButtonsDrawnAsDesigned_data();
-    void framesAndButtonsDrawnAsDesigned();
+    void controlsDrawnAsDesigned_data();
+    void controlsDrawnAsDesigned();
 };
 
 namespace {
@@ -245,86 +243,71 @@ void tst_layouts::farewellWindowTextsFit()
     QCOMPARE(farewell.client()->size(), QSize(741, 315));
 }
 
-void tst_layouts::picturesAreDrawn_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("sticks in the main window") << u"frmMain"_s << u"picMain"_s << QSize(130, 96);
-    QTest::newRow("icon in the about window") << u"frmAbout"_s << u"Picture1"_s << QSize(32, 32);
-    QTest::newRow("icon in the farewell window")
-        << u"frmNagScreen2"_s << u"Picture1"_s << QSize(32, 32);
-}
-
-// Each picture comes out at its own size, and holds a picture rather than a
-// blank: most of the sticks are red, most of the icon is not transparent.
-void tst_layouts::picturesAreDrawn()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, picture);
-    QFETCH(QSize, size);
-    ProgramRun run;
-    run.start();
-    QWidget *const form = window == u"frmMain" ? static_cast<QWidget *>(&run.program.frmMain.load())
-                          : window == u"frmAbout"
-                              ? static_cast<QWidget *>(&run.program.frmAbout.load())
-                              : &run.program.frmNagScreen2.load();
-    auto *const box = form->findChild<QWidget *>(picture);
-    const QImage shot = box->grab().toImage();
-    QRect drawn;
-    int red = 0;
-    const QColor background = shot.pixelColor(0, 0);
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) {
-            const QColor colour = shot.pixelColor(x, y);
-            if (colour == background)
-                continue;
-            drawn |= QRect(x, y, 1, 1);
-            red += colour.red() > 150 && colour.green() < 110 && colour.blue() < 110;
-        }
-    // No larger than the picture (the sticks' border aside), and not much
-    // smaller: the icon leaves a little of its square transparent.
-    QVERIFY2(drawn.width() <= size.width() + 2 && drawn.height() <= size.height() + 2 &&
-                 drawn.height() >= size.height() * 3 / 4,
-             qPrintable(u"%1x%2"_s.arg(drawn.width()).arg(drawn.height())));
-    QVERIFY2(red > size.width() * size.height() / 20, qPrintable(QString::number(red)));
-}
-
-void tst_layouts::framesAndButtonsDrawnAsDesigned_data()
+void tst_layouts::controlsDrawnAsDesigned_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QSize>("pictureSize");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("results frame") << u"frmDisplay"_s << u"Frame1"_s << QColor(0x144772);
-    QTest::newRow("refer-a-friend frame") << u"frmNagScreen2"_s << u"Frame2"_s << QColor(Qt::white);
-    QTest::newRow("downloads frame") << u"frmNagScreen2"_s << u"Frame6"_s << QColor(Qt::white);
-    QTest::newRow("Back") << u"frmDisplay"_s << u"cmdOK"_s << QColor(0xE0E0E0);
-    QTest::newRow("Exit") << u"frmDisplay"_s << u"cmdExit"_s << QColor(0xE0E0E0);
-    QTest::newRow("about's OK") << u"frmAbout"_s << u"cmdOK"_s << QColor(0xE0E0E0);
+    const QSize none;
+    const QColor grey(0xE0E0E0);
+    QTest::newRow("sticks in the main window")
+        << u"frmMain"_s << u"picMain"_s << QSize(130, 96) << QColor();
+    QTest::newRow("icon in the about window")
+        << u"frmAbout"_s << u"Picture1"_s << QSize(32, 32) << QColor();
+    QTest::newRow("icon in the farewell window")
+        << u"frmNagScreen2"_s << u"Picture1"_s << QSize(32, 32) << QColor();
+    QTest::newRow("results frame") << u"frmDisplay"_s << u"Frame1"_s << none << QColor(0x144772);
+    QTest::newRow("refer-a-friend frame")
+        << u"frmNagScreen2"_s << u"Frame2"_s << none << QColor(Qt::white);
+    QTest::newRow("downloads frame")
+        << u"frmNagScreen2"_s << u"Frame6"_s << none << QColor(Qt::white);
+    QTest::newRow("Back") << u"frmDisplay"_s << u"cmdOK"_s << none << grey;
+    QTest::newRow("Exit") << u"frmDisplay"_s << u"cmdExit"_s << none << grey;
+    QTest::newRow("about's OK") << u"frmAbout"_s << u"cmdOK"_s << none << grey;
 }
 
-// A frame's caption is inset on its top line; a grey button's face is one
-// flat grey, as the windows were designed.
-void tst_layouts::framesAndButtonsDrawnAsDesigned()
+// What the design draws, control by control. A picture comes out at its own
+// size and holds a picture rather than a blank: most of the sticks are red,
+// most of the icon is not transparent. A frame's caption is inset on its top
+// line. A grey button's face is one flat grey.
+void tst_layouts::controlsDrawnAsDesigned()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
+    QFETCH(QSize, pictureSize);
     QFETCH(QColor, colour);
     ProgramRun run;
-    run.start();
-    if (window == u"frmDisplay")
-        run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
-    QWidget *const form =
-        window == u"frmDisplay" ? static_cast<QWidget *>(run.program.frmDisplay.ifLoaded())
-        : window == u"frmAbout" ? static_cast<QWidget *>(&run.program.frmAbout.load())
-                                : &run.program.frmNagScreen2.load();
-    QWidget *const widget = child<QWidget>(form, qPrintable(control));
+    QWidget *const widget = child<QWidget>(run.window(window), qPrintable(control));
     const QImage shot = widget->grab().toImage();
-    const auto near = [](QColor a, QColor b) {
-        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <
-               90;
-    };
+    if (pictureSize.isValid()) {
+        QRect drawn;
+        int red = 0;
+        const QColor background = shot.pixelColor(0, 0);
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor pixel = shot.pixelColor(x, y);
+                if (pixel == background)
+                    continue;
+                drawn |= QRect(x, y, 1, 1);
+                red += pixel.red() > 150 && pixel.green() < 110 && pixel.blue() < 110;
+            }
+        // No larger than the picture (the sticks' border aside), and not much
+        // smaller: the icon leaves a little of its square transparent.
+        QVERIFY2(drawn.width() <= pictureSize.width() + 2 &&
+                     drawn.height() <= pictureSize.height() + 2 &&
+                     drawn.height() >= pictureSize.height() * 3 / 4,
+                 qPrintable(u"%1x%2"_s.arg(drawn.width()).arg(drawn.height())));
+        QVERIFY2(red > pictureSize.width() * pictureSize.height() / 20,
+                 qPrintable(QString::number(red)));
+        return;
+    }
     if (control.startsWith(u"Frame")) {
+        const auto near = [](QColor a, QColor b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
+                       qAbs(a.blue() - b.blue()) <
+                   90;
+        };
         const int captionHeight = widget->fontMetrics().height();
         int first = shot.width();
         for (int y = 0; y < captionHeight / 2; ++y)

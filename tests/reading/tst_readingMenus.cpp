@@ -22,12 +22,6 @@ private slots:
     void menusShowTheirCaptionsInOrder();
 };
 
-namespace {
-
-reading::frmMain &mainWindow(ProgramRun &run) { return run.program.frmMain.load(); }
-
-} // namespace
-
 void tst_readingMenus::linksOpenTheirPages_data()
 {
     QTest::addColumn<QString>("window");
@@ -58,12 +52,7 @@ void tst_readingMenus::linksOpenTheirPages()
     QFETCH(QString, control);
     QFETCH(QString, address);
     ProgramRun run;
-    run.start();
-    QWidget *form = &mainWindow(run);
-    if (window == u"frmDisplay") {
-        run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
-        form = run.program.frmDisplay.ifLoaded();
-    }
+    QWidget *const form = run.window(window);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     if (auto *const label = form->findChild<forms::LinkLabel *>(control)) {
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
@@ -81,7 +70,7 @@ void tst_readingMenus::makeMoneyOnlineCannotBeChosen()
 {
     ProgramRun run;
     run.start();
-    auto &main = mainWindow(run);
+    auto &main = run.program.frmMain.load();
     run.read(child<QAbstractButton>(&main, "picMain"));
     for (QWidget *form :
          std::initializer_list<QWidget *>{&main, run.program.frmDisplay.ifLoaded()}) {
@@ -121,12 +110,7 @@ void tst_readingMenus::menusShowTheirCaptionsInOrder()
     QFETCH(QStringList, file);
     QFETCH(QStringList, help);
     ProgramRun run;
-    run.start();
-    QWidget *form = &mainWindow(run);
-    if (window == u"frmDisplay") {
-        run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
-        form = run.program.frmDisplay.ifLoaded();
-    }
+    QWidget *const form = run.window(window);
     const auto entries = [](const QWidget *menu) {
         QStringList result;
         for (const QAction *action : menu->actions())

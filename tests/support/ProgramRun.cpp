@@ -1,7 +1,12 @@
 #include "ProgramRun.h"
 
 #include "app/Translations.h"
+#include "links/frmAbout.h"
+#include "reading/frmDisplay.h"
+#include "reading/frmMain.h"
+#include "referral/frmNagScreen2.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 using namespace std::chrono_literals;
@@ -65,6 +70,20 @@ QString CleanEnd::faults() const
     if (anyWindowVisible())
         faults.append(u"a window still on screen"_s);
     return faults.join(u"; "_s);
+}
+
+QWidget *ProgramRun::window(const QString &name)
+{
+    start();
+    if (name == u"frmDisplay") {
+        read(child<QAbstractButton>(&program.frmMain.load(), "picMain"));
+        return program.frmDisplay.ifLoaded();
+    }
+    if (name == u"frmAbout")
+        return &program.frmAbout.load();
+    if (name == u"frmNagScreen2")
+        return &program.frmNagScreen2.load();
+    return &program.frmMain.load();
 }
 
 void ProgramRun::read(QWidget *picture, const std::function<void()> &during)

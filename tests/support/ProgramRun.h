@@ -27,6 +27,10 @@ struct ProgramRun {
     // Runs `during` while the reading's wait is on, then lets the time run out.
     void read(QWidget *picture, const std::function<void()> &during = {});
 
+    // Starts the program and brings up the named window as a user meets it:
+    // the results window after a reading, the others loaded.
+    QWidget *window(const QString &name);
+
     // Chooses a menu entry as a user does with the keyboard: Alt and the menu's
     // access key, then the entry's. A top-level entry is chosen with Alt alone.
     static void choose(QWidget *window, QAction *entry);
