@@ -184,6 +184,15 @@ def another_session(name, screen=desktop.SCREEN):
         session.close(keep_folder=not passed)
 
 
+def run_variant(variants, default=None):
+    """Runs the test that the command line names among the variants (the
+    default one when none is named)."""
+    names = sys.argv[1:] or ([default] if default else [])
+    if len(names) != 1 or names[0] not in variants:
+        sys.exit("usage: %s %s" % (sys.argv[0], "|".join(variants)))
+    run(variants[names[0]])
+
+
 def run(test, screen=desktop.SCREEN):
     """Runs one test in a session of its own and exits with its verdict."""
     name = test.__name__

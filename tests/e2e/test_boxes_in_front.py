@@ -2,7 +2,6 @@
 window, which stays on top of everything else: the referral form's refusals,
 and a second copy's "already running"."""
 
-import sys
 
 import harness
 from harness import check, is_box, is_farewell, is_main
@@ -60,6 +59,4 @@ if __name__ == "__main__":
         "refusal": refusal_opens_in_front_of_farewell,
         "second-copy": second_copy_box_opens_in_front_of_farewell,
     }
-    if len(sys.argv) != 2 or sys.argv[1] not in variants:
-        sys.exit("usage: %s {%s}" % (sys.argv[0], ",".join(variants)))
-    harness.run(variants[sys.argv[1]])
+    harness.run_variant(variants)

@@ -3,7 +3,6 @@ ends with status 1, not with a core dump; on a Wayland desktop it goes to
 XWayland first, where it can place its windows itself."""
 
 import os
-import sys
 
 import harness
 from harness import check, is_main
@@ -61,6 +60,4 @@ if __name__ == "__main__":
         "no-display": no_display_says_so_and_exits_with_status_1,
         "wayland": wayland_desktop_runs_through_xwayland,
     }
-    if len(sys.argv) != 2 or sys.argv[1] not in variants:
-        sys.exit("usage: %s {%s}" % (sys.argv[0], ",".join(variants)))
-    harness.run(variants[sys.argv[1]])
+    harness.run_variant(variants)

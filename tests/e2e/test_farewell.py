@@ -1,7 +1,6 @@
 """Leaving: the farewell window stays on top, and its Exit ends the program
 cleanly, leaving nothing behind."""
 
-import sys
 
 import harness
 from harness import check, is_farewell, is_main, is_results, MAIN_CLIENT, STICKS_PICTURE
@@ -49,6 +48,4 @@ if __name__ == "__main__":
         "close-main": closing_main_window_shows_farewell_and_exit_ends_program,
         "results-esc": results_exit_key_shows_farewell,
     }
-    if len(sys.argv) != 2 or sys.argv[1] not in variants:
-        sys.exit("usage: %s {%s}" % (sys.argv[0], ",".join(variants)))
-    harness.run(variants[sys.argv[1]])
+    harness.run_variant(variants)

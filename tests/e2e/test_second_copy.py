@@ -2,7 +2,6 @@
 The copies need not agree on their runtime folder: one copy runs per user."""
 
 import os
-import sys
 
 import harness
 from harness import check, is_box, is_main
@@ -57,7 +56,4 @@ if __name__ == "__main__":
         "same": second_copy_reports_running_copy_and_exits,
         "runtime-unset": second_copy_without_runtime_folder_reports_running_copy,
     }
-    variant = sys.argv[1] if len(sys.argv) > 1 else "same"
-    if len(sys.argv) > 2 or variant not in variants:
-        sys.exit("usage: %s [%s]" % (sys.argv[0], "|".join(variants)))
-    harness.run(variants[variant])
+    harness.run_variant(variants, default="same")

@@ -1,7 +1,6 @@
 """Two copies started at the same instant: one runs, the other says so and
 leaves, also when each has a runtime folder of its own."""
 
-import sys
 
 import harness
 from harness import check, is_box, is_main
@@ -47,7 +46,4 @@ if __name__ == "__main__":
         "same": simultaneous_starts_leave_exactly_one_copy,
         "runtime-apart": simultaneous_starts_in_runtime_folders_apart_leave_one_copy,
     }
-    variant = sys.argv[1] if len(sys.argv) > 1 else "same"
-    if len(sys.argv) > 2 or variant not in variants:
-        sys.exit("usage: %s [%s]" % (sys.argv[0], "|".join(variants)))
-    harness.run(variants[variant])
+    harness.run_variant(variants, default="same")

@@ -4,7 +4,6 @@ Run with one of: first-run, not-due, answer-no, answer-yes.
 """
 
 import datetime
-import sys
 
 import harness
 from harness import check, is_box, is_main, stored_date_text, today, write_stored_date
@@ -93,6 +92,4 @@ VARIANTS = {
 }
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2 or sys.argv[1] not in VARIANTS:
-        sys.exit("usage: %s {%s}" % (sys.argv[0], ",".join(VARIANTS)))
-    harness.run(VARIANTS[sys.argv[1]])
+    harness.run_variant(VARIANTS)
