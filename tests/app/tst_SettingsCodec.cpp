@@ -33,8 +33,8 @@ void tst_SettingsCodec::roundTripGivesTextBack()
 }
 
 // What the settings files of every copy of the program hold: the key and a
-// date, shifted by 17, a shift of two decimal digits. A change here would lose every user's stored
-// date.
+// date, shifted by 17, a shift of two decimal digits. A change here would
+// lose every user's stored date.
 void tst_SettingsCodec::encodingShiftsEveryCharacter()
 {
     QCOMPARE(EncodeSetting(u"Duration"), u"U\u0086\u0083r\u0085z\u0080\u007F"_s);
