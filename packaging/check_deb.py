@@ -41,7 +41,10 @@ PACKAGE = "lv-sortilo"
 PROGRAM = "usr/games/lv-sortilo"
 MANUAL_PAGE = "usr/share/man/man6/lv-sortilo.6.gz"
 DOCS = "usr/share/doc/lv-sortilo"
-QT_LIBRARIES = ("libqt6core6", "libqt6gui6", "libqt6widgets6")
+# The Qt libraries the program links; the package must depend on the packages
+# that ship them on this release (libqt6core6, or libqt6core6t64 since Debian
+# 13 moved to a 64-bit time_t).
+QT_LIBRARIES = ("libQt6Core.so.6", "libQt6Gui.so.6", "libQt6Widgets.so.6")
 HOMEPAGE = "http://lvsortilo.velmorasoft.com"
 
 failures = []
@@ -200,8 +203,18 @@ def check_fields(deb, version):
 
     # "libqt6core6 (>= 6.4.0), libc6 (>= 2.34), ..." -> the package names
     depends = {entry.split()[0] for entry in fields["Depends"].split(",") if entry.strip()}
-    for library in QT_LIBRARIES + ("fonts-dejavu-core",):
-        check(library in depends, "Depends lacks %s: %r" % (library, fields["Depends"]))
+    for package in [shipping_package(library) for library in QT_LIBRARIES] + ["fonts-dejavu-core"]:
+        check(package in depends, "Depends lacks %s: %r" % (package, fields["Depends"]))
+
+
+def shipping_package(library):
+    """The package of this system that ships a shared library, by its soname."""
+    found = subprocess.run(["dpkg-query", "-S", "*/" + library], capture_output=True, text=True)
+    check(found.returncode == 0, "no package ships %s: %s" % (library, found.stderr.strip()))
+    # "libqt6core6t64:amd64: /usr/lib/x86_64-linux-gnu/libQt6Core.so.6"
+    packages = {line.split(":")[0] for line in found.stdout.splitlines()}
+    check(len(packages) == 1, "several packages ship %s: %s" % (library, sorted(packages)))
+    return min(packages, default=library)
 
 
 def check_listing(listing, expected):
