@@ -22,6 +22,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import Atspi
 
 PRESS = "Press"
 
@@ -39,10 +40,18 @@ def states_of(accessible):
                   for state in accessible.getState().getStates())
 
 
+def role_of(accessible):
+    """An accessible's role, named alike on every release: "push button",
+    "link", "label". AT-SPI 2.56 renamed some roles in the names it gives
+    ("push button" became "button"), not in the role's enumeration, whose
+    nick this is."""
+    return Atspi.Role(int(accessible.getRole())).value_nick.replace("-", " ")
+
+
 def describe(accessible, depth=0):
     check_depth(depth)
     return {
-        "role": accessible.getRoleName(),
+        "role": role_of(accessible),
         "name": accessible.name or "",
         "description": accessible.description or "",
         "actions": actions_of(accessible),
@@ -67,7 +76,7 @@ def showing_matches(accessible, role, name, depth=0):
     if not states.contains(pyatspi.STATE_SHOWING) and depth > 1:
         return []
     found = []
-    if (accessible.getRoleName() == role and accessible.name == name
+    if (role_of(accessible) == role and accessible.name == name
             and states.contains(pyatspi.STATE_SHOWING)):
         found.append(accessible)
     for child in accessible:
