@@ -40,6 +40,44 @@ SCREEN_READER_ON = "Screen reader on."
 # --- run as a script: Orca itself ------------------------------------------
 
 
+# The defaults of a first start, less what a test has no use for: no braille
+# display, no sounds, no mouse review, no tutorial messages.
+TEST_SETTINGS = {
+    "enableBraille": False,
+    "enableSound": False,
+    "enableMouseReview": False,
+    "enableTutorialMessages": False,
+}
+# How Orca 48 writes a line of its debug log: a time, then the text, whose
+# further lines are indented to stand under it.
+DEBUG_TIME = re.compile(r"\d\d:\d\d:\d\d\.\d+ - ")
+DEBUG_INDENT = "\n" + " " * 18
+
+
+class SpeechCopier:
+    """Orca's debug log, which also copies each utterance to the speech log.
+    Orca 48 writes what it speaks only to its debug log, one record a
+    call."""
+
+    def __init__(self, debug_file, speech_file):
+        self.debug_file = debug_file
+        self.speech_file = speech_file
+
+    def writelines(self, parts):
+        record = "".join(parts)
+        self.debug_file.write(record)
+        text = DEBUG_TIME.sub("", record, count=1)
+        if RECORD.match(text):
+            self.speech_file.write(text.replace(DEBUG_INDENT, "\n"))
+
+    def write(self, text):
+        self.debug_file.write(text)
+
+    def flush(self):
+        self.debug_file.flush()
+        self.speech_file.flush()
+
+
 def run_orca(speech_log, debug_log):
     from orca import debug, orca
 
@@ -47,20 +85,23 @@ def run_orca(speech_log, debug_log):
     debug.debugLevel = debug.LEVEL_INFO
     debug.debugFile = open(debug_log, "w", buffering=1, encoding="utf-8")
 
-    handler = logging.FileHandler(speech_log, encoding="utf-8")
-    handler.setFormatter(logging.Formatter("%(message)s"))
-    logging.getLogger("speech").addHandler(handler)
-
-    manager = orca.getSettingsManager()
-    # The defaults of a first start, less what a test has no use for: no
-    # braille display, no sounds, no mouse review, no tutorial messages.
-    manager.activate(None, {
-        "enableBraille": False,
-        "enableSound": False,
-        "enableMouseReview": False,
-        "enableTutorialMessages": False,
-    })
-    sys.path.insert(0, manager.getPrefsDir())
+    if hasattr(orca, "getSettingsManager"):
+        # Orca 43 (Debian 12) logs each utterance through the "speech" logger.
+        handler = logging.FileHandler(speech_log, encoding="utf-8")
+        handler.setFormatter(logging.Formatter("%(message)s"))
+        logging.getLogger("speech").addHandler(handler)
+        manager = orca.getSettingsManager()
+        manager.activate(None, TEST_SETTINGS)
+        sys.path.insert(0, manager.getPrefsDir())
+    else:
+        # Orca 48 (Debian 13) has a settings module of its own, and writes
+        # what it speaks only to the debug log.
+        from orca import settings_manager
+        debug.debugFile = SpeechCopier(
+            debug.debugFile, open(speech_log, "a", buffering=1, encoding="utf-8"))
+        manager = settings_manager.get_manager()
+        manager.activate(None, TEST_SETTINGS)
+        sys.path.insert(0, manager.get_prefs_dir())
     return orca.main()
 
 
