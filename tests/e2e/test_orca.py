@@ -12,6 +12,9 @@ import os
 import re
 import time
 
+import pyatspi
+
+import atspi_reader
 import harness
 from harness import check, is_farewell, is_main, is_results
 import orca_speech
@@ -22,7 +25,7 @@ STICK_COUNT = 78
 
 ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
-PICTURE = "Bamboo fortune sticks push button"
+PICTURE = "Bamboo fortune sticks " + atspi_reader.spoken_role(pyatspi.ROLE_PUSH_BUTTON)
 WAIT = "Please Wait"
 # Every word of support in the farewell window names the vendor's site.
 VENDOR_SITE = "www.velmorasoft.com"
