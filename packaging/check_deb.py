@@ -7,7 +7,8 @@ distribution, would get from it.
         same bytes, with no date in them later than that one. Leaves
         DIR/lv-sortilo.deb for the checks below.
     check_deb.py contents --deb DEB --version V --app-id ID --icon NAME --sizes N...
-        reads the control fields and the file list with dpkg-deb, unpacks the
+        reads the control fields and the file list with dpkg-deb, asks apt
+        whether it would install the package here, unpacks the
         package with dpkg -x, and checks that the program, its menu entry, its
         metainfo, its icons, its manual page and its changelog are where the
         desktop and Debian look for them, and agree with one another.
@@ -207,6 +208,16 @@ def check_fields(deb, version):
         check(package in depends, "Depends lacks %s: %r" % (package, fields["Depends"]))
 
 
+def check_installs(deb):
+    """apt would install the package here: each package it depends on, under
+    the name this release gives it, is one apt knows."""
+    result = subprocess.run(["apt-get", "install", "--simulate", "--no-install-recommends",
+                             os.path.abspath(deb)], capture_output=True, text=True)
+    check(result.returncode == 0 and re.search(r"^Inst %s " % PACKAGE, result.stdout, re.M),
+          "apt would not install the package (status %d): %s"
+          % (result.returncode, (result.stdout + result.stderr)[-1500:]))
+
+
 def shipping_package(library):
     """The package of this system that ships a shared library, by its soname."""
     found = subprocess.run(["dpkg-query", "-S", "*/" + library], capture_output=True, text=True)
@@ -319,6 +330,7 @@ def check_documents(root, version):
 def contents(args):
     need("dpkg-deb", "dpkg", "ldd")
     check_fields(args.deb, args.version)
+    check_installs(args.deb)
     check_listing(package_listing(args.deb), expected_files(args.app_id, args.icon, args.sizes))
     root = unpacked(args.deb)
     try:
