@@ -8,6 +8,15 @@
 #include <QFileInfo>
 #include <QLocale>
 
+namespace {
+
+// A build for a distribution may leave the update reminder out
+// (cmake -DSORTILO_UPDATE_REMINDER=OFF).
+constexpr app::UpdateReminder Reminder =
+    SORTILO_UPDATE_REMINDER ? app::UpdateReminder::On : app::UpdateReminder::Off;
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     const auto application = platform::startApplication(argc, argv);
@@ -20,7 +29,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(forms::look::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     platform::QtPlatform platform(name);
-    app::Program program(platform.services());
+    app::Program program(platform.services(), Reminder);
     program.start();
     return application->exec();
 }

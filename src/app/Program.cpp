@@ -11,7 +11,7 @@
 
 namespace app {
 
-Program::Program(const platform::Services &services)
+Program::Program(const platform::Services &services, UpdateReminder updateReminder)
     : services(services)
     , fortunes(services.random)
     , frmStartup([this] { return newStartup(); })
@@ -19,6 +19,7 @@ Program::Program(const platform::Services &services)
     , frmDisplay([this] { return newDisplay(); })
     , frmAbout([this] { return newAbout(); })
     , frmNagScreen2([this] { return newNagScreen(); })
+    , m_updateReminder(updateReminder)
 {}
 
 // A run normally ends in EndApplication; this is for runs that end otherwise,
@@ -27,13 +28,19 @@ Program::~Program() { qDeleteAll(forms.loadedForms()); }
 
 void Program::start() { frmStartup.load(); }
 
+void Program::remindToUpdate()
+{
+    if (m_updateReminder == UpdateReminder::On)
+        modHelp::RemindToUpdate(services);
+}
+
 app::frmStartup *Program::newStartup() { return new app::frmStartup(*this); }
 
 reading::frmMain *Program::newMain()
 {
     auto *const window = new reading::frmMain(forms, services.browser, services.clock, fortunes);
     QObject::connect(window, &reading::frmMain::updateCheckDue, window,
-                     [this] { modHelp::RemindToUpdate(services); });
+                     [this] { remindToUpdate(); });
     QObject::connect(
         window, &reading::frmMain::readingDrawn, window,
         [this](int stick, const QString &sentence) { ShowReading(*this, stick, sentence); });

@@ -7,7 +7,6 @@
 #include "platform/RandomSource.h"
 #include "Program.h"
 #include "reading/frmMain.h"
-#include "RemindToUpdate.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,7 +28,7 @@ void frmStartup::Form_Load()
         return;
     }
     services.random.seedFromClock();
-    modHelp::RemindToUpdate(services);
+    m_program.remindToUpdate();
     m_program.frmMain.load().show();
     hide();
 }

@@ -50,6 +50,8 @@ private slots:
     void secondCopyShowsMessageAndEnds();
     void questionComesBeforeMainWindow_data();
     void questionComesBeforeMainWindow();
+    void withoutReminderNothingAsksOrIsWritten_data();
+    void withoutReminderNothingAsksOrIsWritten();
     void generatorSeededOnceBeforeFirstDraw();
     void startupHostIsNeverShown();
     void startsWhateverTheSettingsFileHolds_data();
@@ -117,6 +119,32 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     QCOMPARE(modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
              u"2026-12-07"_s);
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
+}
+
+void tst_frmStartup::withoutReminderNothingAsksOrIsWritten_data()
+{
+    QTest::addColumn<QString>("storedDate");
+    QTest::newRow("first start") << QString();
+    QTest::newRow("15 days after the last question") << u"2026-11-22"_s;
+}
+
+// A build without the update reminder, as a distribution makes it: the start
+// and the main window's loading, which would each run the reminder, neither
+// ask nor touch the settings.
+void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
+{
+    QFETCH(QString, storedDate);
+    fake::Platform fakes;
+    if (!storedDate.isEmpty())
+        fakes.settings.values.insert(storedKey(), modHelp::EncodeSetting(storedDate));
+    const QMap<QString, QString> stored = fakes.settings.values;
+    app::Program program(fakes.services(), app::UpdateReminder::Off);
+    program.start();
+    QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
+    QVERIFY(fakes.messages.shown.isEmpty());
+    QCOMPARE(fakes.settings.writes, 0);
+    QCOMPARE(fakes.settings.values, stored);
+    QVERIFY(fakes.browser.opened.isEmpty());
 }
 
 void tst_frmStartup::generatorSeededOnceBeforeFirstDraw()
