@@ -12,6 +12,9 @@ distribution, would get from it.
         package with dpkg -x, and checks that the program, its menu entry, its
         metainfo, its icons, its manual page and its changelog are where the
         desktop and Debian look for them, and agree with one another.
+    check_deb.py desktop-entry --entry FILE
+        desktop-file-validate must report nothing, but that a key newer than
+        itself is unknown to it.
     check_deb.py lintian --deb DEB
         lintian must report no error and no warning.
     check_deb.py hardening --deb DEB --probe PROBE
@@ -403,6 +406,38 @@ def hardening(args):
     finish("the program is built with the hardening of Debian's packages")
 
 
+# desktop-file-validate
+
+# Keys of the Desktop Entry format newer than some validators still in use:
+# SingleMainWindow came with version 1.5, after Debian 12's desktop-file-utils.
+NEWER_KEYS = ("SingleMainWindow",)
+PROBE_ENTRY = "[Desktop Entry]\nType=Application\nName=Probe\nExec=probe\n%s=true\n"
+
+
+def validator_report(path):
+    result = subprocess.run(["desktop-file-validate", path], capture_output=True, text=True)
+    return [line for line in (result.stdout + result.stderr).splitlines() if line.strip()]
+
+
+def desktop_entry_check(args):
+    need("desktop-file-validate")
+    unknown = []
+    with tempfile.TemporaryDirectory() as folder:
+        for key in NEWER_KEYS:
+            probe = os.path.join(folder, "probe.desktop")
+            with open(probe, "w", encoding="utf-8") as f:
+                f.write(PROBE_ENTRY % key)
+            if validator_report(probe):
+                unknown.append(key)
+    # What the validator says of each key it does not know yet, and nothing else.
+    report = [line for line in validator_report(args.entry)
+              if not any('key "%s"' % key in line for key in unknown)]
+    check(not report, "desktop-file-validate reports:\n  " + "\n  ".join(report))
+    if unknown:
+        print("this desktop-file-validate predates %s" % ", ".join(unknown))
+    finish("desktop-file-validate reports nothing")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     commands = parser.add_subparsers(dest="command", required=True)
@@ -421,6 +456,10 @@ def main():
     command.add_argument("--icon", required=True)
     command.add_argument("--sizes", required=True, type=int, nargs="+")
     command.set_defaults(action=contents)
+
+    command = commands.add_parser("desktop-entry")
+    command.add_argument("--entry", required=True)
+    command.set_defaults(action=desktop_entry_check)
 
     command = commands.add_parser("lintian")
     command.add_argument("--deb", required=True)
