@@ -342,7 +342,7 @@ void tst_QtPlatform::waylandDesktopRunsThroughXWayland()
 // The tests run in the application object that the program starts with.
 int main(int argc, char *argv[])
 {
-    const auto application = platform::startApplication(argc, argv);
+    const auto application = platform::startApplication(argv[0]);
     application->setAttribute(Qt::AA_Use96Dpi, true);
     tst_QtPlatform test;
     QTEST_SET_MAIN_SOURCE_PATH
