@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -48,13 +49,18 @@ Answer MessageBoxes::ask(const Message &message)
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
-    if (QWidget *const opener = QApplication::activeWindow()) {
+    const QPointer<QWidget> opener = QApplication::activeWindow();
+    if (opener) {
         box.winId();
         opener->winId();
         box.windowHandle()->setTransientParent(opener->windowHandle());
     }
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = box.exec();
+    // The keyboard goes back to the window the box spoke to, which a window
+    // manager would see to; without one, nothing else does.
+    if (opener && opener->isVisible())
+        opener->activateWindow();
     if (!yesNo)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
