@@ -2,6 +2,7 @@
 #include "app/Translations.h"
 #include "forms/Look.h"
 #include "platform/ApplicationStart.h"
+#include "platform/CommandLine.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -19,7 +20,9 @@ constexpr app::UpdateReminder Reminder =
 
 int main(int argc, char *argv[])
 {
-    const auto application = platform::startApplication(argc, argv);
+    if (const std::optional<int> answered = platform::answerCommandLine(argc, argv))
+        return *answered;
+    const auto application = platform::startApplication(argv[0]);
     // The program ends only through its farewell window.
     application->setQuitOnLastWindowClosed(false);
     // In the desktop's language where the program speaks it, else in English.

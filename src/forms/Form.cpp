@@ -83,7 +83,10 @@ void Form::ShowModal()
     // Owned by the window it was opened from, which the window manager learns
     // only of a dialog: kept in front of it, and never apart from it.
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
-    if (QWidget *const opener = QApplication::activeWindow(); opener && opener != this) {
+    QPointer<QWidget> opener = QApplication::activeWindow();
+    if (opener == this)
+        opener = nullptr;
+    if (opener) {
         winId();
         opener->winId();
         windowHandle()->setTransientParent(opener->windowHandle());
@@ -92,6 +95,10 @@ void Form::ShowModal()
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::DialogExec);
+    // The keyboard goes back to the window it was opened from, which a window
+    // manager would see to; without one, nothing else does.
+    if (opener && opener->isVisible())
+        opener->activateWindow();
 }
 
 void Form::setVisible(bool visible)
@@ -113,8 +120,12 @@ void Form::applyVisible(bool visible)
     if (appears && std::exchange(m_waitedHidden, false))
         renewAccessibleControls(this);
     QMainWindow::setVisible(visible);
-    if (appears)
+    if (appears) {
         m_announcePending = true;
+        // A window the program shows takes the keyboard. A window manager
+        // would mostly hand it over; without one, nothing else does.
+        activateWindow();
+    }
 }
 
 void Form::centreOnScreen()

@@ -1,10 +1,15 @@
 #include "ApplicationStart.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -44,7 +49,10 @@ struct Start {
     std::mutex mutex;
     std::vector<HeldMessage> held;
     QtMessageHandler previousHandler = nullptr;
-    std::string noDisplay;
+    QString program;
+    // The environment Qt starts in, and the platform the user chose in it.
+    QProcessEnvironment environment;
+    QString chosenPlatform;
 };
 
 Start &start()
@@ -60,11 +68,114 @@ QString formatted(const HeldMessage &message)
     return qFormatLogMessage(message.type, context, message.text);
 }
 
+QString quoted(const QString &text) { return u'"' + text + u'"'; }
+
+// The platforms Qt tries, by the names of their plugins, in order.
+QStringList platformsTried(const QProcessEnvironment &environment)
+{
+    const QString chosen = environment.value(u"QT_QPA_PLATFORM"_s);
+    if (chosen.isEmpty())
+        return {u"xcb"_s};
+    QStringList names;
+    for (const QString &entry : chosen.split(u';', Qt::SkipEmptyParts)) {
+        // A name may carry arguments after a colon.
+        if (const QString name = entry.section(u':', 0, 0).toLower(); !name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+// The file of the platform plugin of that name where Qt looks for it, or
+// nothing. Only the plugins' descriptions are read, as Qt itself reads them.
+QString platformPluginFile(const QString &name)
+{
+    QStringList folders;
+    if (const QString own = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH"); !own.isEmpty())
+        folders.append(own);
+    for (const QString &path : QCoreApplication::libraryPaths())
+        folders.append(path + u"/platforms"_s);
+    for (const QString &folder : std::as_const(folders)) {
+        for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files)) {
+            const QJsonObject description = QPluginLoader(file.absoluteFilePath()).metaData();
+            if (!description.value("IID"_L1).toString().startsWith(
+                    "org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface"_L1))
+                continue;
+            const QJsonArray keys = description.value("MetaData"_L1)["Keys"_L1].toArray();
+            for (const QJsonValue &key : keys) {
+                if (key.toString().compare(name, Qt::CaseInsensitive) == 0)
+                    return file.absoluteFilePath();
+            }
+        }
+    }
+    return {};
+}
+
+// Which displays were tried, in the terms of the variables that name them.
+QString displaysTried(const QStringList &platforms)
+{
+    QStringList tried;
+    const auto add = [&](const QString &name) {
+        const QString value = start().environment.value(name);
+        tried.append(name + (value.isEmpty() ? u" is not set"_s : u" is "_s + quoted(value)));
+    };
+    if (platforms.contains(u"xcb"_s))
+        add(u"DISPLAY"_s);
+    if (std::any_of(platforms.cbegin(), platforms.cend(),
+                    [](const QString &name) { return name.startsWith(u"wayland"_s); }))
+        add(u"WAYLAND_DISPLAY"_s);
+    if (tried.isEmpty())
+        tried.append(u"QT_QPA_PLATFORM is "_s + quoted(start().chosenPlatform));
+    return tried.join(u", "_s);
+}
+
+QString quotedList(const QStringList &names)
+{
+    QStringList quotedNames;
+    for (const QString &name : names)
+        quotedNames.append(quoted(name));
+    const QString last = quotedNames.takeLast();
+    return quotedNames.isEmpty() ? last : quotedNames.join(u", "_s) + u" and "_s + last;
+}
+
+// Why no platform could be started: for each platform tried, its plugin is
+// not installed, or cannot be loaded, or it found no display to open.
+QString noDisplayReason()
+{
+    QStringList missing, loaded, reasons;
+    for (const QString &name : platformsTried(start().environment)) {
+        const QString file = platformPluginFile(name);
+        if (file.isEmpty()) {
+            missing.append(name);
+            continue;
+        }
+        QPluginLoader plugin(file);
+        if (plugin.load())
+            loaded.append(name);
+        else
+            reasons.append(u"the Qt platform plugin "_s + quoted(name) +
+                           u" could not be loaded ("_s + plugin.errorString() + u')');
+    }
+    if (!loaded.isEmpty())
+        reasons.prepend(u"no graphical display could be opened ("_s + displaysTried(loaded) + u')');
+    if (!missing.isEmpty()) {
+        QString reason = u"the Qt platform plugin"_s + (missing.size() > 1 ? u"s "_s : u" "_s) +
+                         quotedList(missing) + (missing.size() > 1 ? u" are"_s : u" is"_s) +
+                         u" not installed"_s;
+        if (!start().chosenPlatform.isEmpty())
+            reason += u" (QT_QPA_PLATFORM is "_s + quoted(start().chosenPlatform) + u')';
+        reasons.append(reason);
+    }
+    return start().program + u": "_s + reasons.join(u"; "_s) + u'.';
+}
+
 // Qt ends the process with a core dump and advice to reinstall when no
 // platform can open a display; the user learns what is missing instead.
 [[noreturn]] void reportNoDisplay()
 {
-    std::fputs(start().noDisplay.c_str(), stderr);
+    // What Qt may say while the reason is found out would come too late.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QByteArray reason = noDisplayReason().toLocal8Bit();
+    std::fprintf(stderr, "%s\n", reason.constData());
     for (const HeldMessage &message : start().held) {
         const QByteArray line = formatted(message).toLocal8Bit();
         std::fprintf(stderr, "  %s\n", line.constData());
@@ -94,48 +205,29 @@ void passOnHeldMessages()
     start().held.clear();
 }
 
-QString quoted(const QString &text) { return u'"' + text + u'"'; }
-
-// Which display was tried, in the terms of the variables that name it.
-QString displayTried(const QProcessEnvironment &environment)
-{
-    const QString chosen = environment.value(u"QT_QPA_PLATFORM"_s);
-    const bool x11 = chosen.isEmpty() || chosen.contains(u"xcb"_s);
-    const bool wayland = chosen.contains(u"wayland"_s);
-    if (!x11 && !wayland)
-        return u"QT_QPA_PLATFORM is "_s + quoted(chosen);
-    QStringList tried;
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s}) {
-        if (name == u"WAYLAND_DISPLAY" && !wayland)
-            continue;
-        const QString value = environment.value(name);
-        tried.append(name + (value.isEmpty() ? u" is not set"_s : u" is "_s + quoted(value)));
-    }
-    return tried.join(u", "_s);
-}
-
 } // namespace
 
-std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+std::unique_ptr<QApplication> startApplication(char *programPath)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    start().chosenPlatform = environment.value(u"QT_QPA_PLATFORM"_s);
     const QByteArray windowSystem = windowSystemFor(environment);
     if (!windowSystem.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", windowSystem);
         environment.insert(u"QT_QPA_PLATFORM"_s, QString::fromLatin1(windowSystem));
     }
-    const QString program =
-        argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : u"lv-sortilo"_s;
-    start().noDisplay = (program + u": no graphical display could be opened ("_s +
-                         displayTried(environment) + u").\n"_s)
-                            .toLocal8Bit()
-                            .toStdString();
+    start().environment = environment;
+    // Qt keeps the arguments for the life of the application object.
+    static char fallbackPath[] = "lv-sortilo";
+    static char *arguments[] = {programPath ? programPath : fallbackPath, nullptr};
+    static int argumentCount = 1;
+    start().program = QFileInfo(QString::fromLocal8Bit(arguments[0])).fileName();
     start().previousHandler = qInstallMessageHandler(holdWhileStarting);
     // Reading the system's font configuration is the longest step before a
     // window can be measured; it runs on a thread of its own while Qt opens
     // the display, and Qt finds it done.
     std::thread fontConfiguration([] { FcInit(); });
-    auto application = std::make_unique<QApplication>(argc, argv);
+    auto application = std::make_unique<QApplication>(argumentCount, arguments);
     fontConfiguration.join();
     qInstallMessageHandler(start().previousHandler);
     passOnHeldMessages();

@@ -22,8 +22,11 @@ QString desktopEntryId();
 QByteArray windowSystemFor(const QProcessEnvironment &environment);
 
 // The program's application object, on the window system above and known by
-// its desktop entry. Where no graphical display can be opened it says so
-// plainly on stderr and ends the process with status 1.
-std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
+// its desktop entry. Qt is given the program's path alone: none of its own
+// options (-reverse, -stylesheet, -qwindowtitle ...) reaches it. Where no
+// graphical display can be opened it says why plainly on stderr, a missing
+// platform plugin or a display that does not answer, and ends the process
+// with status 1.
+std::unique_ptr<QApplication> startApplication(char *programPath);
 
 } // namespace platform

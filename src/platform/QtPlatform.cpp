@@ -8,8 +8,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWindow>
 
@@ -46,13 +49,18 @@ Answer MessageBoxes::ask(const Message &message)
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
-    if (QWidget *const opener = QApplication::activeWindow()) {
+    const QPointer<QWidget> opener = QApplication::activeWindow();
+    if (opener) {
         box.winId();
         opener->winId();
         box.windowHandle()->setTransientParent(opener->windowHandle());
     }
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = box.exec();
+    // The keyboard goes back to the window the box spoke to, which a window
+    // manager would see to; without one, nothing else does.
+    if (opener && opener->isVisible())
+        opener->activateWindow();
     if (!yesNo)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -90,17 +98,41 @@ std::optional<QString> IniSettingsStore::read(const QString &section, const QStr
     return value.toString();
 }
 
+// QSettings guards each write with a lock file beside the settings file, and
+// waits until one it finds goes stale: 30 s for an empty lock, or for one
+// written on another host of a shared home folder, and for ever for one whose
+// holder runs here. Only one copy of the program runs per user, so no lock is
+// needed: QSettings writes the new contents into a private copy of the file,
+// which then replaces the file in one rename. A reader sees the old file or
+// the new one, never a part of either.
 bool IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     if (!looksReadable())
         return false;
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
         return false;
-    settings.setValue(section + u'/' + key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QString copyPath = scratch.filePath(u"settings.ini"_s);
+    if (QFileInfo::exists(m_filePath) && !QFile::copy(m_filePath, copyPath))
+        return false;
+    {
+        QSettings copy(copyPath, QSettings::IniFormat);
+        if (copy.status() != QSettings::NoError)
+            return false;
+        copy.setValue(section + u'/' + key, value);
+        copy.sync();
+        if (copy.status() != QSettings::NoError)
+            return false;
+    }
+    QFile written(copyPath);
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    QSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(written.readAll());
+    return file.commit();
 }
 
 QDate SystemClock::today() const { return QDate::currentDate(); }

@@ -87,9 +87,8 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt(),
                                 PromptField::Kind::Plain, services.messages))
 {
-    // Above all other windows, and shown without taking the activation away.
+    // Above all other windows.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     lookAndLayout();
     connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
     connect(lblGoToHome, &forms::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);

@@ -97,8 +97,8 @@ class Session(desktop.Desktop):
 
     program_class = Program
 
-    def __init__(self, name, screen=desktop.SCREEN):
-        super().__init__("e2e-" + name, screen)
+    def __init__(self, name, screen=desktop.SCREEN, window_manager=True):
+        super().__init__("e2e-" + name, screen, window_manager)
         executable = os.environ.get("LV_SORTILO", "")
         self.executable = os.path.abspath(executable) if executable else ""
 
@@ -193,12 +193,19 @@ def run_variant(variants, default=None):
     run(variants[names[0]])
 
 
+def without_window_manager(test):
+    """Marks a test to run on a desktop where no window manager runs, as on a
+    bare X server or a kiosk: the program alone gives its windows the keyboard."""
+    test.window_manager = False
+    return test
+
+
 def run(test, screen=desktop.SCREEN):
     """Runs one test in a session of its own and exits with its verdict."""
     name = test.__name__
     signal.signal(signal.SIGTERM, _raise_on_signal)
     signal.signal(signal.SIGINT, _raise_on_signal)
-    session = Session(name, screen)
+    session = Session(name, screen, getattr(test, "window_manager", True))
     passed = False
     started = time.monotonic()
     try:

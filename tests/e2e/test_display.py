@@ -1,8 +1,11 @@
-"""Where no graphical display can be opened the program says so plainly and
+"""Where no graphical display can be opened the program says why plainly, a
+display that does not answer or a platform plugin that is not installed, and
 ends with status 1, not with a core dump; on a Wayland desktop it goes to
-XWayland first, where it can place its windows itself."""
+XWayland first, where it can place its windows itself. It takes no arguments,
+and passes none to Qt."""
 
 import os
+import subprocess
 
 import harness
 from harness import check, is_main
@@ -10,6 +13,7 @@ from harness import check, is_main
 NO_DISPLAY = "lv-sortilo: no graphical display could be opened"
 # Names a Wayland compositor that is not there.
 NO_COMPOSITOR = "wayland-lv-sortilo-e2e-none"
+USAGE = "Usage: lv-sortilo [--help | --version]"
 
 
 def display_without_server():
@@ -24,21 +28,24 @@ def display_without_server():
 def no_display_says_so_and_exits_with_status_1(s):
     unset_display = ["env", "-u", "DISPLAY", s.executable]
     tries = [
-        ("DISPLAY unset", unset_display, {}),
-        ("DISPLAY names no server", None, {"DISPLAY": display_without_server()}),
+        ("DISPLAY unset", unset_display, {}, NO_DISPLAY),
+        ("DISPLAY names no server", None, {"DISPLAY": display_without_server()},
+         NO_DISPLAY + ' (DISPLAY is "'),
         ("a Wayland session without a compositor", unset_display,
-         {"XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": NO_COMPOSITOR}),
+         {"XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": NO_COMPOSITOR}, NO_DISPLAY),
+        # The display is there; what is missing is the plugin.
+        ("a platform whose plugin is not installed", None, {"QT_QPA_PLATFORM": "bogus"},
+         'lv-sortilo: the Qt platform plugin "bogus" is not installed'),
     ]
-    for what, command, extra_env in tries:
+    for what, command, extra_env, first_words in tries:
         program = s.start_program(extra_env=extra_env, command=command)
         status = program.wait_exit(what="the program to end with %s" % what)
         output = program.output()
         check(status == 1, "with %s the program ended with %r, not status 1; it said:\n%s"
               % (what, status, output))
         first_line = output.splitlines()[0] if output else ""
-        check(first_line.startswith(NO_DISPLAY),
-              "with %s the program did not say first that no display could be opened:\n%s"
-              % (what, output))
+        check(first_line.startswith(first_words),
+              "with %s the program did not begin with %r:\n%s" % (what, first_words, output))
         check("Reinstalling" not in output,
               "with %s the program still gives Qt's advice to reinstall:\n%s" % (what, output))
 
@@ -55,9 +62,49 @@ def wayland_desktop_runs_through_xwayland(s):
     check("wayland" not in output.lower(), "the program tried Wayland first:\n%s" % output)
 
 
+def command_line_takes_no_arguments(s):
+    """--help and --version answer with a line each; every other argument,
+    Qt's own options among them, is refused before any window opens."""
+    style = os.path.join(s.dir, "style.qss")
+    with open(style, "w") as f:
+        f.write("* { background: red; }\n")
+    tries = [
+        (["--help"], 0, USAGE, ""),
+        (["--version"], 0, "lv-sortilo 1.0", ""),
+        (["-reverse"], 2, "", 'lv-sortilo: unknown argument "-reverse"'),
+        (["-qwindowtitle", "X"], 2, "", 'lv-sortilo: unknown argument "-qwindowtitle"'),
+        (["-stylesheet", style], 2, "", 'lv-sortilo: unknown argument "-stylesheet"'),
+        (["-platform", "xcb"], 2, "", 'lv-sortilo: unknown argument "-platform"'),
+        (["--help", "extra"], 2, "", 'lv-sortilo: unknown argument "extra"'),
+    ]
+    for arguments, expected_status, stdout_start, stderr_start in tries:
+        what = " ".join(arguments)
+        try:
+            result = subprocess.run([s.executable] + arguments, env=s.env, cwd=s.dir,
+                                    stdin=subprocess.DEVNULL, capture_output=True,
+                                    timeout=harness.DEADLINE)
+        except subprocess.TimeoutExpired:
+            raise harness.Failure("with %s the program did not end: it ran" % what) from None
+        out, err = (result.stdout.decode(errors="replace"),
+                    result.stderr.decode(errors="replace"))
+        check(result.returncode == expected_status,
+              "with %s the program ended with %r, not %d; it said:\n%s%s"
+              % (what, result.returncode, expected_status, out, err))
+        for stream, text, start in (("standard output", out, stdout_start),
+                                    ("standard error", err, stderr_start)):
+            if not start:
+                check(not text, "with %s the program wrote on %s:\n%s" % (what, stream, text))
+                continue
+            check(text.startswith(start) and text.count("\n") == 1 and text.endswith("\n"),
+                  "with %s the program did not write one line starting %r on %s:\n%s"
+                  % (what, start, stream, text))
+    check(not s.windows(), "the program left windows: %r" % s.windows())
+
+
 if __name__ == "__main__":
     variants = {
         "no-display": no_display_says_so_and_exits_with_status_1,
         "wayland": wayland_desktop_runs_through_xwayland,
+        "command-line": command_line_takes_no_arguments,
     }
     harness.run_variant(variants)

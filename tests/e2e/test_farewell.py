@@ -1,9 +1,11 @@
 """Leaving: the farewell window stays on top, and its Exit ends the program
 cleanly, leaving nothing behind."""
 
+import datetime
 
 import harness
-from harness import check, is_farewell, is_main, is_results, MAIN_CLIENT, STICKS_PICTURE
+from harness import (check, is_about, is_box, is_farewell, is_main, is_results, MAIN_CLIENT,
+                     STICKS_PICTURE)
 
 EXIT_BUTTON = (441, 196)
 
@@ -43,9 +45,49 @@ def results_exit_key_shows_farewell(s):
     s.check_ended_cleanly(program, "the program to end after closing the farewell window")
 
 
+@harness.without_window_manager
+def every_window_takes_the_keyboard_without_window_manager(s):
+    """With no window manager to hand it over, each window the program shows
+    takes the keyboard itself: the whole run goes by keys alone."""
+    harness.write_stored_date(s.home, harness.today() - datetime.timedelta(days=15))
+    program = s.start_program()
+
+    def wait_keyboard(kind, what):
+        window = s.wait_window(kind, what)
+        s.wait_for(lambda: s.focused_window() == window.wid,
+                   "%s to take the keyboard" % what, deadline=10)
+        return window
+
+    wait_keyboard(is_box, "the update question")
+    s.key("alt+n")
+    main = wait_keyboard(is_main, "the main window")
+    # A modal window, and the keyboard back in the window it was opened from.
+    s.key("alt+h", "a")
+    wait_keyboard(is_about, "the about window")
+    s.key("Escape")
+    s.wait_gone(is_about, "the about window to close")
+    s.wait_for(lambda: s.focused_window() == main.wid,
+               "the main window to take the keyboard back", deadline=10)
+    # Tab reaches the sticks, and Space draws.
+    s.key("Tab", "space")
+    wait_keyboard(is_results, "the results window")
+    s.key("Escape")
+    farewell = wait_keyboard(is_farewell, "the farewell window")
+    # Refer A Friend Now with the form untouched: a refusal, then the form again.
+    s.key("alt+n")
+    wait_keyboard(is_box, "the refusal")
+    s.key("Return")
+    s.wait_gone(is_box, "the refusal to close")
+    s.wait_for(lambda: s.focused_window() == farewell.wid,
+               "the farewell window to take the keyboard back", deadline=10)
+    s.key("alt+x")
+    s.check_ended_cleanly(program, "the program to end after Alt+X in the farewell window")
+
+
 if __name__ == "__main__":
     variants = {
         "close-main": closing_main_window_shows_farewell_and_exit_ends_program,
         "results-esc": results_exit_key_shows_farewell,
+        "no-window-manager": every_window_takes_the_keyboard_without_window_manager,
     }
     harness.run_variant(variants)

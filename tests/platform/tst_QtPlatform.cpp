@@ -12,10 +12,13 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <csignal>
 
 #include <unistd.h>
 
@@ -48,6 +51,8 @@ private slots:
     void storeSurvivesFilesItDidNotWrite_data();
     void storeSurvivesFilesItDidNotWrite();
     void storeInFolderThatCannotBeMadeFailsQuietly();
+    void storeWritesWhateverLockFileLiesBesideIt_data();
+    void storeWritesWhateverLockFileLiesBesideIt();
     void randomValuesAreTwentyFourBitStepsBelowOne();
     void randomSequenceFollowsItsSeed();
     void messageBoxShowsLoneCarriageReturnAsLineBreak();
@@ -137,6 +142,50 @@ void tst_QtPlatform::storeInFolderThatCannotBeMadeFailsQuietly()
     platform::IniSettingsStore store(folder.filePath(u"not-a-folder/lv-sortilo.ini"_s));
     QVERIFY(!store.write(u"Settings"_s, u"key"_s, u"value"_s));
     QVERIFY(store.read(u"Settings"_s, u"key"_s).value_or(u"x"_s).isEmpty());
+}
+
+void tst_QtPlatform::storeWritesWhateverLockFileLiesBesideIt_data()
+{
+    QTest::addColumn<QByteArray>("lock");
+    // A lock file holds the holder's process id, program and host, a line each.
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("from another host, as on a shared home")
+        << QByteArray("4242\nlv-sortilo\nanother-host.example\n");
+    // This test itself, which outlives the write.
+    QTest::newRow("of a process that runs here")
+        << QByteArray::number(::getpid()) + '\n' +
+               QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+               QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+// A lock file beside the settings file, however it got there, neither delays
+// a write nor keeps it from happening; and the write keeps the rest of the file.
+void tst_QtPlatform::storeWritesWhateverLockFileLiesBesideIt()
+{
+    QFETCH(QByteArray, lock);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"lv-sortilo.ini"_s);
+    QFile settings(path);
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[Other]\nkept=1\n\n[Settings]\nkey=old\n");
+    settings.close();
+    QFile lockFile(path + u".lock"_s);
+    QVERIFY(lockFile.open(QIODevice::WriteOnly));
+    lockFile.write(lock);
+    lockFile.close();
+    // A write that waits on the lock is ended long before the lock would go stale.
+    constexpr unsigned limitSeconds = 5;
+    test::ChildProcess writer(test::ChildProcess::As::ThisUser, [&] {
+        ::alarm(limitSeconds);
+        return platform::IniSettingsStore(path).write(u"Settings"_s, u"key"_s, u"new"_s) ? 0 : 1;
+    });
+    QVERIFY(writer.started());
+    const int status = writer.wait();
+    QVERIFY2(status != -SIGALRM, "the write still waited for the lock file after 5 s");
+    QCOMPARE(status, 0);
+    platform::IniSettingsStore store(path);
+    QCOMPARE(store.read(u"Settings"_s, u"key"_s), u"new"_s);
+    QCOMPARE(store.read(u"Other"_s, u"kept"_s), u"1"_s);
 }
 
 void tst_QtPlatform::randomValuesAreTwentyFourBitStepsBelowOne()
@@ -293,7 +342,7 @@ void tst_QtPlatform::waylandDesktopRunsThroughXWayland()
 // The tests run in the application object that the program starts with.
 int main(int argc, char *argv[])
 {
-    const auto application = platform::startApplication(argc, argv);
+    const auto application = platform::startApplication(argv[0]);
     application->setAttribute(Qt::AA_Use96Dpi, true);
     tst_QtPlatform test;
     QTEST_SET_MAIN_SOURCE_PATH

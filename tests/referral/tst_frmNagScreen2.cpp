@@ -239,7 +239,6 @@ void tst_frmNagScreen2::windowStaysOnTopUnderProgramTitle()
     QCOMPARE(farewell->windowTitle(), u"LV Sortilo v1.0"_s);
     QVERIFY(farewell->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(farewell->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(farewell->testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
 void tst_frmNagScreen2::tabVisitsControlsInFormOrder()
