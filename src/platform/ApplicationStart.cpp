@@ -7,14 +7,12 @@
 #include <QJsonObject>
 #include <QPluginLoader>
 
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -223,12 +221,7 @@ std::unique_ptr<QApplication> startApplication(char *programPath)
     static int argumentCount = 1;
     start().program = QFileInfo(QString::fromLocal8Bit(arguments[0])).fileName();
     start().previousHandler = qInstallMessageHandler(holdWhileStarting);
-    // Reading the system's font configuration is the longest step before a
-    // window can be measured; it runs on a thread of its own while Qt opens
-    // the display, and Qt finds it done.
-    std::thread fontConfiguration([] { FcInit(); });
     auto application = std::make_unique<QApplication>(argumentCount, arguments);
-    fontConfiguration.join();
     qInstallMessageHandler(start().previousHandler);
     passOnHeldMessages();
     // Only the program itself is steered; what it starts chooses for itself.
