@@ -142,10 +142,22 @@ class Screen:
                                      int(match.group(3)), int(match.group(4))))
         return result
 
+    def search(self, *criteria):
+        """Ids of the windows that xdotool search finds with those criteria."""
+        # A window that goes away while xdotool looks at it makes the search
+        # fail outright, with nothing found; the next search does not meet it.
+        for attempt in range(10):
+            result = subprocess.run(["xdotool", "search", *criteria], env=self.env,
+                                    stdin=subprocess.DEVNULL, capture_output=True, timeout=10)
+            if result.returncode == 0 or (result.returncode == 1 and not result.stderr.strip()):
+                return [int(word) for word in result.stdout.split() if word.isdigit()]
+            time.sleep(POLL)
+        raise Failure("xdotool search %s fails: %s" % (
+            " ".join(criteria), result.stderr.decode(errors="replace").strip()))
+
     def windows(self):
         """The named top-level windows that are mapped and viewable."""
-        out = self.x_tool(["xdotool", "search", "--onlyvisible", "--name", "."], check_rc=False)
-        visible = {int(line) for line in out.split() if line.strip().isdigit()}
+        visible = set(self.search("--onlyvisible", "--name", "."))
         return self.all_windows(only=visible) if visible else []
 
     def window(self, wid):
