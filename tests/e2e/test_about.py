@@ -33,7 +33,7 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
 
     s.activate(about)
     s.key("Escape")
-    s.wait_gone(is_about, "the about window to close on Esc", deadline=10)
+    s.wait_gone(is_about, "the about window to close on Esc")
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
     # Once it is closed, the main window answers again; and it opens anew.
@@ -42,7 +42,7 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     about = open_about(s, main)
     s.activate(about)
     s.key("Return")
-    s.wait_gone(is_about, "the about window to close on Enter", deadline=10)
+    s.wait_gone(is_about, "the about window to close on Enter")
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
 

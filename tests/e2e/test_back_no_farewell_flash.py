@@ -39,7 +39,7 @@ class RootSpy:
         def seen():
             self.session.x_tool(["xprop", "-root", "-f", name, "8s", "-set", name, "1"])
             return name in self.text()
-        self.session.wait_for(seen, "the event record to catch up", deadline=10)
+        self.session.wait_for(seen, "the event record to catch up")
 
     def text(self):
         with open(self.path, encoding="utf-8", errors="replace") as f:
@@ -88,14 +88,14 @@ def back_never_shows_farewell_window(s):
     for reading in (1, 2):
         main = s.wait_window(is_main, "the main window")
         s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
-        results = s.wait_window(is_results, "the results window", deadline=15)
+        results = s.wait_window(is_results, "the results window")
 
         spy = RootSpy(s)
         known = farewell_like(s)
         s.activate(results)
         s.key("alt+b")
         s.wait_window(is_main, "the main window after Back")
-        s.wait_gone(is_results, "the results window to go", deadline=5)
+        s.wait_gone(is_results, "the results window to go")
         spy.mark()
         spy.stop()
 

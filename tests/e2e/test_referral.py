@@ -26,7 +26,7 @@ ENTRIES = {
 def fill_field(s, farewell, field, text):
     s.click(farewell, *FIELDS[field])
     s.wait_for(lambda: s.focused_window() == farewell.wid,
-               "the farewell window to take the keyboard", deadline=10)
+               "the farewell window to take the keyboard")
     s.key("ctrl+a")
     s.type_text(text)
 
@@ -39,7 +39,7 @@ def referral_form_sends_entries_as_typed(s):
     s.activate(main)
     s.key("alt+f", "x")
     farewell = s.wait_window(is_farewell, "the farewell window after File > Exit")
-    s.wait_gone(is_main, "the main window to go", deadline=5)
+    s.wait_gone(is_main, "the main window to go")
 
     for field in ("name", "email", "friend_name", "friend_email"):
         fill_field(s, farewell, field, ENTRIES[field])

@@ -6,7 +6,9 @@ import subprocess
 import time
 
 POLL = 0.05
-DEADLINE = 20.0
+# How long a wait may last. Generous: on a busy machine a step can take many
+# seconds, and a wait ends as soon as what it waits for comes.
+DEADLINE = 30.0
 
 
 class Failure(Exception):
@@ -205,7 +207,7 @@ class Screen:
             result.returncode, result.stderr.decode(errors="replace").strip()))
         return result.stdout
 
-    def steady_capture(self, what, window=None, options=(), kind="ppm", deadline=15):
+    def steady_capture(self, what, window=None, options=(), kind="ppm", deadline=DEADLINE):
         """A capture once two in a row, a quarter of a second apart, agree:
         the drawing has settled."""
         last = []
@@ -238,10 +240,15 @@ class Screen:
                      str(x), str(y), "click", "1"])
 
     def activate(self, window):
-        """Makes the window the active one and waits until it has the keyboard."""
-        self.x_tool(["xdotool", "windowactivate", "--sync", str(window.wid)], check_rc=False)
-        self.wait_for(lambda: self.focused_window() == window.wid,
-                      "%r to get the keyboard focus" % window, deadline=10)
+        """Makes the window the active one and waits until it has the keyboard;
+        asks again at each look until it has, in case a request was lost or
+        the focus went elsewhere meanwhile."""
+        def focused():
+            if self.focused_window() == window.wid:
+                return True
+            self.x_tool(["xdotool", "windowactivate", str(window.wid)], check_rc=False)
+            return False
+        self.wait_for(focused, "%r to get the keyboard focus" % window)
 
     def key(self, *keys):
         self.x_tool(["xdotool", "key", "--clearmodifiers", "--delay", "30"] + list(keys))

@@ -332,7 +332,7 @@ class Desktop(Screen):
             described.append("%d (%s)" % (pid, command))
         return ", ".join(described) or "none"
 
-    def wait_no_process_left(self, program=None, deadline=5):
+    def wait_no_process_left(self, program=None, deadline=DEADLINE):
         """Waits until nothing started on the desktop, or by the program, runs
         any more but the desktop itself; helpers may take a moment to go."""
         try:
@@ -349,7 +349,7 @@ class Desktop(Screen):
         check(status == 0, "program %d ended with status %r, not 0" % (program.index, status))
         alone = not [p for p in self.programs if p.alive()]
         self.wait_for(lambda: not [w for w in self.windows() if alone or w.pid() == program.pid],
-                      "the windows of program %d to go" % program.index, deadline=5)
+                      "the windows of program %d to go" % program.index)
         self.wait_no_process_left(program)
 
     # the desktop around the program
