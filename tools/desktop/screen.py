@@ -239,6 +239,27 @@ class Screen:
         self.x_tool(["xdotool", "mousemove", "--window", str(window.wid),
                      str(x), str(y), "click", "1"])
 
+    def click_to_change(self, window, x, y, area, what, menu_bar_of=None):
+        """Clicks at (x, y) of the window's client area, and waits until the
+        area (x, y, width, height in the client area) shows something else
+        than before: the program has taken the click.
+
+        The window manager holds a click back until it has handled it, while
+        keys typed meanwhile go straight to the window with the keyboard
+        focus; so the program can get keys typed after a click before the
+        click itself. Typing waits for this instead."""
+        if menu_bar_of is not None:
+            offset = window.menu_bar_height(menu_bar_of)
+            y += offset
+            area = (area[0], area[1] + offset, area[2], area[3])
+        crop = ("-crop", "%dx%d+%d+%d" % (area[2], area[3], area[0], area[1]))
+        # The pointer first, so that a look that follows it is in the picture
+        # taken before the click.
+        self.x_tool(["xdotool", "mousemove", "--window", str(window.wid), str(x), str(y)])
+        before = self.steady_capture("%s, before the click" % what, window.wid, crop)
+        self.x_tool(["xdotool", "click", "1"])
+        self.wait_for(lambda: self.capture(window.wid, crop) != before, what)
+
     def activate(self, window):
         """Makes the window the active one and waits until it has the keyboard;
         asks again at each look until it has, in case a request was lost or
