@@ -27,7 +27,14 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     # screen: minimised, it comes straight back.
     owner = s.x_tool(["xprop", "-id", str(about.wid), "WM_TRANSIENT_FOR"])
     check("0x%x" % main.wid in owner, "the about window's owner: %s" % owner.strip())
+    record = s.record_events(about.wid, ("structure",))
     s.x_tool(["xdotool", "windowminimize", str(about.wid)])
+
+    def minimised_and_back():
+        kinds = record.kinds()
+        return "UnmapNotify" in kinds and "MapNotify" in kinds[kinds.index("UnmapNotify"):]
+    s.wait_for(minimised_and_back, "the about window to be minimised and to come back")
+    record.stop()
     s.wait_window(is_about, "the about window back after it was minimised")
     s.stays(lambda: s.find(is_about) and s.find(is_main), "both windows on screen", 0.5)
 

@@ -14,6 +14,7 @@ import subprocess
 import tempfile
 import time
 
+from .events import EventRecord
 from .home import Home
 from .screen import DEADLINE, Failure, Screen, check
 
@@ -351,6 +352,11 @@ class Desktop(Screen):
         self.wait_for(lambda: not [w for w in self.windows() if alone or w.pid() == program.pid],
                       "the windows of program %d to go" % program.index)
         self.wait_no_process_left(program)
+
+    def record_events(self, window=None, kinds=("substructure",)):
+        """A record, in the desktop's folder, of the window's events of those
+        kinds (the root window's unless told); stop() ends it."""
+        return EventRecord(self, self.dir, window, kinds)
 
     # the desktop around the program
 
