@@ -27,13 +27,20 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     # screen: minimised, it comes straight back.
     owner = s.x_tool(["xprop", "-id", str(about.wid), "WM_TRANSIENT_FOR"])
     check("0x%x" % main.wid in owner, "the about window's owner: %s" % owner.strip())
+    record = s.record_events(about.wid, ("structure",))
     s.x_tool(["xdotool", "windowminimize", str(about.wid)])
+
+    def minimised_and_back():
+        kinds = record.kinds()
+        return "UnmapNotify" in kinds and "MapNotify" in kinds[kinds.index("UnmapNotify"):]
+    s.wait_for(minimised_and_back, "the about window to be minimised and to come back")
+    record.stop()
     s.wait_window(is_about, "the about window back after it was minimised")
     s.stays(lambda: s.find(is_about) and s.find(is_main), "both windows on screen", 0.5)
 
     s.activate(about)
     s.key("Escape")
-    s.wait_gone(is_about, "the about window to close on Esc", deadline=10)
+    s.wait_gone(is_about, "the about window to close on Esc")
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
     # Once it is closed, the main window answers again; and it opens anew.
@@ -42,7 +49,7 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     about = open_about(s, main)
     s.activate(about)
     s.key("Return")
-    s.wait_gone(is_about, "the about window to close on Enter", deadline=10)
+    s.wait_gone(is_about, "the about window to close on Enter")
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
 

@@ -1,58 +1,11 @@
 """Back from the results window goes straight to the main window: the farewell
 window is not shown on the way, not even for a moment."""
 
-import os
 import re
-import subprocess
-import time
 
 import harness
 from harness import (check, is_farewell, is_main, is_results, FAREWELL_CLIENT,
                      MAIN_CLIENT, STICKS_PICTURE)
-
-
-class RootSpy:
-    """Records the structure events of the root window's children with xev:
-    windows created, taken into a window manager frame, mapped. Catches
-    windows that are shown and hidden again too quickly to be seen polling.
-
-    Marks, set as a property of the root window, tell where the record stands:
-    the X server delivers events in order, so every event before a mark is
-    recorded once the mark is."""
-
-    def __init__(self, session):
-        self.session = session
-        self.path = os.path.join(session.dir, "root-events-%d.txt" % time.monotonic_ns())
-        self.marks = 0
-        with open(self.path, "wb") as out:
-            self.proc = subprocess.Popen(
-                ["stdbuf", "-oL", "xev", "-root", "-event", "substructure", "-event", "property"],
-                env=session.env, stdin=subprocess.DEVNULL, stdout=out,
-                stderr=subprocess.DEVNULL, start_new_session=True)
-        self.mark()
-
-    def mark(self):
-        """Waits until every event so far is in the record."""
-        self.marks += 1
-        name = "_LV_SORTILO_E2E_MARK_%d" % self.marks
-        # The spy may only just have started: repeat the mark until it shows.
-        def seen():
-            self.session.x_tool(["xprop", "-root", "-f", name, "8s", "-set", name, "1"])
-            return name in self.text()
-        self.session.wait_for(seen, "the event record to catch up", deadline=10)
-
-    def text(self):
-        with open(self.path, encoding="utf-8", errors="replace") as f:
-            return f.read()
-
-    def events(self):
-        """Each event as one line of text."""
-        return [" ".join(block.split()) for block in self.text().split("\n\n") if block.strip()]
-
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        self.proc.wait()
 
 
 def created_windows(events, width, height):
@@ -88,14 +41,17 @@ def back_never_shows_farewell_window(s):
     for reading in (1, 2):
         main = s.wait_window(is_main, "the main window")
         s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
-        results = s.wait_window(is_results, "the results window", deadline=15)
+        results = s.wait_window(is_results, "the results window")
 
-        spy = RootSpy(s)
+        # The structure events of the root window's children: windows created,
+        # taken into a window manager frame, mapped. They catch windows that
+        # are shown and hidden again too quickly to be seen by looking.
+        spy = s.record_events()
         known = farewell_like(s)
         s.activate(results)
         s.key("alt+b")
         s.wait_window(is_main, "the main window after Back")
-        s.wait_gone(is_results, "the results window to go", deadline=5)
+        s.wait_gone(is_results, "the results window to go")
         spy.mark()
         spy.stop()
 

@@ -9,14 +9,8 @@ from harness import check, is_box, is_farewell, is_main
 REFER_BUTTON = (248, 297)
 
 
-def stacking(s):
-    """The managed windows, bottom to top."""
-    out = s.x_tool(["xprop", "-root", "-notype", "_NET_CLIENT_LIST_STACKING"])
-    return [int(wid, 16) for wid in out.split("#", 1)[-1].replace(",", " ").split()]
-
-
 def in_front_of(s, window, other):
-    order = stacking(s)
+    order = s.managed_windows()
     return window.wid in order and other.wid in order and \
         order.index(window.wid) > order.index(other.wid)
 

@@ -12,7 +12,7 @@ def start_after_killed_copy_shows_main_window(s):
     first.kill(signal.SIGKILL)
     status = first.wait_exit(what="the killed copy to end")
     check(status == -signal.SIGKILL, "the first copy ended with %r, not by SIGKILL" % status)
-    s.wait_gone(is_main, "the killed copy's window to go", deadline=5)
+    s.wait_gone(is_main, "the killed copy's window to go")
 
     second = s.start_program()
     main = s.wait_window(is_main, "the new copy's main window")

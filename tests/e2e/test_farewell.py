@@ -16,7 +16,7 @@ def closing_main_window_shows_farewell_and_exit_ends_program(s):
 
     s.close_box(main)
     farewell = s.wait_window(is_farewell, "the farewell window after the close box")
-    s.wait_gone(is_main, "the main window to go", deadline=5)
+    s.wait_gone(is_main, "the main window to go")
     state = farewell.net_wm_state()
     check("_NET_WM_STATE_ABOVE" in state, "the farewell window is not kept on top: %s" % state)
     check(farewell.pid() == program.pid, "the farewell window is not the program's")
@@ -31,12 +31,12 @@ def results_exit_key_shows_farewell(s):
     program = s.start_program()
     main = s.wait_window(is_main, "the main window")
     s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
-    results = s.wait_window(is_results, "the results window", deadline=15)
+    results = s.wait_window(is_results, "the results window")
 
     s.activate(results)
     s.key("Escape")
     farewell = s.wait_window(is_farewell, "the farewell window after Esc")
-    s.wait_gone(is_results, "the results window to go", deadline=5)
+    s.wait_gone(is_results, "the results window to go")
     check(not s.find(is_main), "the main window came back")
     check(program.alive(), "the program ended before its farewell")
 

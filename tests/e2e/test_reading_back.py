@@ -29,18 +29,18 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
             check(any(is_main(w) for w in windows),
                   "the main window went away during the wait")
         return None
-    results = s.wait_for(results_or_still_waiting, "the results window", deadline=15)
+    results = s.wait_for(results_or_still_waiting, "the results window")
     waited = time.monotonic() - clicked_at
     check(waited >= 3.0, "the results came %.2f s after the click, before 3 s" % waited)
     check(len(results) == 1, "more than one results window: %r" % results)
     results = results[0]
-    s.wait_gone(is_main, "the main window to hide behind the results", deadline=5)
+    s.wait_gone(is_main, "the main window to hide behind the results")
 
     # Back, as Alt+B from the keyboard.
     s.activate(results)
     s.key("alt+b")
     s.wait_window(is_main, "the main window after Back")
-    s.wait_gone(is_results, "the results window to go after Back", deadline=5)
+    s.wait_gone(is_results, "the results window to go after Back")
     s.stays(lambda: not [w for w in s.windows() if is_farewell(w) or is_results(w) or is_box(w)]
             and len(s.find(is_main)) == 1,
             "only the main window is shown after Back", 0.5)
@@ -49,10 +49,10 @@ def reading_shows_results_after_the_wait_and_back_returns(s):
     # And a second reading works the same way, this time Back by mouse.
     main = s.find(is_main)[0]
     s.click(main, *STICKS_PICTURE, menu_bar_of=MAIN_CLIENT)
-    results = s.wait_window(is_results, "the results window of a second reading", deadline=15)
+    results = s.wait_window(is_results, "the results window of a second reading")
     s.click(results, *BACK_BUTTON, menu_bar_of=RESULTS_CLIENT)
     s.wait_window(is_main, "the main window after clicking Back")
-    s.wait_gone(is_results, "the results window to go after clicking Back", deadline=5)
+    s.wait_gone(is_results, "the results window to go after clicking Back")
     check(not s.find(is_farewell), "a farewell window is shown after Back")
 
 

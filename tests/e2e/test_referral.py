@@ -6,12 +6,13 @@ import urllib.parse
 import harness
 from harness import check, is_farewell, is_main
 
-# Client-area centres of the form's controls in the farewell window.
+# Client-area rectangles (x, y, width, height) of the form's fields in the
+# farewell window, and the centre of its button.
 FIELDS = {
-    "name": (126, 249),
-    "email": (360, 249),
-    "friend_name": (126, 273),
-    "friend_email": (360, 273),
+    "name": (14, 240, 225, 19),
+    "email": (248, 240, 225, 19),
+    "friend_name": (14, 264, 225, 19),
+    "friend_email": (248, 264, 225, 19),
 }
 SUBMIT_BUTTON = (248, 297)
 
@@ -24,9 +25,13 @@ ENTRIES = {
 
 
 def fill_field(s, farewell, field, text):
-    s.click(farewell, *FIELDS[field])
+    # The field shows its prompt until the click enters it: the text is typed
+    # once it has gone, into the field and nowhere else.
+    x, y, width, height = FIELDS[field]
+    s.click_to_change(farewell, x + width // 2, y + height // 2, FIELDS[field],
+                      "the %s field to take the click" % field)
     s.wait_for(lambda: s.focused_window() == farewell.wid,
-               "the farewell window to take the keyboard", deadline=10)
+               "the farewell window to take the keyboard")
     s.key("ctrl+a")
     s.type_text(text)
 
@@ -39,7 +44,7 @@ def referral_form_sends_entries_as_typed(s):
     s.activate(main)
     s.key("alt+f", "x")
     farewell = s.wait_window(is_farewell, "the farewell window after File > Exit")
-    s.wait_gone(is_main, "the main window to go", deadline=5)
+    s.wait_gone(is_main, "the main window to go")
 
     for field in ("name", "email", "friend_name", "friend_email"):
         fill_field(s, farewell, field, ENTRIES[field])

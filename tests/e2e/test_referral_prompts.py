@@ -40,7 +40,7 @@ def referral_fields_show_readable_prompts(s):
     main = s.wait_window(is_main, "the main window")
     s.close_box(main)
     farewell = s.wait_window(is_farewell, "the farewell window")
-    s.wait_gone(is_main, "the main window to go", deadline=5)
+    s.wait_gone(is_main, "the main window to go")
 
     def all_readable():
         width, _, pixels = s.screen_pixels()
@@ -50,7 +50,7 @@ def referral_fields_show_readable_prompts(s):
         return counts if all(n >= LEAST_TEXT_PIXELS for n in counts.values()) else None
 
     try:
-        s.wait_for(all_readable, "the four prompts to be readable", deadline=5)
+        s.wait_for(all_readable, "the four prompts to be readable")
     except harness.Failure:
         width, _, pixels = s.screen_pixels()
         counts = {prompt: text_pixels(pixels, width, (farewell.x + x, farewell.y + y, w, h))

@@ -15,7 +15,7 @@ EXIT_CODE = 23
 def run_probe(s, fault):
     program = s.start_program(command=[PROBE, fault])
     program.faults_expected = True
-    status = program.wait_exit(deadline=15, what="the probe (%s) to end" % fault)
+    status = program.wait_exit(what="the probe (%s) to end" % fault)
     return program, status
 
 

@@ -251,15 +251,14 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s, locale=None):
             if any(showing(n) for n in find(window, name=WAIT_PANEL)):
                 heard_wait.append(time.monotonic() - pressed_at)
         return None
-    results = s.wait_for(results_window, "the results window on the accessibility bus",
-                         deadline=15)
+    results = s.wait_for(results_window, "the results window on the accessibility bus")
     check(len(results) == 1, "%d results windows are showing" % len(results))
     results = results[0]
     check(heard_wait, "the %r panel was never showing to the reader before the results"
           % WAIT_PANEL)
-    s.wait_window(is_results, "the results window on the screen", deadline=5)
+    s.wait_window(is_results, "the results window on the screen")
 
-    s.wait_for(lambda: press.poll() is not None, "the press to be answered", deadline=10)
+    s.wait_for(lambda: press.poll() is not None, "the press to be answered")
     with open(os.path.join(s.dir, "press.json"), encoding="utf-8", errors="replace") as f:
         answer = f.read()
     try:

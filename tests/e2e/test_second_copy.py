@@ -40,7 +40,7 @@ def second_copy_reports_running_copy_and_exits(s, runtime="same"):
     s.check_ended_cleanly(second, "the second copy to end after OK")
 
     check(first.alive(), "the first copy ended too")
-    s.wait_gone(is_box, "the box to go", deadline=5)
+    s.wait_gone(is_box, "the box to go")
     mains = s.find(is_main)
     check(len(mains) == 1 and mains[0].pid() == first.pid,
           "the first copy's main window is not there alone: %r" % mains)

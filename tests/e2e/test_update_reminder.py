@@ -65,7 +65,7 @@ def reminder(s, answer_keys, expected_pages):
 
     s.activate(box)
     s.key(answer_keys)
-    s.wait_gone(is_box, "the question to go after the answer", deadline=10)
+    s.wait_gone(is_box, "the question to go after the answer")
     s.wait_window(is_main, "the main window after the answer")
     check_stored_today(s, before)
     if expected_pages:

@@ -11,10 +11,11 @@ Standard library only; run with /usr/bin/python3.
 from . import program
 from .program import *  # noqa: F401,F403
 from .screen import DEADLINE, POLL, Failure, Screen, Window, check, read_ppm  # noqa: F401
+from .events import EventRecord  # noqa: F401
 from .home import Home  # noqa: F401
 from .session import SCREEN, Desktop, Program, require  # noqa: F401
 
 __all__ = program.__all__ + [
     "DEADLINE", "POLL", "Failure", "Screen", "Window", "check", "read_ppm", "SCREEN",
-    "Desktop", "Home", "Program", "require",
+    "Desktop", "EventRecord", "Home", "Program", "require",
 ]

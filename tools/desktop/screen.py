@@ -6,7 +6,9 @@ import subprocess
 import time
 
 POLL = 0.05
-DEADLINE = 20.0
+# How long a wait may last. Generous: on a busy machine a step can take many
+# seconds, and a wait ends as soon as what it waits for comes.
+DEADLINE = 30.0
 
 
 class Failure(Exception):
@@ -142,10 +144,22 @@ class Screen:
                                      int(match.group(3)), int(match.group(4))))
         return result
 
+    def search(self, *criteria):
+        """Ids of the windows that xdotool search finds with those criteria."""
+        # A window that goes away while xdotool looks at it makes the search
+        # fail outright, with nothing found; the next search does not meet it.
+        for attempt in range(10):
+            result = subprocess.run(["xdotool", "search", *criteria], env=self.env,
+                                    stdin=subprocess.DEVNULL, capture_output=True, timeout=10)
+            if result.returncode == 0 or (result.returncode == 1 and not result.stderr.strip()):
+                return [int(word) for word in result.stdout.split() if word.isdigit()]
+            time.sleep(POLL)
+        raise Failure("xdotool search %s fails: %s" % (
+            " ".join(criteria), result.stderr.decode(errors="replace").strip()))
+
     def windows(self):
         """The named top-level windows that are mapped and viewable."""
-        out = self.x_tool(["xdotool", "search", "--onlyvisible", "--name", "."], check_rc=False)
-        visible = {int(line) for line in out.split() if line.strip().isdigit()}
+        visible = set(self.search("--onlyvisible", "--name", "."))
         return self.all_windows(only=visible) if visible else []
 
     def window(self, wid):
@@ -193,7 +207,7 @@ class Screen:
             result.returncode, result.stderr.decode(errors="replace").strip()))
         return result.stdout
 
-    def steady_capture(self, what, window=None, options=(), kind="ppm", deadline=15):
+    def steady_capture(self, what, window=None, options=(), kind="ppm", deadline=DEADLINE):
         """A capture once two in a row, a quarter of a second apart, agree:
         the drawing has settled."""
         last = []
@@ -225,11 +239,37 @@ class Screen:
         self.x_tool(["xdotool", "mousemove", "--window", str(window.wid),
                      str(x), str(y), "click", "1"])
 
+    def click_to_change(self, window, x, y, area, what, menu_bar_of=None):
+        """Clicks at (x, y) of the window's client area, and waits until the
+        area (x, y, width, height in the client area) shows something else
+        than before: the program has taken the click.
+
+        The window manager holds a click back until it has handled it, while
+        keys typed meanwhile go straight to the window with the keyboard
+        focus; so the program can get keys typed after a click before the
+        click itself. Typing waits for this instead."""
+        if menu_bar_of is not None:
+            offset = window.menu_bar_height(menu_bar_of)
+            y += offset
+            area = (area[0], area[1] + offset, area[2], area[3])
+        crop = ("-crop", "%dx%d+%d+%d" % (area[2], area[3], area[0], area[1]))
+        # The pointer first, so that a look that follows it is in the picture
+        # taken before the click.
+        self.x_tool(["xdotool", "mousemove", "--window", str(window.wid), str(x), str(y)])
+        before = self.steady_capture("%s, before the click" % what, window.wid, crop)
+        self.x_tool(["xdotool", "click", "1"])
+        self.wait_for(lambda: self.capture(window.wid, crop) != before, what)
+
     def activate(self, window):
-        """Makes the window the active one and waits until it has the keyboard."""
-        self.x_tool(["xdotool", "windowactivate", "--sync", str(window.wid)], check_rc=False)
-        self.wait_for(lambda: self.focused_window() == window.wid,
-                      "%r to get the keyboard focus" % window, deadline=10)
+        """Makes the window the active one and waits until it has the keyboard;
+        asks again at each look until it has, in case a request was lost or
+        the focus went elsewhere meanwhile."""
+        def focused():
+            if self.focused_window() == window.wid:
+                return True
+            self.x_tool(["xdotool", "windowactivate", str(window.wid)], check_rc=False)
+            return False
+        self.wait_for(focused, "%r to get the keyboard focus" % window)
 
     def key(self, *keys):
         self.x_tool(["xdotool", "key", "--clearmodifiers", "--delay", "30"] + list(keys))

@@ -14,6 +14,7 @@ import subprocess
 import tempfile
 import time
 
+from .events import EventRecord
 from .home import Home
 from .screen import DEADLINE, Failure, Screen, check
 
@@ -40,6 +41,12 @@ PROGRAM_MARKER = "LV_SORTILO_DESKTOP_PROGRAM"
 # accessibility bus and its registry.
 DESKTOP_COMMANDS = (b"dbus-launch", b"dbus-daemon", b"at-spi-bus-launcher",
                     b"at-spi2-registryd")
+
+
+# The name of the window that shows that openbox manages windows, and the
+# root window's property that wakes openbox while it does not yet.
+TRIAL_WINDOW = "lv-sortilo-window-manager-trial"
+WAKE_PROPERTY = "_LV_SORTILO_WAKE_WINDOW_MANAGER"
 
 
 def require(tools):
@@ -107,7 +114,8 @@ class Desktop(Screen):
     # starting and closing
 
     def start(self):
-        require(("Xvfb", "xwininfo", "xprop") + (("openbox",) if self.window_manager else ()))
+        require(("Xvfb", "xwininfo", "xprop")
+                + (("openbox", "xev", "xdotool") if self.window_manager else ()))
         for attempt in range(3):
             if self._start_xvfb():
                 break
@@ -181,7 +189,7 @@ class Desktop(Screen):
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 start_new_session=True)
 
-        def managing():
+        def announced():
             if self.openbox.poll() is not None:
                 with open(os.path.join(self.dir, "openbox.log")) as f:
                     raise Failure("openbox ended at start-up on display %s (X server %s): %s" % (
@@ -189,7 +197,44 @@ class Desktop(Screen):
                         f.read().strip()))
             return "window id #" in self.x_tool(
                 ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check_rc=False)
-        self.wait_for(managing, "openbox to manage windows")
+        self.wait_for(announced, "openbox to take the screen")
+        self._wait_managing()
+
+    def _wait_managing(self):
+        """Waits until openbox shows a window of its own (xev's), then until
+        that window has gone again.
+
+        Openbox announces itself before it has finished starting, and on a busy
+        machine a window mapped meanwhile can stay unshown until some later
+        event wakes openbox; on a desktop with one program, none comes. So each
+        look at the trial window also changes a property of the root window,
+        an event that openbox listens to."""
+        trial = subprocess.Popen(["xev", "-name", TRIAL_WINDOW], env=self.env, cwd=self.dir,
+                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL, start_new_session=True)
+
+        def trial_managed():
+            check(trial.poll() is None, "xev ended at once (status %s)" % trial.returncode)
+            self.x_tool(["xprop", "-root", "-f", WAKE_PROPERTY, "8s", "-set", WAKE_PROPERTY, "1"])
+            found = [wid for wid in self.search("--name", "^%s$" % TRIAL_WINDOW)
+                     if wid in self.managed_windows()]
+            return found and found[0]
+        try:
+            wid = self.wait_for(trial_managed, "openbox to show a trial window")
+        finally:
+            trial.kill()
+            trial.wait()
+        self.wait_for(lambda: wid not in self.managed_windows(),
+                      "openbox to let the trial window go")
+        self.x_tool(["xprop", "-root", "-remove", WAKE_PROPERTY])
+
+    def managed_windows(self):
+        """The windows that the window manager manages, bottom to top."""
+        out = self.x_tool(["xprop", "-root", "-notype", "_NET_CLIENT_LIST_STACKING"],
+                          check_rc=False)
+        if "#" not in out:
+            return []
+        return [int(wid, 16) for wid in out.split("#", 1)[1].replace(",", " ").split()]
 
     def start_session_bus(self):
         """Starts a D-Bus session bus of the desktop's own and puts its address
@@ -288,7 +333,7 @@ class Desktop(Screen):
             described.append("%d (%s)" % (pid, command))
         return ", ".join(described) or "none"
 
-    def wait_no_process_left(self, program=None, deadline=5):
+    def wait_no_process_left(self, program=None, deadline=DEADLINE):
         """Waits until nothing started on the desktop, or by the program, runs
         any more but the desktop itself; helpers may take a moment to go."""
         try:
@@ -305,8 +350,13 @@ class Desktop(Screen):
         check(status == 0, "program %d ended with status %r, not 0" % (program.index, status))
         alone = not [p for p in self.programs if p.alive()]
         self.wait_for(lambda: not [w for w in self.windows() if alone or w.pid() == program.pid],
-                      "the windows of program %d to go" % program.index, deadline=5)
+                      "the windows of program %d to go" % program.index)
         self.wait_no_process_left(program)
+
+    def record_events(self, window=None, kinds=("substructure",)):
+        """A record, in the desktop's folder, of the window's events of those
+        kinds (the root window's unless told); stop() ends it."""
+        return EventRecord(self, self.dir, window, kinds)
 
     # the desktop around the program
 
