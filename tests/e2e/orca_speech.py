@@ -26,6 +26,10 @@ import subprocess
 import sys
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+
+from desktop import DEADLINE  # noqa: E402
+
 SPEECH_DISPATCHER_CONFIG = "/etc/speech-dispatcher/speechd.conf"
 # Each utterance in the speech log starts a line with this; its text may run
 # over several lines.
@@ -148,7 +152,7 @@ class Orca:
         self.proc = None
         self.read_up_to = 0
 
-    def start(self, deadline=30):
+    def start(self, deadline=DEADLINE):
         """Starts Orca and waits until it says the screen reader is on."""
         s = self.session
         self.check(os.path.exists("/usr/lib/python3/dist-packages/orca/orca.py"),
@@ -191,6 +195,10 @@ class Orca:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
+        # Killed, a process is gone once its parent has reaped it.
+        end = time.monotonic() + DEADLINE
+        while self.speech_dispatchers() and time.monotonic() < end:
+            time.sleep(0.05)
 
     def speech_dispatchers(self):
         """The speech-dispatcher processes of this session (the server and its
@@ -220,7 +228,7 @@ class Orca:
     def said_since(self):
         return self.spoken()[self.read_up_to:]
 
-    def wait_said(self, matches, what, deadline=15):
+    def wait_said(self, matches, what, deadline=DEADLINE):
         """Waits for an utterance since the mark that matches, and returns
         every utterance since the mark up to it."""
         end = time.monotonic() + deadline
@@ -235,7 +243,7 @@ class Orca:
                        "said meanwhile: %r" % (deadline, what, said))
             time.sleep(0.05)
 
-    def quiet(self, seconds=1.0, deadline=15):
+    def quiet(self, seconds=1.0, deadline=DEADLINE):
         """Waits until Orca has said nothing new for a while."""
         def settled():
             count = len(self.spoken())

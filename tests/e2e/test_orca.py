@@ -10,13 +10,12 @@ device; orca_speech.py starts it and writes down every utterance."""
 
 import os
 import re
-import time
 
 import pyatspi
 
 import atspi_reader
 import harness
-from harness import check, is_farewell, is_main, is_results
+from harness import DEADLINE, check, is_farewell, is_main, is_results
 import orca_speech
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -48,7 +47,7 @@ def fortunes():
     return table
 
 
-def said(orca, text, what, deadline=15):
+def said(orca, text, what, deadline=DEADLINE):
     """Waits for Orca to say something that contains the text."""
     return orca.wait_said(lambda line: text in line, what, deadline)
 
@@ -62,15 +61,16 @@ def blind_user_hears_a_whole_reading(s):
         orca.quiet()
         orca.mark()
         program = s.start_program(extra_env=ACCESSIBILITY_ON)
-        s.wait_window(is_main, "the main window")
-        said(orca, PICTURE, "Orca to present the picture of the sticks", deadline=20)
+        main = s.wait_window(is_main, "the main window")
+        said(orca, PICTURE, "Orca to present the picture of the sticks")
 
         # The reading, from the keyboard.
         orca.quiet()
         orca.mark()
+        s.activate(main)
         s.key("Return")
         said(orca, WAIT, "Orca to say %r" % WAIT)
-        s.wait_window(is_results, "the results window", deadline=15)
+        results = s.wait_window(is_results, "the results window")
 
         def reading(line):
             return re.search(r"\bStick number (\d+)\b", line)
@@ -85,13 +85,15 @@ def blind_user_hears_a_whole_reading(s):
         # Exit leads to the farewell window, which says its word of support.
         orca.quiet()
         orca.mark()
+        s.activate(results)
         s.key("Escape")
-        s.wait_window(is_farewell, "the farewell window")
+        farewell = s.wait_window(is_farewell, "the farewell window")
         said(orca, VENDOR_SITE, "Orca to read the word of support")
 
         # Read-whole-window reads the yellow link by its text.
         orca.quiet()
         orca.mark()
+        s.activate(farewell)
         s.x_tool(["xdotool", "key", "--delay", str(READ_WHOLE_WINDOW_GAP_MS), "KP_Add", "KP_Add"])
         said(orca, LINK, "Orca to read the link %r in the whole window" % LINK)
 
@@ -99,9 +101,7 @@ def blind_user_hears_a_whole_reading(s):
         # first field of the referral form, which Orca names by its prompt.
         orca.quiet()
         orca.mark()
-        for step in range(3):
-            s.key("Tab")
-            time.sleep(0.3)
+        s.key("Tab", "Tab", "Tab")
         said(orca, FIRST_PROMPT_FIELD, "Orca to present the field %r" % FIRST_PROMPT_FIELD)
         check(program.alive(), "the program ended")
     finally:
