@@ -80,7 +80,7 @@ void act(ProgramRun &run, const QString &event)
     else if (event == u"farewell's Exit button")
         QTest::mouseClick(child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
     else
-        qFatal("no event %s", qPrintable(event));
+        QTest::qFail(qPrintable(u"no event "_s + event), __FILE__, __LINE__);
     // Back in the event loop, unloaded windows go.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

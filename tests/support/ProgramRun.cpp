@@ -26,13 +26,20 @@ SpokenLanguage::SpokenLanguage(const QString &name)
     else if (name == u"zh_CN")
         language = app::Language::SimplifiedChinese;
     else if (name != u"English")
-        qFatal("no language named %s", qPrintable(name));
+        QTest::qFail(qPrintable(u"no language named "_s + name), __FILE__, __LINE__);
     // Qt's own translations come with qt6-translations-l10n (scripts/setup).
     if (!app::UseLanguage(language))
-        qFatal("the translations of %s cannot be loaded", qPrintable(name));
+        QTest::qFail(qPrintable(u"the translations of "_s + name + u" cannot be loaded"_s),
+                     __FILE__, __LINE__);
 }
 
 SpokenLanguage::~SpokenLanguage() { app::UseLanguage(app::Language::English); }
+
+QWidget &missingControls()
+{
+    static QWidget *const holder = new QWidget;
+    return *holder;
+}
 
 bool anyWindowVisible()
 {
@@ -112,7 +119,8 @@ void ProgramRun::choose(QWidget *window, QAction *entry)
 {
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
-        qFatal("window %s not active", qPrintable(window->objectName()));
+        return QTest::qFail(qPrintable(u"window "_s + window->objectName() + u" not active"_s),
+                            __FILE__, __LINE__);
     auto *const menu = qobject_cast<QMenu *>(entry->parent());
     if (!menu) {
         QTest::keyClick(window, keyFor(accessKey(entry->text())), Qt::AltModifier);
@@ -120,6 +128,7 @@ void ProgramRun::choose(QWidget *window, QAction *entry)
     }
     QTest::keyClick(window, keyFor(accessKey(menu->title())), Qt::AltModifier);
     if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
-        qFatal("menu %s did not open", qPrintable(menu->objectName()));
+        return QTest::qFail(qPrintable(u"menu "_s + menu->objectName() + u" did not open"_s),
+                            __FILE__, __LINE__);
     QTest::keyClick(menu, keyFor(accessKey(entry->text())));
 }
