@@ -19,9 +19,6 @@ namespace {
 
 constexpr QStringView Section = u"Settings";
 constexpr qint64 DaysBetweenReminders = 14;
-// Longer values were not written by the program; the codec counts positions
-// in 16 bits.
-constexpr qsizetype LongestStoredValue = 32767;
 
 void writeToday(const platform::Services &services, const QString &key)
 {
@@ -45,7 +42,7 @@ void RemindToUpdate(const platform::Services &services)
 {
     const QString key = EncodeSetting(u"Duration");
     const std::optional<QString> stored = services.settings.read(Section.toString(), key);
-    if (!stored || stored->size() > LongestStoredValue)
+    if (!stored)
         return;
     const QString lastDate = DecodeSetting(*stored);
     if (lastDate.isEmpty()) {

@@ -106,14 +106,6 @@ constexpr const char *SourceFortunes[StickCount + 1] = {
 
 } // namespace
 
-std::array<QString, StickCount + 1> FortuneTable()
-{
-    std::array<QString, StickCount + 1> strFortunes;
-    for (int stick = 1; stick <= StickCount; ++stick)
-        strFortunes[std::size_t(stick)] = Fortune(stick);
-    return strFortunes;
-}
-
 QString Fortune(int stick)
 {
     if (stick < 1 || stick > StickCount)

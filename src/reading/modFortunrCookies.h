@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <array>
 
 namespace platform {
 class RandomSource;
@@ -20,8 +19,6 @@ int StickFor(float r);
 // The fortune of a stick, in the language the program speaks; empty for a
 // number that no stick bears.
 QString Fortune(int stick);
-// The fortune of each stick, by stick number; slot 0 stays empty.
-std::array<QString, StickCount + 1> FortuneTable();
 
 // The draw and its results, which live as long as the program.
 class FortuneCookies {
