@@ -8,22 +8,8 @@ using namespace Qt::Literals::StringLiterals;
 class tst_WebPages : public QObject {
     Q_OBJECT
 private slots:
-    void siteBasesArePlainHttpHosts();
     void launcherPassesAddressUnchanged();
 };
-
-void tst_WebPages::siteBasesArePlainHttpHosts()
-{
-    for (const QLatin1StringView base :
-         {modHelp::VendorSite, modHelp::VendorHelpSite, modHelp::ProductSite}) {
-        QVERIFY(base.startsWith("http://"_L1));
-        QVERIFY(!base.endsWith('/'));
-        const QUrl url = modHelp::PageAddress(base);
-        QVERIFY(url.isValid());
-        QVERIFY(url.path().isEmpty());
-    }
-    QVERIFY(modHelp::PageAddress(modHelp::ProductSite).host().contains("sortilo"_L1));
-}
 
 void tst_WebPages::launcherPassesAddressUnchanged()
 {
