@@ -92,8 +92,10 @@ QString regionText(QWidget *region)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
 // Qt's announcement event, which reaches screen readers as AT-SPI's
-// Object:Announcement. It is polite: read after what the screen reader is
-// saying, such as the title and the focus of a window that just appeared.
+// Object:Announcement, sent for the window: Orca 48 handles every event of a
+// window, and never drops an announcement as made obsolete by a later event.
+// It is polite, Qt's default: a screen reader that heeds politeness finishes
+// what it is saying first.
 void announce(QWidget *window, const QString &text)
 {
     if (text.isEmpty())
@@ -110,8 +112,8 @@ QAccessibleInterface *announcerAccessible(QObject *) { return nullptr; }
 // own, which screen readers read out by its name as it is shown, and shows it
 // named by the text and hides it again at once. Orca 43 reads it out. Orca 48
 // says nothing: its event queue drops the "shown" event as made obsolete by the
-// "hidden" one behind it, so a build on Qt 6.8 or later announces with the
-// event above instead.
+// "hidden" one of the same object behind it, so a build on Qt 6.8 or later
+// announces with the event above instead.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:
