@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -163,10 +165,19 @@ void tst_FormsAccessibility::controlsOfAWindowThatWaitedHiddenAreMetAfresh()
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(loaded.window.ok));
     if (waitsHidden)
         QCoreApplication::processEvents();
+    events.clear();
     showActive(&loaded.window);
     const QAccessible::Id after =
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(loaded.window.ok));
     QCOMPARE(after != before, waitsHidden);
+    // And screen readers are told of the new one.
+    const QList<AccessibilityEvents::Event> &told = events.events();
+    QCOMPARE(std::any_of(told.begin(), told.end(),
+                         [](const AccessibilityEvents::Event &event) {
+                             return event.type == QAccessible::ObjectCreated &&
+                                    event.object == u"ok";
+                         }),
+             waitsHidden);
 }
 
 QTEST_MAIN(tst_FormsAccessibility)
