@@ -4,7 +4,6 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QFrame>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -13,7 +12,6 @@ namespace forms {
 namespace {
 
 constexpr char AnnouncedProperty[] = "announcedWhenShown";
-const QString AnnouncerName = u"announcer"_s;
 
 bool isAnnounced(const QObject *object) { return object->property(AnnouncedProperty).toBool(); }
 
@@ -44,7 +42,7 @@ public:
 // A band: a group named by its accessible name, or a pane if it has none.
 class BandAccessible final : public QAccessibleWidget {
 public:
-    explicit BandAccessible(QFrame *band)
+    explicit BandAccessible(Band *band)
         : QAccessibleWidget(band, QAccessible::Grouping)
     {}
     QAccessible::Role role() const override
@@ -89,37 +87,79 @@ QString regionText(QWidget *region)
     return texts.join(u". "_s);
 }
 
-// A notification that screen readers read out as it is shown, and that is
-// hidden again at once: how a window announces something without drawing it.
-class AnnouncerAccessible final : public QAccessibleWidget {
-public:
-    explicit AnnouncerAccessible(QWidget *announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {}
-};
+// How a window has a text read out unasked by screen readers, on its own
+// behalf and without drawing anything.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-QWidget *announcerOf(QWidget *window)
-{
-    if (auto *const announcer =
-            window->findChild<QWidget *>(AnnouncerName, Qt::FindDirectChildrenOnly))
-        return announcer;
-    auto *const announcer = new QWidget(window);
-    announcer->setObjectName(AnnouncerName);
-    announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
-    announcer->setGeometry(0, 0, 0, 0);
-    announcer->hide();
-    return announcer;
-}
-
+// Qt's announcement event, which reaches screen readers as AT-SPI's
+// Object:Announcement, sent for the window: Orca 48 handles every event of a
+// window, and never drops an announcement as made obsolete by a later event.
+// It is polite, Qt's default: a screen reader that heeds politeness finishes
+// what it is saying first.
 void announce(QWidget *window, const QString &text)
 {
     if (text.isEmpty())
         return;
-    QWidget *const announcer = announcerOf(window);
-    announcer->setAccessibleName(text);
-    announcer->show();
-    announcer->hide();
+    QAccessibleAnnouncementEvent event(window, text);
+    QAccessible::updateAccessibility(&event);
 }
+
+QAccessibleInterface *announcerAccessible(QObject *) { return nullptr; }
+
+#else
+
+// Qt before 6.8 has no announcement event. The window has a notification of its
+// own, which screen readers read out by its name as it is shown, and shows it
+// named by the text and hides it again at once. Orca 43 reads it out. Orca 48
+// says nothing: its event queue drops the "shown" event as made obsolete by the
+// "hidden" one of the same object behind it, so a build on Qt 6.8 or later
+// announces with the event above instead.
+class Announcer final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *window)
+        : QWidget(window)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+
+    static Announcer *of(QWidget *window)
+    {
+        if (auto *const announcer = window->findChild<Announcer *>({}, Qt::FindDirectChildrenOnly))
+            return announcer;
+        return new Announcer(window);
+    }
+
+    void say(const QString &text)
+    {
+        setAccessibleName(text);
+        show();
+        hide();
+    }
+};
+
+class AnnouncerAccessible final : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {}
+};
+
+void announce(QWidget *window, const QString &text)
+{
+    if (!text.isEmpty())
+        Announcer::of(window)->say(text);
+}
+
+QAccessibleInterface *announcerAccessible(QObject *object)
+{
+    auto *const announcer = qobject_cast<Announcer *>(object);
+    return announcer ? new AnnouncerAccessible(announcer) : nullptr;
+}
+
+#endif
 
 // Announces a region that is shown while its window is the active one; a
 // window that is just appearing announces its regions once it is active.
@@ -142,14 +182,9 @@ QAccessibleInterface *kitAccessible(const QString &, QObject *object)
 {
     if (auto *const link = qobject_cast<LinkLabel *>(object))
         return new LinkAccessible(link);
-    auto *const widget = qobject_cast<QWidget *>(object);
-    if (!widget)
-        return nullptr;
-    if (widget->objectName() == AnnouncerName)
-        return new AnnouncerAccessible(widget);
-    if (widget->metaObject() == &QFrame::staticMetaObject)
-        return new BandAccessible(static_cast<QFrame *>(widget));
-    return nullptr;
+    if (auto *const band = qobject_cast<Band *>(object))
+        return new BandAccessible(band);
+    return announcerAccessible(object);
 }
 
 bool isControlOf(const QWidget *window, const QWidget *control)
@@ -211,3 +246,5 @@ void announceShownRegions(QWidget *window)
 }
 
 } // namespace forms
+
+#include "Accessibility.moc"

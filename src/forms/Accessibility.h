@@ -8,9 +8,8 @@ namespace forms {
 
 // Makes the kit's accessible interfaces known to Qt; the first window does it.
 //  - A link label is a link, named by its text, that can be pressed.
-//  - A band (a plain frame that holds controls) is a group, presented by its
-//    name when the focus enters it, or a pane if it has no name; never a
-//    window of its own inside the window.
+//  - A band is a group, presented by its name when the focus enters it, or a
+//    pane if it has no name; never a window of its own inside the window.
 void installAccessibility();
 
 // A region of a window whose contents screen readers read out unasked when
@@ -24,10 +23,10 @@ void announceWhenShown(QWidget *region);
 void announceShownRegions(QWidget *window);
 
 // Gives the controls of a window new accessible objects, which screen readers
-// meet afresh. A screen reader that looked at a window while it waited hidden
-// keeps what it saw then, controls that are not showing, and would go on
-// skipping them once the window is shown: Qt tells it only that the window
-// itself is showing now.
+// meet afresh. Orca keeps what it saw of a window that it looked at while the
+// window waited hidden, controls that are not showing, and goes on skipping
+// them in read-whole-window once the window is shown: Qt tells it only that
+// the window itself is showing now.
 void renewAccessibleControls(QWidget *window);
 
 } // namespace forms

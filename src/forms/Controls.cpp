@@ -4,7 +4,6 @@
 #include "Look.h"
 
 #include <qdrawutil.h>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,13 +50,6 @@ int renditionScale(qreal devicePixelRatio) { return qBound(1, qCeil(devicePixelR
 
 } // namespace
 
-QFrame *newFrame(const QString &name, QWidget *container)
-{
-    auto *const frame = new QFrame(container);
-    frame->setObjectName(name);
-    return frame;
-}
-
 QLabel *newLabel(const QString &name, QWidget *container)
 {
     auto *const label = new QLabel(container);
@@ -71,6 +63,13 @@ QPushButton *newButton(const QString &name, const QString &caption, QWidget *con
     button->setObjectName(name);
     button->setAutoDefault(true);
     return button;
+}
+
+Band::Band(const QString &name, QWidget *container)
+    : QFrame(container)
+{
+    installAccessibility();
+    setObjectName(name);
 }
 
 CaptionedFrame::CaptionedFrame(const QString &name, const QString &caption, QWidget *container)

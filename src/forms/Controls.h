@@ -1,20 +1,27 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-class QFrame;
-
 // The few kinds of control the windows need beyond Qt's own.
 namespace forms {
 
-QFrame *newFrame(const QString &name, QWidget *container);
 QLabel *newLabel(const QString &name, QWidget *container);
 // A push button on which Enter presses it when it has the focus.
 QPushButton *newButton(const QString &name, const QString &caption, QWidget *container);
+
+// A band: a frame that holds controls, such as the band of links at the foot
+// of a window. Screen readers find a group, named by its accessible name, or a
+// pane if it has none; never a window of its own inside the window.
+class Band final : public QFrame {
+    Q_OBJECT
+public:
+    Band(const QString &name, QWidget *container);
+};
 
 // A frame with a caption, drawn as the windows were designed: an etched border
 // whose top line runs through the middle of the caption, which sits inset on

@@ -54,7 +54,7 @@ void Form::load()
     m_registry.add(this);
     Form_Load();
     // Still hidden once the event loop has run: screen readers may have looked
-    // at the window while it waited.
+    // at the window while it waited (see renewAccessibleControls).
     QMetaObject::invokeMethod(
         this, [this] { m_waitedHidden = !isVisible(); }, Qt::QueuedConnection);
 }
@@ -142,8 +142,11 @@ void Form::centreOnScreen()
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    // Once the window that just appeared is active and its focus told, so
-    // that what it announces is read after the window and its focus.
+    // Once the window that just appeared is active and its focus told: the
+    // focus moves into the window only after the activation is handled, hence
+    // one more pass of the event loop. Orca presents a window that becomes
+    // active, its title and then its focused control, and speaks over what it
+    // was saying; an announcement any earlier would be cut short.
     if (event->type() == QEvent::WindowActivate && std::exchange(m_announcePending, false))
         QMetaObject::invokeMethod(
             this, [this] { announceShownRegions(this); }, Qt::QueuedConnection);

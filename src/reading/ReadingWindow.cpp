@@ -5,7 +5,6 @@
 #include "forms/WebPages.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
@@ -31,7 +30,7 @@ ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &b
                              const Design &design)
     : Form(registry, design.name, design.client)
     , m_browser(browser)
-    , Frame2(forms::newFrame(u"Frame2"_s, client()))
+    , Frame2(new forms::Band(u"Frame2"_s, client()))
     , Label61(new forms::LinkLabel(u"Label61"_s, Frame2))
 {
     using namespace forms;

@@ -3,10 +3,10 @@
 #include "forms/Form.h"
 #include "forms/Look.h"
 
-class QFrame;
 class QMenu;
 
 namespace forms {
+class Band;
 class FormRegistry;
 class LinkLabel;
 } // namespace forms
@@ -61,7 +61,7 @@ private:
     void mnuDonate_Click();
     void mkmoney_Click();
 
-    QFrame *const Frame2;
+    forms::Band *const Frame2;
     forms::LinkLabel *const Label61;
 };
 

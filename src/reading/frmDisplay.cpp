@@ -8,7 +8,6 @@
 #include "platform/Clipboard.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -49,11 +48,11 @@ frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser
     : ReadingWindow(registry, browser, layout::Window)
     , m_clipboard(clipboard)
     , Frame1(new forms::CaptionedFrame(u"Frame1"_s, tr("LV Sortilo Results"), client()))
-    , Frame3(forms::newFrame(u"Frame3"_s, Frame1))
+    , Frame3(new forms::Band(u"Frame3"_s, Frame1))
     , lblStick(new forms::FittedLabel(u"lblStick"_s, Frame3))
     , Label2(forms::newLabel(u"Label2"_s, Frame1))
     , lblDesc(forms::newLabel(u"lblDesc"_s, Frame1))
-    , Frame5(forms::newFrame(u"Frame5"_s, client()))
+    , Frame5(new forms::Band(u"Frame5"_s, client()))
     , Label1(new forms::LinkLabel(u"Label1"_s, Frame5))
     , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&Back"), Frame5))
     , cmdExit(new forms::FlatButton(u"cmdExit"_s, tr("&Exit"), Frame5))

@@ -42,11 +42,11 @@ private:
     platform::Clipboard &m_clipboard;
 
     forms::CaptionedFrame *const Frame1;
-    QFrame *const Frame3;
+    forms::Band *const Frame3;
     forms::FittedLabel *const lblStick;
     QLabel *const Label2;
     QLabel *const lblDesc;
-    QFrame *const Frame5;
+    forms::Band *const Frame5;
     forms::LinkLabel *const Label1;
     forms::FlatButton *const cmdOK;
     forms::FlatButton *const cmdExit;

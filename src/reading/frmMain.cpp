@@ -8,7 +8,6 @@
 #include "WaitSeconds.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QMenu>
 #include <QWindow>
 
@@ -50,9 +49,9 @@ frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
     : ReadingWindow(registry, browser, layout::Window)
     , m_clock(clock)
     , m_fortunes(fortunes)
-    , Frame1(forms::newFrame(u"Frame1"_s, client()))
+    , Frame1(new forms::Band(u"Frame1"_s, client()))
     , Label1(forms::newLabel(u"Label1"_s, Frame1))
-    , picMessage(forms::newFrame(u"picMessage"_s, Frame1))
+    , picMessage(new forms::Band(u"picMessage"_s, Frame1))
     , pi(forms::newLabel(u"pi"_s, picMessage))
     , shp1(new forms::Shape(u"shp1"_s, forms::look::DarkBlue, picMessage))
     , shp2(new forms::Shape(u"shp2"_s, forms::look::DarkBlue, picMessage))
@@ -60,7 +59,7 @@ frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
     , shp4(new forms::Shape(u"shp4"_s, forms::look::DarkBlue, picMessage))
     , picMain(new forms::PictureButton(u"picMain"_s, u"sticks"_s, Frame1))
     , lblCaption(forms::newLabel(u"lblCaption"_s, Frame1))
-    , Frame5(forms::newFrame(u"Frame5"_s, client()))
+    , Frame5(new forms::Band(u"Frame5"_s, client()))
     , Label2(new forms::LinkLabel(u"Label2"_s, Frame5))
 {
     QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));

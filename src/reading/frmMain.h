@@ -49,9 +49,9 @@ private:
     modFortunrCookies::FortuneCookies &m_fortunes;
     bool m_waitCaptionSized = false;
 
-    QFrame *const Frame1;
+    forms::Band *const Frame1;
     QLabel *const Label1;
-    QFrame *const picMessage;
+    forms::Band *const picMessage;
     QLabel *const pi;
     forms::Shape *const shp1;
     forms::Shape *const shp2;
@@ -59,7 +59,7 @@ private:
     forms::Shape *const shp4;
     forms::PictureButton *const picMain;
     QLabel *const lblCaption;
-    QFrame *const Frame5;
+    forms::Band *const Frame5;
     forms::LinkLabel *const Label2;
 };
 

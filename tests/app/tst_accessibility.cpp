@@ -1,3 +1,4 @@
+#include "AccessibilityEvents.h"
 #include "links/frmAbout.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
@@ -111,6 +112,8 @@ private slots:
     void ctrlCCopiesTheReading_data();
     void ctrlCCopiesTheReading();
     void windowsAreAnnouncedAsWindowsWithTheirTitles();
+    void screenReadersHearEachWindowUnasked_data();
+    void screenReadersHearEachWindowUnasked();
 };
 
 void tst_accessibility::everyControlIsNamedAfterWhatItShows_data()
@@ -233,6 +236,82 @@ void tst_accessibility::windowsAreAnnouncedAsWindowsWithTheirTitles()
         QAccessible::queryAccessibleInterface(&run.program.frmMain.load());
     QCOMPARE(face->role(), QAccessible::Window);
     QCOMPARE(face->text(QAccessible::Name), u"LV Sortilo v1.0"_s);
+}
+
+namespace {
+
+// Does as a user does, and waits for the window that it brings up to be the
+// active one and to have said what it says as it appears.
+void act(ProgramRun &run, const QString &step)
+{
+    QWidget *window = nullptr;
+    if (step == u"start") {
+        run.start();
+        window = run.program.frmMain.ifLoaded();
+    } else if (step == u"read") {
+        run.read(child<QAbstractButton>(run.program.frmMain.ifLoaded(), "picMain"));
+        window = run.program.frmDisplay.ifLoaded();
+    } else if (step == u"Back" || step == u"Exit") {
+        child<QPushButton>(run.program.frmDisplay.ifLoaded(), step == u"Back" ? "cmdOK" : "cmdExit")
+            ->click();
+        window = step == u"Back" ? static_cast<QWidget *>(run.program.frmMain.ifLoaded())
+                                 : run.program.frmNagScreen2.ifLoaded();
+    }
+    if (!window || !QTest::qWaitForWindowActive(window))
+        qFatal("%s did not bring up its window", qPrintable(step));
+    QCoreApplication::processEvents();
+}
+
+QString resultsRead(int stick)
+{
+    return u"announce LV Sortilo Results. Stick number %1. More About The Sortilo Number. "_s.arg(
+               stick) +
+           designFortune(stick);
+}
+
+} // namespace
+
+void tst_accessibility::screenReadersHearEachWindowUnasked_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QStringList>("told");
+    const QString picture = u"focus Bamboo fortune sticks"_s;
+    const QString wait = u"announce Please Wait"_s;
+    QTest::newRow("the main window at start")
+        << QStringList{} << u"start"_s << QStringList{picture};
+    QTest::newRow("a reading") << QStringList{u"start"_s} << u"read"_s
+                               << QStringList{wait, u"focus Back"_s, resultsRead(40)};
+    QTest::newRow("Back to the main window")
+        << QStringList{u"start"_s, u"read"_s} << u"Back"_s << QStringList{picture};
+    QTest::newRow("another reading after Back")
+        << QStringList{u"start"_s, u"read"_s, u"Back"_s} << u"read"_s
+        << QStringList{wait, u"focus Back"_s, resultsRead(1)};
+    QTest::newRow("Exit to the farewell window")
+        << QStringList{u"start"_s, u"read"_s} << u"Exit"_s
+        << QStringList{u"focus Exit"_s,
+                       u"announce Programs like this one live on their users' support. The best "
+                       "support for Velmora Softwares is to visit its discussion board at "
+                       "www.velmorasoft.com regularly and take part in its discussions and other "
+                       "activities."_s};
+}
+
+// What a blind user hears as each window comes up, in order: its focus, then
+// what it is for, read out unasked; "Please Wait" as the reading starts.
+void tst_accessibility::screenReadersHearEachWindowUnasked()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, step);
+    QFETCH(QStringList, told);
+    ProgramRun run;
+    // Stick 40, the first word of support, then stick 1.
+    run.platform.random.values = {0.5f, 0.0f, 0.0f};
+    AccessibilityEvents events;
+    for (const QString &done : std::as_const(before))
+        act(run, done);
+    events.clear();
+    act(run, step);
+    QCOMPARE(events.told(), told);
 }
 
 QTEST_MAIN(tst_accessibility)
