@@ -73,6 +73,14 @@ QPushButton *newButton(const QString &name, const QString &caption, QWidget *con
     return button;
 }
 
+CheckBox::CheckBox(const QString &name, QWidget *container)
+    : QCheckBox(container)
+{
+    setObjectName(name);
+}
+
+bool CheckBox::hitButton(const QPoint &position) const { return rect().contains(position); }
+
 CaptionedFrame::CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
     : QGroupBox(caption, container)
 {

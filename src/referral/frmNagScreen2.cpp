@@ -8,7 +8,6 @@
 #include "platform/RandomSource.h"
 #include "PromptField.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,7 +63,7 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
-    , Check1(new QCheckBox(client()))
+    , Check1(new forms::CheckBox(u"Check1"_s, client()))
     , cmdClose(forms::newButton(u"cmdClose"_s, tr("E&xit"), client()))
     , Frame2(new forms::CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client()))
     , txtName(newTextBox(u"txtName"_s, Frame2))
@@ -91,7 +90,7 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     lookAndLayout();
-    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(Check1, &forms::CheckBox::clicked, this, &frmNagScreen2::Check1_Click);
     connect(lblGoToHome, &forms::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
@@ -124,7 +123,6 @@ void frmNagScreen2::lookAndLayout()
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(Label2, White);
 
-    Check1->setObjectName(u"Check1"_s);
     place(Check1, layout::Check1);
     Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
     Check1->setFont(verdana(14.25));

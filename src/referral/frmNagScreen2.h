@@ -3,7 +3,6 @@
 #include "forms/Form.h"
 #include "platform/Services.h"
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -11,6 +10,7 @@ class QPushButton;
 
 namespace forms {
 class CaptionedFrame;
+class CheckBox;
 class FormRegistry;
 class LinkLabel;
 class Picture;
@@ -59,7 +59,7 @@ private:
     forms::Picture *const Picture1;
     QLabel *const Label1;
     QLabel *const Label2;
-    QCheckBox *const Check1;
+    forms::CheckBox *const Check1;
     QPushButton *const cmdClose;
     forms::CaptionedFrame *const Frame2;
     QLineEdit *const txtName;
