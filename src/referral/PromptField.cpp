@@ -1,12 +1,12 @@
 #include "PromptField.h"
 
+#include "forms/TextBoxes.h"
 #include "modTellAFriend.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <utility>
 
@@ -36,16 +36,15 @@ PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Me
     if (auto *const line = qobject_cast<QLineEdit *>(field))
         connect(line, &QLineEdit::textChanged, this, &PromptField::dimWhileShowingPrompt);
     else
-        connect(static_cast<QPlainTextEdit *>(field), &QPlainTextEdit::textChanged, this,
+        connect(static_cast<forms::MultiLineTextBox *>(field), &QPlainTextEdit::textChanged, this,
                 &PromptField::dimWhileShowingPrompt);
 }
 
-// The lines of a multi-line field end in CR LF, as the referral page expects.
 QString PromptField::text() const
 {
     if (const auto *const line = qobject_cast<const QLineEdit *>(m_field))
         return line->text();
-    return static_cast<const QPlainTextEdit *>(m_field)->toPlainText().replace(u'\n', u"\r\n"_s);
+    return static_cast<const forms::MultiLineTextBox *>(m_field)->text();
 }
 
 void PromptField::setText(const QString &text)
@@ -55,8 +54,7 @@ void PromptField::setText(const QString &text)
     if (auto *const line = qobject_cast<QLineEdit *>(m_field))
         line->setText(text);
     else
-        static_cast<QPlainTextEdit *>(m_field)->setPlainText(
-            QString(text).replace(u"\r\n"_s, u"\n"_s));
+        static_cast<forms::MultiLineTextBox *>(m_field)->setText(text);
 }
 
 // Focus that comes and goes with the whole window (another program, a message

@@ -25,7 +25,8 @@ class PromptField final : public QObject {
 public:
     enum class Kind { Plain, Email };
 
-    // Works on a QLineEdit or a QPlainTextEdit, which it watches and parents to.
+    // Works on a QLineEdit or a forms::MultiLineTextBox, which it watches and
+    // parents to.
     PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages);
 
     QString text() const;

@@ -3,13 +3,13 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
+#include "forms/TextBoxes.h"
 #include "forms/WebPages.h"
 #include "modTellAFriend.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
 
@@ -46,13 +46,6 @@ constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 
 QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); }
 
-QLineEdit *newTextBox(const QString &name, QWidget *container)
-{
-    auto *const field = new QLineEdit(container);
-    field->setObjectName(name);
-    return field;
-}
-
 } // namespace
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
@@ -66,12 +59,12 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , Check1(new forms::CheckBox(u"Check1"_s, client()))
     , cmdClose(forms::newButton(u"cmdClose"_s, tr("E&xit"), client()))
     , Frame2(new forms::CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client()))
-    , txtName(newTextBox(u"txtName"_s, Frame2))
-    , txtEmail(newTextBox(u"txtEmail"_s, Frame2))
-    , txtFriendName(newTextBox(u"txtFriendName"_s, Frame2))
-    , txtFriendEmail(newTextBox(u"txtFriendEmail"_s, Frame2))
+    , txtName(forms::newTextBox(u"txtName"_s, Frame2))
+    , txtEmail(forms::newTextBox(u"txtEmail"_s, Frame2))
+    , txtFriendName(forms::newTextBox(u"txtFriendName"_s, Frame2))
+    , txtFriendEmail(forms::newTextBox(u"txtFriendEmail"_s, Frame2))
     , cmdSubmit(forms::newButton(u"cmdSubmit"_s, tr("Refer A Friend &Now"), Frame2))
-    , txtMessage(new QPlainTextEdit(Frame2))
+    , txtMessage(new forms::MultiLineTextBox(u"txtMessage"_s, Frame2))
     , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
@@ -171,7 +164,6 @@ void frmNagScreen2::layOutReferralForm()
     m_friendName->setText(modTellAFriend::FriendNamePrompt());
     m_friendEmail->setText(modTellAFriend::FriendEmailPrompt());
     m_message->setText(modTellAFriend::MessagePrompt() + u"\r\n"_s);
-    txtMessage->setObjectName(u"txtMessage"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
 

@@ -5,7 +5,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace forms {
@@ -13,6 +12,7 @@ class CaptionedFrame;
 class CheckBox;
 class FormRegistry;
 class LinkLabel;
+class MultiLineTextBox;
 class Picture;
 } // namespace forms
 namespace modTellAFriend {
@@ -67,7 +67,7 @@ private:
     QLineEdit *const txtFriendName;
     QLineEdit *const txtFriendEmail;
     QPushButton *const cmdSubmit;
-    QPlainTextEdit *const txtMessage;
+    forms::MultiLineTextBox *const txtMessage;
     forms::CaptionedFrame *const Frame6;
     QLabel *const Label3;
     forms::LinkLabel *const lblGoToHome;

@@ -24,6 +24,8 @@ private slots:
     void spaceTypedIntoEmailFieldIsRefused_data();
     void spaceTypedIntoEmailFieldIsRefused();
     void pastedSpacesAreNotChecked();
+    void pastedTextGoesOutAsPasted_data();
+    void pastedTextGoesOutAsPasted();
     void promptsAreDimmedTypedTextIsNot();
 };
 
@@ -227,6 +229,65 @@ void tst_PromptField::pastedSpacesAreNotChecked()
 
     QCOMPARE(child<QLineEdit>(farewell, "txtEmail")->text(), u"ann @ example.com"_s);
     QVERIFY(run.platform.messages.shown.isEmpty());
+}
+
+// What is pasted goes out exactly so: every character, every kind of line
+// break; a single-line field, which holds at most 32,767 UTF-16 code units,
+// cuts a longer paste between two characters, never inside one.
+void tst_PromptField::pastedTextGoesOutAsPasted_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("sent");
+    const QString message =
+        u"no-break\u00a0space, lone LF\nlone CR\rCR LF\r\nline\u2028paragraph\u2029end"_s;
+    QTest::newRow("message with every kind of line break") << u"txtMessage"_s << message << message;
+    QTest::newRow("message of a no-break space") << u"txtMessage"_s << u"\u00a0"_s << u"\u00a0"_s;
+    QTest::newRow("message of its prompt between no-break spaces")
+        << u"txtMessage"_s << u"\u00a0Your Message\u00a0"_s << u"\u00a0Your Message\u00a0"_s;
+    QTest::newRow("message with its line breaks at both ends")
+        << u"txtMessage"_s << u"\n\rHi\r\n\u2029"_s << u"\n\rHi\r\n\u2029"_s;
+    const QString fill(32'766, u'x');
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("name whose last character would not fit whole")
+        << u"txtName"_s << fill + emoji + u"y"_s << fill;
+    QTest::newRow("name whose last character just fits")
+        << u"txtName"_s << fill.left(32'765) + emoji + u"y"_s << fill.left(32'765) + emoji;
+    QTest::newRow("name with a no-break space")
+        << u"txtName"_s << u"Ann\u00a0Lee"_s << u"Ann\u00a0Lee"_s;
+}
+
+void tst_PromptField::pastedTextGoesOutAsPasted()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, sent);
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    child<QLineEdit>(farewell, "txtName")->setText(u"Ann"_s);
+    child<QLineEdit>(farewell, "txtEmail")->setText(u"ann@example.com"_s);
+    child<QLineEdit>(farewell, "txtFriendName")->setText(u"Bob"_s);
+    child<QLineEdit>(farewell, "txtFriendEmail")->setText(u"bob@example.org"_s);
+    QWidget *const target = child<QWidget>(farewell, qPrintable(field));
+    QVERIFY(tabTo(target));
+    clearByKeys();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(textOf(target), sent);
+    // Cut and pasted back, it stays the same.
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(textOf(target), QString());
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(textOf(target), sent);
+
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
+
+    QCOMPARE(run.platform.messages.texts(), QStringList());
+    QCOMPARE(run.platform.browser.opened.size(), 1);
+    const QString key = field == u"txtMessage" ? u"taf3"_s : u"taf1"_s;
+    QCOMPARE(queryValue(run.platform.browser.opened.first(), key), sent);
 }
 
 // An untouched form must not look filled in.

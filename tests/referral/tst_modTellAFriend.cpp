@@ -1,9 +1,9 @@
+#include "forms/TextBoxes.h"
 #include "ProgramRun.h"
 #include "referral/frmNagScreen2.h"
 #include "referral/modTellAFriend.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
@@ -101,6 +101,10 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem_data()
         << u"your name"_s << ann << u"YOUR MESSAGE"_s << u"friend's name"_s << bob << u""_s;
     QTest::newRow("untouched message with its line break is an entry")
         << u"Ann"_s << ann << untouched << u"Bob"_s << bob << u""_s;
+    QTest::newRow("message of a no-break space is an entry")
+        << u"Ann"_s << ann << u"\u00a0"_s << u"Bob"_s << bob << u""_s;
+    QTest::newRow("message prompt between no-break spaces is an entry")
+        << u"Ann"_s << ann << u"\u00a0Your Message\u00a0"_s << u"Bob"_s << bob << u""_s;
 }
 
 void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
@@ -122,7 +126,7 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     type(child<QLineEdit>(&farewell, "txtFriendName"), friendName);
     type(child<QLineEdit>(&farewell, "txtFriendEmail"), friendEmail);
     if (!message.isNull())
-        child<QPlainTextEdit>(&farewell, "txtMessage")->setPlainText(message);
+        child<forms::MultiLineTextBox>(&farewell, "txtMessage")->setText(message);
 
     child<QPushButton>(&farewell, "cmdSubmit")->click();
 
