@@ -47,8 +47,9 @@ private:
     const QString m_prompt;
     const Kind m_kind;
     platform::Messages &m_messages;
-    // Entered, and the prompt not cleared yet.
-    bool m_entering = false;
+    // Whether the user is in the field: Entering until its prompt is cleared.
+    enum class Presence { Away, Entering, In };
+    Presence m_presence = Presence::Away;
 };
 
 } // namespace referral
