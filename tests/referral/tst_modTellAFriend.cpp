@@ -105,6 +105,11 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem_data()
         << u"Ann"_s << ann << u"\u00a0"_s << u"Bob"_s << bob << u""_s;
     QTest::newRow("message prompt between no-break spaces is an entry")
         << u"Ann"_s << ann << u"\u00a0Your Message\u00a0"_s << u"Bob"_s << bob << u""_s;
+    // Each character of the name is 12 bytes in the address: too long to give
+    // the browser (128 KiB), where nothing would open and nothing be said.
+    QTest::newRow("entries too long for the browser")
+        << u"\U0001F600"_s.repeated(16'383) << ann << u"Hi"_s << u"Bob"_s << bob
+        << u"Your Entries Are Too Long To Send. Please Shorten Them."_s;
 }
 
 void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
