@@ -419,6 +419,10 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>请输入朋友的电子邮箱</translation>
     </message>
+    <message>
+        <source>Your Entries Are Too Long To Send. Please Shorten Them.</source>
+        <translation>您输入的内容太长，无法发送。请缩短内容。</translation>
+    </message>
 </context>
 <context>
     <name>reading::ReadingWindow</name>

@@ -419,6 +419,10 @@
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>請輸入朋友的電子郵件地址</translation>
     </message>
+    <message>
+        <source>Your Entries Are Too Long To Send. Please Shorten Them.</source>
+        <translation>您輸入的內容太長，無法送出。請縮短內容。</translation>
+    </message>
 </context>
 <context>
     <name>reading::ReadingWindow</name>

@@ -72,6 +72,14 @@ Band::Band(const QString &name, QWidget *container)
     setObjectName(name);
 }
 
+CheckBox::CheckBox(const QString &name, QWidget *container)
+    : QCheckBox(container)
+{
+    setObjectName(name);
+}
+
+bool CheckBox::hitButton(const QPoint &position) const { return rect().contains(position); }
+
 CaptionedFrame::CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
     : QGroupBox(caption, container)
 {

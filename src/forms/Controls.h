@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,6 +45,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A check box that reacts to a click anywhere in its box, where its mouse
+// cursor shows that it can be clicked, not only on its mark and caption.
+class CheckBox final : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(const QString &name, QWidget *container);
+
+protected:
+    bool hitButton(const QPoint &position) const override;
 };
 
 // A label that acts as a link: underlined text, the pointing-hand cursor, and a

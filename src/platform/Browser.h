@@ -8,6 +8,9 @@ namespace platform {
 class Browser {
 public:
     virtual ~Browser() = default;
+    // Whether the address can be handed over at all: the system limits its
+    // length. An address it cannot be given, open() does not try to hand over.
+    virtual bool canOpen(const QUrl &address) const = 0;
     virtual void open(const QUrl &address) = 0;
 };
 

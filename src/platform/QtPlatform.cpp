@@ -13,17 +13,90 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <QWindow>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
-void DesktopBrowser::open(const QUrl &address) { QDesktopServices::openUrl(address); }
+namespace {
+
+// While an address is being opened, what Qt writes to the log about it names
+// the address without its query: the referral page's query holds what the
+// user typed, which is theirs and not for the log. Qt names the address when
+// no browser can be found or the one found cannot be started.
+class QueryKeptOutOfLog {
+public:
+    explicit QueryKeptOutOfLog(const QUrl &address)
+    {
+        s_forms = QStringList{address.toString(QUrl::FullyEncoded), address.toString(),
+                              address.toDisplayString()};
+        s_forms.removeDuplicates();
+        s_shown = address.adjusted(QUrl::RemoveQuery).toString(QUrl::FullyEncoded) +
+                  (address.hasQuery() ? u"?..."_s : QString());
+        s_thread = QThread::currentThread();
+        s_previous = qInstallMessageHandler(&QueryKeptOutOfLog::handle);
+    }
+
+    ~QueryKeptOutOfLog()
+    {
+        qInstallMessageHandler(s_previous);
+        s_thread = nullptr;
+        s_forms.clear();
+    }
+
+    QueryKeptOutOfLog(const QueryKeptOutOfLog &) = delete;
+    QueryKeptOutOfLog &operator=(const QueryKeptOutOfLog &) = delete;
+
+private:
+    // Another thread may log at any time, even before the handler that this
+    // one stands in front of is known.
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        QString shown = message;
+        if (QThread::currentThread() == s_thread) {
+            for (const QString &form : std::as_const(s_forms))
+                shown.replace(form, s_shown);
+        }
+        if (const QtMessageHandler previous = s_previous)
+            previous(type, context, shown);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, shown)));
+    }
+
+    static inline std::atomic<QtMessageHandler> s_previous = nullptr;
+    static inline std::atomic<QThread *> s_thread = nullptr;
+    static inline QStringList s_forms;
+    static inline QString s_shown;
+};
+
+// The longest argument the system passes to a program, in bytes: Linux takes
+// at most 32 pages, the closing NUL included (MAX_ARG_STRLEN), and fails to
+// start a program given a longer one.
+qsizetype longestProgramArgument() { return qsizetype(sysconf(_SC_PAGESIZE)) * 32 - 1; }
+
+} // namespace
+
+bool DesktopBrowser::canOpen(const QUrl &address) const
+{
+    return address.toEncoded().size() <= longestProgramArgument();
+}
+
+void DesktopBrowser::open(const QUrl &address)
+{
+    if (!canOpen(address))
+        return;
+    const QueryKeptOutOfLog keptOut(address);
+    QDesktopServices::openUrl(address);
+}
 
 namespace {
 

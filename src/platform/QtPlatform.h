@@ -18,8 +18,11 @@
 // The platform services of the running program, backed by Qt and the system.
 namespace platform {
 
+// Reaches the browser through Qt, which hands the address to a program (on
+// most desktops xdg-open) as one argument.
 class DesktopBrowser final : public Browser {
 public:
+    bool canOpen(const QUrl &address) const override;
     void open(const QUrl &address) override;
 };
 

@@ -1,12 +1,14 @@
 #include "PromptField.h"
 
+#include "forms/TextBoxes.h"
 #include "modTellAFriend.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMimeData>
 
 #include <utility>
 
@@ -33,19 +35,29 @@ PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Me
 {
     field->setAccessibleName(m_prompt);
     field->installEventFilter(this);
-    if (auto *const line = qobject_cast<QLineEdit *>(field))
+    if (auto *const line = qobject_cast<QLineEdit *>(field)) {
         connect(line, &QLineEdit::textChanged, this, &PromptField::dimWhileShowingPrompt);
-    else
-        connect(static_cast<QPlainTextEdit *>(field), &QPlainTextEdit::textChanged, this,
-                &PromptField::dimWhileShowingPrompt);
+    } else {
+        auto *const box = static_cast<forms::MultiLineTextBox *>(field);
+        // The mouse and what is dropped reach its viewport.
+        box->viewport()->installEventFilter(this);
+        connect(box, &QPlainTextEdit::textChanged, this, &PromptField::dimWhileShowingPrompt);
+    }
+    // A click on another control while the window is not active moves the
+    // focus there once the window is active again, and the field the user
+    // was in gets no focus-out of its own.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_presence != Presence::Away && now && now != m_field &&
+            now->window() == m_field->window())
+            LostFocus();
+    });
 }
 
-// The lines of a multi-line field end in CR LF, as the referral page expects.
 QString PromptField::text() const
 {
     if (const auto *const line = qobject_cast<const QLineEdit *>(m_field))
         return line->text();
-    return static_cast<const QPlainTextEdit *>(m_field)->toPlainText().replace(u'\n', u"\r\n"_s);
+    return static_cast<const forms::MultiLineTextBox *>(m_field)->text();
 }
 
 void PromptField::setText(const QString &text)
@@ -55,35 +67,51 @@ void PromptField::setText(const QString &text)
     if (auto *const line = qobject_cast<QLineEdit *>(m_field))
         line->setText(text);
     else
-        static_cast<QPlainTextEdit *>(m_field)->setPlainText(
-            QString(text).replace(u"\r\n"_s, u"\n"_s));
+        static_cast<forms::MultiLineTextBox *>(m_field)->setText(text);
 }
 
-// Focus that comes and goes with the whole window (another program, a message
-// box) is not the user entering or leaving the field.
-static bool movesWithinWindow(const QFocusEvent *event)
+bool PromptField::eventFilter(QObject *, QEvent *event)
 {
-    return event->reason() != Qt::ActiveWindowFocusReason &&
-           event->reason() != Qt::PopupFocusReason;
-}
-
-bool PromptField::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_field)
-        return false;
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (movesWithinWindow(static_cast<QFocusEvent *>(event)))
+        // Focus that comes back with the whole window (from another program,
+        // a message box) or from a menu returns the user to where they were.
+        switch (static_cast<QFocusEvent *>(event)->reason()) {
+        case Qt::PopupFocusReason:
+            break;
+        case Qt::ActiveWindowFocusReason:
+            if (m_presence == Presence::Away)
+                GotFocus();
+            break;
+        default:
             GotFocus();
+        }
         break;
     case QEvent::FocusOut:
-        if (movesWithinWindow(static_cast<QFocusEvent *>(event)))
+        if (const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             LostFocus();
         break;
     case QEvent::KeyPress:
         clearPromptOnEntering();
         return KeyPress(static_cast<QKeyEvent *>(event)->text());
+    case QEvent::MouseButtonPress:
+        // A click enters the field, even before its window has the keyboard.
+        if (m_presence == Presence::Away)
+            m_presence = Presence::Entering;
+        clearPromptOnEntering();
+        break;
+    case QEvent::Drop:
+        // Text dropped on a field the user is not in takes its prompt's place.
+        if (m_presence == Presence::Away &&
+            !static_cast<QDropEvent *>(event)->mimeData()->text().isEmpty())
+            setText(TextOnEntering(text(), m_prompt));
+        clearPromptOnEntering();
+        break;
     case QEvent::InputMethod:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::ContextMenu:
         clearPromptOnEntering();
         break;
     default:
@@ -103,22 +131,26 @@ void PromptField::dimWhileShowingPrompt()
 
 // The prompt goes once the focus has moved and screen readers were told so,
 // so that they present the field the user entered rather than an edit made
-// before it; and before anything typed meanwhile reaches the field.
+// before it; and before any text reaches the field, whatever brings it: keys,
+// the input method, the mouse (the middle button pastes the selection, the
+// right one opens a menu that pastes), or a drop.
 void PromptField::GotFocus()
 {
-    m_entering = true;
+    m_presence = Presence::Entering;
     QMetaObject::invokeMethod(this, &PromptField::clearPromptOnEntering, Qt::QueuedConnection);
 }
 
 void PromptField::clearPromptOnEntering()
 {
-    if (std::exchange(m_entering, false))
-        setText(TextOnEntering(text(), m_prompt));
+    if (m_presence != Presence::Entering)
+        return;
+    m_presence = Presence::In;
+    setText(TextOnEntering(text(), m_prompt));
 }
 
 void PromptField::LostFocus()
 {
-    m_entering = false;
+    m_presence = Presence::Away;
     setText(TextOnLeaving(text(), m_prompt));
 }
 

@@ -25,7 +25,8 @@ class PromptField final : public QObject {
 public:
     enum class Kind { Plain, Email };
 
-    // Works on a QLineEdit or a QPlainTextEdit, which it watches and parents to.
+    // Works on a QLineEdit or a forms::MultiLineTextBox, which it watches and
+    // parents to.
     PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages);
 
     QString text() const;
@@ -46,8 +47,9 @@ private:
     const QString m_prompt;
     const Kind m_kind;
     platform::Messages &m_messages;
-    // Entered, and the prompt not cleared yet.
-    bool m_entering = false;
+    // Whether the user is in the field: Entering until its prompt is cleared.
+    enum class Presence { Away, Entering, In };
+    Presence m_presence = Presence::Away;
 };
 
 } // namespace referral

@@ -3,14 +3,13 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
+#include "forms/TextBoxes.h"
 #include "forms/WebPages.h"
 #include "modTellAFriend.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
 
@@ -47,13 +46,6 @@ constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 
 QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); }
 
-QLineEdit *newTextBox(const QString &name, QWidget *container)
-{
-    auto *const field = new QLineEdit(container);
-    field->setObjectName(name);
-    return field;
-}
-
 } // namespace
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
@@ -64,15 +56,15 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
-    , Check1(new QCheckBox(client()))
+    , Check1(new forms::CheckBox(u"Check1"_s, client()))
     , cmdClose(forms::newButton(u"cmdClose"_s, tr("E&xit"), client()))
     , Frame2(new forms::CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client()))
-    , txtName(newTextBox(u"txtName"_s, Frame2))
-    , txtEmail(newTextBox(u"txtEmail"_s, Frame2))
-    , txtFriendName(newTextBox(u"txtFriendName"_s, Frame2))
-    , txtFriendEmail(newTextBox(u"txtFriendEmail"_s, Frame2))
+    , txtName(forms::newTextBox(u"txtName"_s, Frame2))
+    , txtEmail(forms::newTextBox(u"txtEmail"_s, Frame2))
+    , txtFriendName(forms::newTextBox(u"txtFriendName"_s, Frame2))
+    , txtFriendEmail(forms::newTextBox(u"txtFriendEmail"_s, Frame2))
     , cmdSubmit(forms::newButton(u"cmdSubmit"_s, tr("Refer A Friend &Now"), Frame2))
-    , txtMessage(new QPlainTextEdit(Frame2))
+    , txtMessage(new forms::MultiLineTextBox(u"txtMessage"_s, Frame2))
     , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
@@ -90,7 +82,7 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     // Above all other windows.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     lookAndLayout();
-    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(Check1, &forms::CheckBox::clicked, this, &frmNagScreen2::Check1_Click);
     connect(lblGoToHome, &forms::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
@@ -123,7 +115,6 @@ void frmNagScreen2::lookAndLayout()
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(Label2, White);
 
-    Check1->setObjectName(u"Check1"_s);
     place(Check1, layout::Check1);
     Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
     Check1->setFont(verdana(14.25));
@@ -172,7 +163,6 @@ void frmNagScreen2::layOutReferralForm()
     m_friendName->setText(modTellAFriend::FriendNamePrompt());
     m_friendEmail->setText(modTellAFriend::FriendEmailPrompt());
     m_message->setText(modTellAFriend::MessagePrompt() + u"\r\n"_s);
-    txtMessage->setObjectName(u"txtMessage"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
 

@@ -3,16 +3,16 @@
 #include "forms/Form.h"
 #include "platform/Services.h"
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace forms {
 class CaptionedFrame;
+class CheckBox;
 class FormRegistry;
 class LinkLabel;
+class MultiLineTextBox;
 class Picture;
 } // namespace forms
 namespace modTellAFriend {
@@ -59,7 +59,7 @@ private:
     forms::Picture *const Picture1;
     QLabel *const Label1;
     QLabel *const Label2;
-    QCheckBox *const Check1;
+    forms::CheckBox *const Check1;
     QPushButton *const cmdClose;
     forms::CaptionedFrame *const Frame2;
     QLineEdit *const txtName;
@@ -67,7 +67,7 @@ private:
     QLineEdit *const txtFriendName;
     QLineEdit *const txtFriendEmail;
     QPushButton *const cmdSubmit;
-    QPlainTextEdit *const txtMessage;
+    forms::MultiLineTextBox *const txtMessage;
     forms::CaptionedFrame *const Frame6;
     QLabel *const Label3;
     forms::LinkLabel *const lblGoToHome;

@@ -2,6 +2,7 @@
 
 #include "forms/Look.h"
 #include "forms/WebPages.h"
+#include "platform/Browser.h"
 #include "platform/Messages.h"
 
 #include <QCoreApplication>
@@ -120,6 +121,13 @@ void SubmitReferral(Referral &referral, platform::Messages &messages, platform::
         return;
     }
     const QUrl address = ReferralAddress(referral);
+    // Told now, rather than sent nowhere without a word.
+    if (!browser.canOpen(address)) {
+        ShowRefusal(messages, translated(QT_TRANSLATE_NOOP(
+                                  "modTellAFriend",
+                                  "Your Entries Are Too Long To Send. Please Shorten Them.")));
+        return;
+    }
     referral.address = QString::fromLatin1(address.toEncoded());
     modHelp::OpenWebPage(browser, address);
 }

@@ -44,7 +44,8 @@ std::optional<QString> MissingEntry(const Referral &referral);
 // query, each value percent-encoded so that it comes back exactly as typed.
 QUrl ReferralAddress(const Referral &referral);
 
-// Checks the entries, then opens the referral page; or shows what is missing.
+// Checks the entries, then opens the referral page; or shows what is missing,
+// or that the entries make an address too long for the browser to be given.
 void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser);
 
 // Shows a refusal: the error icon, a single OK.

@@ -120,6 +120,7 @@ void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
     QString storedWhenOpened;
     struct : platform::Browser {
         std::function<void(const QUrl &)> onOpen;
+        bool canOpen(const QUrl &) const override { return true; }
         void open(const QUrl &address) override { onOpen(address); }
     } browser;
     QStringList opened;

@@ -1,6 +1,8 @@
 """The farewell window's refer-a-friend form hands what was typed to the
-referral page, exactly as typed."""
+referral page, exactly as typed; and where the browser cannot be started,
+what was typed stays out of the program's output, which goes to the log."""
 
+import os
 import urllib.parse
 
 import harness
@@ -36,7 +38,7 @@ def fill_field(s, farewell, field, text):
     s.type_text(text)
 
 
-def referral_form_sends_entries_as_typed(s):
+def fill_form(s):
     program = s.start_program()
     main = s.wait_window(is_main, "the main window")
 
@@ -50,6 +52,11 @@ def referral_form_sends_entries_as_typed(s):
         fill_field(s, farewell, field, ENTRIES[field])
     check(not s.opened_addresses(), "pages opened before the form was sent: %r"
           % s.opened_addresses())
+    return program, farewell
+
+
+def referral_form_sends_entries_as_typed(s):
+    program, farewell = fill_form(s)
     s.click(farewell, *SUBMIT_BUTTON)
 
     opened = s.wait_addresses(1, "the referral page to be opened")
@@ -72,5 +79,25 @@ def referral_form_sends_entries_as_typed(s):
           "the farewell window did not stay after sending")
 
 
+def referral_entries_stay_out_of_log_when_browser_fails(s):
+    # An xdg-open that cannot be started: Qt reports the failed launch.
+    with open(os.path.join(s.home.folder, "bin", "xdg-open"), "w") as f:
+        f.write("#!/nonexistent/sh\n")
+    program, farewell = fill_form(s)
+    s.click(farewell, *SUBMIT_BUTTON)
+
+    s.wait_for(lambda: "lvms-refer-a-friend.php" in program.output(),
+               "the program to report that the referral page could not be opened")
+    output = program.output()
+    for entry in list(ENTRIES.values()) + ["Your Message"]:
+        for form in (entry, urllib.parse.quote(entry, safe="")):
+            check(form not in output, "the program's output holds %r:\n%s" % (form, output))
+    check(program.alive() and len(s.find(is_farewell)) == 1,
+          "the farewell window did not stay after the failed launch")
+
+
 if __name__ == "__main__":
-    harness.run(referral_form_sends_entries_as_typed)
+    harness.run_variant({
+        "typed": referral_form_sends_entries_as_typed,
+        "browser-fails": referral_entries_stay_out_of_log_when_browser_fails,
+    }, default="typed")

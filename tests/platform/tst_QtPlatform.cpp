@@ -8,10 +8,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +61,9 @@ private slots:
     void questionDefaultsToYes_data();
     void questionDefaultsToYes();
     void messageBoxOpensInFrontOfEverything();
+    void browserIsGivenWhatTheSystemPassesToAProgram_data();
+    void browserIsGivenWhatTheSystemPassesToAProgram();
+    void openingAPageKeepsItsQueryOutOfTheLog();
     void applicationIsKnownByItsDesktopEntry();
     void waylandDesktopRunsThroughXWayland_data();
     void waylandDesktopRunsThroughXWayland();
@@ -291,6 +296,65 @@ void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
                platform::Message::Buttons::Ok});
     QVERIFY(inFront);
     QVERIFY(belongsToOpener);
+}
+
+// The browser is given an address as one argument of a program it starts;
+// the system refuses to start a program with a longer one (Linux: 128 KiB
+// with the closing NUL), and such an address is not tried.
+void tst_QtPlatform::browserIsGivenWhatTheSystemPassesToAProgram_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::newRow("short") << qsizetype(100);
+    QTest::newRow("128 KiB less one byte") << qsizetype(128 * 1024 - 1);
+    QTest::newRow("128 KiB") << qsizetype(128 * 1024);
+    QTest::newRow("1 MiB") << qsizetype(1024 * 1024);
+}
+
+void tst_QtPlatform::browserIsGivenWhatTheSystemPassesToAProgram()
+{
+    QFETCH(qsizetype, length);
+    const QByteArray page = "http://www.velmorasoft.com/lvms-refer-a-friend.php?taf1=";
+    const QUrl address =
+        QUrl::fromEncoded(page + QByteArray(length - page.size(), 'a'), QUrl::StrictMode);
+    QCOMPARE(address.toEncoded().size(), length);
+    const QString program = QStandardPaths::findExecutable(u"true"_s);
+    QVERIFY(!program.isEmpty());
+    const bool systemPassesIt =
+        QProcess::execute(program, {QString::fromLatin1(address.toEncoded())}) == 0;
+
+    QCOMPARE(platform::DesktopBrowser().canOpen(address), systemPassesIt);
+}
+
+// The referral page's query holds what the user typed. Qt writes the address
+// to the log when it cannot open it (here the platform cannot; on a desktop,
+// when no browser is found or it cannot be started): the log names the page,
+// but never the query.
+void tst_QtPlatform::openingAPageKeepsItsQueryOutOfTheLog()
+{
+    // Nowhere to find a browser, should the platform look for one.
+    const QTemporaryDir emptyFolder;
+    const QByteArray path = qgetenv("PATH");
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+    qputenv("PATH", QFile::encodeName(emptyFolder.path()));
+    qunsetenv("BROWSER");
+    qunsetenv("DEFAULT_BROWSER");
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { logged.append(text); });
+    const auto restoreHandler = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    const QUrl address = QUrl::fromEncoded(
+        "http://www.velmorasoft.com/lvms-refer-a-friend.php?taf1=Zo%C3%AB%20Secret"
+        "&taf2=zoe%40example.com&taf3=My%20message%0D%0A",
+        QUrl::StrictMode);
+
+    platform::DesktopBrowser().open(address);
+
+    const QString log = logged.join(u'\n');
+    QVERIFY2(log.contains(u"http://www.velmorasoft.com/lvms-refer-a-friend.php"_s),
+             qPrintable(log));
+    for (const char *entry : {"Secret", "zoe", "message"})
+        QVERIFY2(!log.contains(QLatin1StringView(entry)), qPrintable(log));
 }
 
 // Docks and compositors find the program's menu entry by the name it gives.

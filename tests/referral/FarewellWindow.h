@@ -1,12 +1,12 @@
 #pragma once
 
+#include "forms/TextBoxes.h"
 #include "ProgramRun.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -36,11 +36,12 @@ inline bool tabTo(QWidget *field)
     return focused() == field;
 }
 
+// Exactly what the field holds, every line break as it came.
 inline QString textOf(QWidget *field)
 {
     if (auto *const line = qobject_cast<QLineEdit *>(field))
         return line->text();
-    return static_cast<QPlainTextEdit *>(field)->toPlainText();
+    return static_cast<forms::MultiLineTextBox *>(field)->text();
 }
 
 inline void setTextOf(QWidget *field, const QString &text)
@@ -48,7 +49,15 @@ inline void setTextOf(QWidget *field, const QString &text)
     if (auto *const line = qobject_cast<QLineEdit *>(field))
         line->setText(text);
     else
-        static_cast<QPlainTextEdit *>(field)->setPlainText(text);
+        static_cast<forms::MultiLineTextBox *>(field)->setText(text);
+}
+
+// Where the mouse reaches the field, and what is dropped on it.
+inline QWidget *mouseTargetOf(QWidget *field)
+{
+    if (auto *const box = qobject_cast<forms::MultiLineTextBox *>(field))
+        return box->viewport();
+    return field;
 }
 
 inline void clearByKeys()

@@ -5,8 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace farewell;
@@ -24,6 +28,10 @@ private slots:
     void spaceTypedIntoEmailFieldIsRefused_data();
     void spaceTypedIntoEmailFieldIsRefused();
     void pastedSpacesAreNotChecked();
+    void textNeverLandsInPrompt_data();
+    void textNeverLandsInPrompt();
+    void pastedTextGoesOutAsPasted_data();
+    void pastedTextGoesOutAsPasted();
     void promptsAreDimmedTypedTextIsNot();
 };
 
@@ -227,6 +235,188 @@ void tst_PromptField::pastedSpacesAreNotChecked()
 
     QCOMPARE(child<QLineEdit>(farewell, "txtEmail")->text(), u"ann @ example.com"_s);
     QVERIFY(run.platform.messages.shown.isEmpty());
+}
+
+// Text that reaches a field still showing its prompt replaces it, whatever
+// brings it, and however soon after the click: each way is tried before the
+// event loop runs on. The message field shows its prompt once emptied.
+void tst_PromptField::textNeverLandsInPrompt_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("windowActive");
+    const auto row = [](const char *field, const char *how, bool windowActive = true) {
+        QTest::addRow("%s, %s%s", field, how, windowActive ? "" : ", window not active")
+            << QString::fromLatin1(field) << QString::fromLatin1(how) << windowActive;
+    };
+    row("txtName", "Ctrl+V");
+    row("txtName", "input method");
+    // The mouse and drops reach the message field's viewport.
+    for (const char *field : {"txtName", "txtMessage"}) {
+        row(field, "context menu's Paste");
+        row(field, "middle button");
+        row(field, "drop after a click");
+        row(field, "drop without a click");
+    }
+    row("txtEmail", "typed", false);
+    row("txtEmail", "middle button", false);
+    row("txtMessage", "context menu's Paste", false);
+}
+
+void tst_PromptField::textNeverLandsInPrompt()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(bool, windowActive);
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    QWidget *const target = child<QWidget>(farewell, qPrintable(field));
+    QWidget *const mouseTarget = mouseTargetOf(target);
+    const QString prompt = field == u"txtName"    ? u"Your Name"_s
+                           : field == u"txtEmail" ? u"Your Email Address"_s
+                                                  : u"Your Message"_s;
+    setTextOf(target, prompt);
+    const QString pasted = u"ann@example.com"_s;
+    QApplication::clipboard()->setText(pasted);
+    std::unique_ptr<QWidget> otherWindow;
+    // The window is left from within another field, whose prompt comes back
+    // once the click has moved the focus on.
+    QLineEdit *const friendName = child<QLineEdit>(farewell, "txtFriendName");
+    if (!windowActive) {
+        QTest::mouseClick(friendName, Qt::LeftButton);
+        QCOMPARE(friendName->text(), QString());
+        otherWindow = std::make_unique<QWidget>();
+        otherWindow->show();
+        otherWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(otherWindow.get()));
+    }
+    // Each way ends with the text in the field, or for the middle button with
+    // the primary selection where the system has one, and none here.
+    QString expected = pasted;
+    // A drag enters the field, then drops.
+    const auto drop = [&] {
+        QMimeData data;
+        data.setText(pasted);
+        const QPoint centre = mouseTarget->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(mouseTarget, &enter);
+        QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(mouseTarget, &drop);
+    };
+    if (how == u"Ctrl+V") {
+        QTest::mouseClick(mouseTarget, Qt::LeftButton);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == u"typed") {
+        QTest::mouseClick(mouseTarget, Qt::LeftButton);
+        QTest::keyClicks(target, pasted);
+    } else if (how == u"context menu's Paste") {
+        const auto closeMenus = qScopeGuard([] {
+            while (QWidget *const popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+        QTest::mouseClick(mouseTarget, Qt::RightButton);
+        // The window system asks for the menu, where the test's click does not.
+        if (!QApplication::activePopupWidget()) {
+            const QPoint centre = mouseTarget->rect().center();
+            QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, centre,
+                                        mouseTarget->mapToGlobal(centre));
+            QCoreApplication::sendEvent(mouseTarget, &menuEvent);
+        }
+        auto *const menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *const action : menu->actions())
+            if (action->text().startsWith(u"&Paste"_s))
+                paste = action;
+        QVERIFY(paste);
+        paste->trigger();
+    } else if (how == u"middle button") {
+        QTest::mouseClick(mouseTarget, Qt::MiddleButton);
+        expected = QApplication::clipboard()->supportsSelection()
+                       ? QApplication::clipboard()->text(QClipboard::Selection)
+                       : QString();
+    } else if (how == u"drop after a click") {
+        QTest::mouseClick(mouseTarget, Qt::LeftButton);
+        drop();
+    } else if (how == u"drop without a click") {
+        drop();
+    } else if (how == u"input method") {
+        QTest::mouseClick(mouseTarget, Qt::LeftButton);
+        QInputMethodEvent event;
+        event.setCommitString(pasted);
+        QCoreApplication::sendEvent(target, &event);
+    } else {
+        QFAIL(qPrintable(u"no way called "_s + how));
+    }
+
+    QCOMPARE(textOf(target), expected);
+    if (!windowActive) {
+        farewell->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(farewell));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(textOf(target), expected);
+    QCOMPARE(friendName->text(), u"Friend's Name"_s);
+}
+
+// What is pasted goes out exactly so: every character, every kind of line
+// break; a single-line field, which holds at most 32,767 UTF-16 code units,
+// cuts a longer paste between two characters, never inside one.
+void tst_PromptField::pastedTextGoesOutAsPasted_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("sent");
+    const QString message =
+        u"no-break\u00a0space, lone LF\nlone CR\rCR LF\r\nline\u2028paragraph\u2029end"_s;
+    QTest::newRow("message with every kind of line break") << u"txtMessage"_s << message << message;
+    QTest::newRow("message of a no-break space") << u"txtMessage"_s << u"\u00a0"_s << u"\u00a0"_s;
+    QTest::newRow("message of its prompt between no-break spaces")
+        << u"txtMessage"_s << u"\u00a0Your Message\u00a0"_s << u"\u00a0Your Message\u00a0"_s;
+    QTest::newRow("message with its line breaks at both ends")
+        << u"txtMessage"_s << u"\n\rHi\r\n\u2029"_s << u"\n\rHi\r\n\u2029"_s;
+    const QString fill(32'766, u'x');
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("name whose last character would not fit whole")
+        << u"txtName"_s << fill + emoji + u"y"_s << fill;
+    QTest::newRow("name whose last character just fits")
+        << u"txtName"_s << fill.left(32'765) + emoji + u"y"_s << fill.left(32'765) + emoji;
+    QTest::newRow("name with a no-break space")
+        << u"txtName"_s << u"Ann\u00a0Lee"_s << u"Ann\u00a0Lee"_s;
+}
+
+void tst_PromptField::pastedTextGoesOutAsPasted()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, sent);
+    ProgramRun run;
+    frmNagScreen2 *const farewell = showFarewell(run);
+    QVERIFY(farewell);
+    child<QLineEdit>(farewell, "txtName")->setText(u"Ann"_s);
+    child<QLineEdit>(farewell, "txtEmail")->setText(u"ann@example.com"_s);
+    child<QLineEdit>(farewell, "txtFriendName")->setText(u"Bob"_s);
+    child<QLineEdit>(farewell, "txtFriendEmail")->setText(u"bob@example.org"_s);
+    QWidget *const target = child<QWidget>(farewell, qPrintable(field));
+    QVERIFY(tabTo(target));
+    clearByKeys();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(textOf(target), sent);
+    // Cut and pasted back, it stays the same.
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(textOf(target), QString());
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(textOf(target), sent);
+
+    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
+
+    QCOMPARE(run.platform.messages.texts(), QStringList());
+    QCOMPARE(run.platform.browser.opened.size(), 1);
+    const QString key = field == u"txtMessage" ? u"taf3"_s : u"taf1"_s;
+    QCOMPARE(queryValue(run.platform.browser.opened.first(), key), sent);
 }
 
 // An untouched form must not look filled in.

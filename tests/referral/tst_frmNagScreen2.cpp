@@ -27,6 +27,7 @@ private slots:
     void loadShowsSupportMessageOfItsRandomValue_data();
     void loadShowsSupportMessageOfItsRandomValue();
     void everySupportMessageComesUpOverManyLoads();
+    void homeBoxOpensHomePageOnEveryClickAndStaysUnticked_data();
     void homeBoxOpensHomePageOnEveryClickAndStaysUnticked();
     void downloadsLinkOpensSoftwaresPage();
     void typedReferralOpensReferralPage();
@@ -83,14 +84,28 @@ void tst_frmNagScreen2::everySupportMessageComesUpOverManyLoads()
     QCOMPARE(shown.size(), frmNagScreen2::SupportMessageCount);
 }
 
+// Anywhere in the box, which shows the hand over all of its 479 x 37 pixels.
+void tst_frmNagScreen2::homeBoxOpensHomePageOnEveryClickAndStaysUnticked_data()
+{
+    QTest::addColumn<QPoint>("where");
+    QTest::newRow("middle") << QPoint(239, 18);
+    QTest::newRow("right of the caption") << QPoint(448, 18);
+    QTest::newRow("above the caption") << QPoint(198, 4);
+    QTest::newRow("top left corner") << QPoint(0, 0);
+    QTest::newRow("bottom right corner") << QPoint(478, 36);
+}
+
 void tst_frmNagScreen2::homeBoxOpensHomePageOnEveryClickAndStaysUnticked()
 {
+    QFETCH(QPoint, where);
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
+    QCOMPARE(child<QCheckBox>(farewell, "Check1")->geometry(), QRect(2, 136, 479, 37));
+    QCOMPARE(child<QCheckBox>(farewell, "Check1")->cursor().shape(), Qt::PointingHandCursor);
     QStringList openedAfterClicks;
     for (int click = 0; click < 2; ++click) {
-        QTest::mouseClick(child<QCheckBox>(farewell, "Check1"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(farewell, "Check1"), Qt::LeftButton, {}, where);
         QVERIFY(!child<QCheckBox>(farewell, "Check1")->isChecked());
         openedAfterClicks.append(QString::number(run.platform.browser.opened.size()));
     }

@@ -1,9 +1,9 @@
+#include "forms/TextBoxes.h"
 #include "ProgramRun.h"
 #include "referral/frmNagScreen2.h"
 #include "referral/modTellAFriend.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
@@ -101,6 +101,15 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem_data()
         << u"your name"_s << ann << u"YOUR MESSAGE"_s << u"friend's name"_s << bob << u""_s;
     QTest::newRow("untouched message with its line break is an entry")
         << u"Ann"_s << ann << untouched << u"Bob"_s << bob << u""_s;
+    QTest::newRow("message of a no-break space is an entry")
+        << u"Ann"_s << ann << u"\u00a0"_s << u"Bob"_s << bob << u""_s;
+    QTest::newRow("message prompt between no-break spaces is an entry")
+        << u"Ann"_s << ann << u"\u00a0Your Message\u00a0"_s << u"Bob"_s << bob << u""_s;
+    // Each character of the name is 12 bytes in the address: too long to give
+    // the browser (128 KiB), where nothing would open and nothing be said.
+    QTest::newRow("entries too long for the browser")
+        << u"\U0001F600"_s.repeated(16'383) << ann << u"Hi"_s << u"Bob"_s << bob
+        << u"Your Entries Are Too Long To Send. Please Shorten Them."_s;
 }
 
 void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
@@ -122,7 +131,7 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     type(child<QLineEdit>(&farewell, "txtFriendName"), friendName);
     type(child<QLineEdit>(&farewell, "txtFriendEmail"), friendEmail);
     if (!message.isNull())
-        child<QPlainTextEdit>(&farewell, "txtMessage")->setPlainText(message);
+        child<forms::MultiLineTextBox>(&farewell, "txtMessage")->setText(message);
 
     child<QPushButton>(&farewell, "cmdSubmit")->click();
 

@@ -24,10 +24,17 @@ namespace fake {
 
 class Browser final : public platform::Browser {
 public:
+    bool canOpen(const QUrl &address) const override
+    {
+        return address.toEncoded().size() <= longestAddress;
+    }
     void open(const QUrl &address) override { opened.append(address); }
     QStringList openedAddresses() const;
 
     QList<QUrl> opened;
+    // In bytes, as Linux passes one argument to a program (128 KiB, the NUL
+    // that ends it included).
+    qsizetype longestAddress = 128 * 1024 - 1;
 };
 
 class Messages final : public platform::Messages {
