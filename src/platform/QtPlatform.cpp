@@ -201,11 +201,23 @@ bool IniSettingsStore::write(const QString &section, const QString &key, const Q
     if (!written.open(QIODevice::ReadOnly))
         return false;
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    const QDateTime replaced = QFileInfo(m_filePath).lastModified();
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(written.readAll());
-    return file.commit();
+    if (!file.commit())
+        return false;
+    // QSettings keeps what it read of a file until the file's size or its time
+    // of modification, to the millisecond, changes: a file replaced by one of
+    // the same size within the same millisecond would still be read as the old
+    // one. The new file is made at least a millisecond younger.
+    if (replaced.isValid() && QFileInfo(m_filePath).lastModified() <= replaced) {
+        QFile touched(m_filePath);
+        if (touched.open(QIODevice::ReadWrite))
+            touched.setFileTime(replaced.addMSecs(1), QFileDevice::FileModificationTime);
+    }
+    return true;
 }
 
 QDate SystemClock::today() const { return QDate::currentDate(); }
