@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QPluginLoader>
 
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-
 namespace platform {
 class RandomSource;
 }
