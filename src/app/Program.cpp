@@ -67,7 +67,8 @@ links::frmAbout *Program::newAbout() { return new links::frmAbout(forms, service
 
 referral::frmNagScreen2 *Program::newNagScreen()
 {
-    auto *const window = new referral::frmNagScreen2(forms, services, referral);
+    auto *const window = new referral::frmNagScreen2(forms, services.browser, services.messages,
+                                                      services.random, referral);
     QObject::connect(window, &referral::frmNagScreen2::endRequested, window,
                      [this] { modHelp::EndApplication(*this); });
     return window;

@@ -35,7 +35,6 @@ Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     installAccessibility();
     setObjectName(name);
     setWindowTitle(look::WindowTitle.toString());
-    setWindowIcon(look::programIcon());
     setFont(look::verdana(8.25));
     m_client->setObjectName(name + u"Client"_s);
     m_client->setFixedSize(clientSize);

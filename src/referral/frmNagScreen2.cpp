@@ -48,10 +48,13 @@ QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); 
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
+frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
+                             platform::Messages &messages, platform::RandomSource &random,
                              modTellAFriend::Referral &referral)
     : Form(registry, u"frmNagScreen2"_s, layout::Client)
-    , m_services(services)
+    , m_browser(browser)
+    , m_messages(messages)
+    , m_random(random)
     , m_referral(referral)
     , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
@@ -69,15 +72,15 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, const platform::Serv
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
     , m_name(new PromptField(txtName, modTellAFriend::NamePrompt(), PromptField::Kind::Plain,
-                             services.messages))
+                             messages))
     , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt(), PromptField::Kind::Email,
-                              services.messages))
+                              messages))
     , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt(),
-                                   PromptField::Kind::Plain, services.messages))
+                                   PromptField::Kind::Plain, messages))
     , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt(),
-                                    PromptField::Kind::Email, services.messages))
+                                    PromptField::Kind::Email, messages))
     , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt(),
-                                PromptField::Kind::Plain, services.messages))
+                                PromptField::Kind::Plain, messages))
 {
     // Above all other windows.
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -229,9 +232,8 @@ QString frmNagScreen2::SupportMessage(int index)
 
 void frmNagScreen2::Form_Load()
 {
-    platform::RandomSource &random = m_services.random;
-    random.seedFromClock();
-    const int pick = int(std::floor(double(random.next()) * SupportMessageCount));
+    m_random.seedFromClock();
+    const int pick = int(std::floor(double(m_random.next()) * SupportMessageCount));
     Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
 }
 
@@ -243,10 +245,10 @@ void frmNagScreen2::Check1_Click()
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    modHelp::VendorHomePage(m_services.browser);
+    modHelp::VendorHomePage(m_browser);
 }
 
-void frmNagScreen2::lblGoToHome_Click() { modHelp::SoftwareDownloadsPage(m_services.browser); }
+void frmNagScreen2::lblGoToHome_Click() { modHelp::SoftwareDownloadsPage(m_browser); }
 
 void frmNagScreen2::cmdClose_Click() { emit endRequested(); }
 
@@ -258,12 +260,11 @@ void frmNagScreen2::cmdSubmit_Click()
     referral.message = modTellAFriend::TrimSpaces(m_message->text());
     referral.friendName = modTellAFriend::TrimSpaces(m_friendName->text());
     referral.friendEmail = modTellAFriend::TrimSpaces(m_friendEmail->text());
-    platform::Messages &messages = m_services.messages;
     if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
-        modTellAFriend::ShowRefusal(messages, *problem);
+        modTellAFriend::ShowRefusal(m_messages, *problem);
         return;
     }
-    modTellAFriend::SubmitReferral(referral, messages, m_services.browser);
+    modTellAFriend::SubmitReferral(referral, m_messages, m_browser);
 }
 
 } // namespace referral

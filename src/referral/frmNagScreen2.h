@@ -1,7 +1,6 @@
 #pragma once
 
 #include "forms/Form.h"
-#include "platform/Services.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +17,11 @@ class Picture;
 namespace modTellAFriend {
 struct Referral;
 }
+namespace platform {
+class Browser;
+class Messages;
+class RandomSource;
+} // namespace platform
 
 namespace referral {
 
@@ -29,8 +33,10 @@ class frmNagScreen2 final : public forms::Form {
     Q_OBJECT
 public:
     // The referral record is the latest referral submitted, kept as long as
-    // the program runs.
-    frmNagScreen2(forms::FormRegistry &registry, const platform::Services &services,
+    // the program runs. The random source picks the word of support; the
+    // browser opens the links and the referral; the message boxes refuse.
+    frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
+                  platform::Messages &messages, platform::RandomSource &random,
                   modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
@@ -53,7 +59,9 @@ private:
     void layOutReferralForm();
     void layOutDownloads();
 
-    const platform::Services m_services;
+    platform::Browser &m_browser;
+    platform::Messages &m_messages;
+    platform::RandomSource &m_random;
     modTellAFriend::Referral &m_referral;
 
     forms::Picture *const Picture1;
