@@ -191,14 +191,16 @@ Picture::Picture(const QString &name, const QString &picture, QWidget *container
 {
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
-    setPixmap(pictureRendition(m_picture, devicePixelRatioF()));
+    // A label with a picture is a graphic to screen readers.
+    m_rendition = pictureRendition(m_picture, devicePixelRatioF());
+    setPixmap(m_rendition);
 }
 
 void Picture::paintEvent(QPaintEvent *)
 {
-    if (qRound(pixmap().devicePixelRatio()) != renditionScale(devicePixelRatioF()))
-        setPixmap(pictureRendition(m_picture, devicePixelRatioF()));
-    drawPicture(this, pixmap(), false);
+    if (qRound(m_rendition.devicePixelRatio()) != renditionScale(devicePixelRatioF()))
+        m_rendition = pictureRendition(m_picture, devicePixelRatioF());
+    drawPicture(this, m_rendition, false);
 }
 
 PictureButton::PictureButton(const QString &name, const QString &picture, QWidget *container)

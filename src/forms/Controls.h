@@ -106,6 +106,9 @@ protected:
 
 private:
     const QString m_picture;
+    // What is drawn: the rendition for the screen the picture is on, which
+    // may change as the window moves between screens.
+    QPixmap m_rendition;
 };
 
 // A picture that is clicked: the pointing hand, a thin border round the
