@@ -1,7 +1,7 @@
 #include "RemindToUpdate.h"
 
 #include "forms/Look.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/Services.h"

@@ -2,7 +2,7 @@
 
 #include "forms/Controls.h"
 #include "forms/Look.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 
 #include <QLabel>
 #include <QPushButton>

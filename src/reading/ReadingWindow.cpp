@@ -2,7 +2,7 @@
 
 #include "forms/Controls.h"
 #include "forms/Menus.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 
 #include <QAction>
 #include <QMenu>

@@ -4,7 +4,7 @@
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/Menus.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 #include "platform/Clipboard.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 #include "modFortunrCookies.h"
 #include "WaitSeconds.h"
 

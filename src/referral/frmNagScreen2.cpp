@@ -4,7 +4,7 @@
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/TextBoxes.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 #include "modTellAFriend.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"

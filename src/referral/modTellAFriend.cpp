@@ -1,7 +1,7 @@
 #include "modTellAFriend.h"
 
 #include "forms/Look.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 #include "platform/Browser.h"
 #include "platform/Messages.h"
 

@@ -1,5 +1,5 @@
 #include "FakePlatform.h"
-#include "forms/WebPages.h"
+#include "pages/WebPages.h"
 
 #include <QTest>
 
