@@ -4,7 +4,7 @@
 #include "platform/ProcessExit.h"
 #include "Program.h"
 
-namespace modHelp {
+namespace app::modHelp {
 
 void EndApplication(app::Program &program)
 {
@@ -13,4 +13,4 @@ void EndApplication(app::Program &program)
     program.services.processExit.exitNow(0);
 }
 
-} // namespace modHelp
+} // namespace app::modHelp

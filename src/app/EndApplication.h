@@ -4,10 +4,10 @@ namespace app {
 class Program;
 }
 
-namespace modHelp {
+namespace app::modHelp {
 
 // Unloads every loaded window, in load order, each with its unload handler,
 // then ends the process at once. Safe to call again from an unload handler.
 void EndApplication(app::Program &program);
 
-} // namespace modHelp
+} // namespace app::modHelp

@@ -31,7 +31,7 @@ void Program::start() { frmStartup.load(); }
 void Program::remindToUpdate()
 {
     if (m_updateReminder == UpdateReminder::On)
-        modHelp::RemindToUpdate(services);
+        app::modHelp::RemindToUpdate(services);
 }
 
 app::frmStartup *Program::newStartup() { return new app::frmStartup(*this); }
@@ -68,9 +68,9 @@ links::frmAbout *Program::newAbout() { return new links::frmAbout(forms, service
 referral::frmNagScreen2 *Program::newNagScreen()
 {
     auto *const window = new referral::frmNagScreen2(forms, services.browser, services.messages,
-                                                      services.random, referral);
+                                                     services.random, referral);
     QObject::connect(window, &referral::frmNagScreen2::endRequested, window,
-                     [this] { modHelp::EndApplication(*this); });
+                     [this] { app::modHelp::EndApplication(*this); });
     return window;
 }
 

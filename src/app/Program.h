@@ -47,8 +47,8 @@ public:
 
     const platform::Services services;
     forms::FormRegistry forms;
-    modFortunrCookies::FortuneCookies fortunes;
-    modTellAFriend::Referral referral;
+    reading::modFortunrCookies::FortuneCookies fortunes;
+    referral::modTellAFriend::Referral referral;
 
     forms::FormRef<app::frmStartup> frmStartup;
     forms::FormRef<reading::frmMain> frmMain;

@@ -13,7 +13,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace modHelp {
+namespace app::modHelp {
 
 namespace {
 
@@ -60,7 +60,7 @@ void RemindToUpdate(const platform::Services &services)
     // user asked for it. The question then comes back at the next start.
     writeToday(services, key);
     if (answer == platform::Answer::Yes)
-        ProductDownloadPage(services.browser);
+        pages::modHelp::ProductDownloadPage(services.browser);
 }
 
-} // namespace modHelp
+} // namespace app::modHelp

@@ -4,10 +4,10 @@ namespace platform {
 struct Services;
 }
 
-namespace modHelp {
+namespace app::modHelp {
 
 // At most once every two weeks, asks at start-up whether to look for a newer
 // version, and keeps the date of the last time it asked in the settings store.
 void RemindToUpdate(const platform::Services &services);
 
-} // namespace modHelp
+} // namespace app::modHelp

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-namespace modHelp {
+namespace app::modHelp {
 
 namespace {
 
@@ -24,4 +24,4 @@ QString EncodeSetting(QStringView text) { return shifted(text, SettingShift); }
 
 QString DecodeSetting(QStringView text) { return shifted(text, -SettingShift); }
 
-} // namespace modHelp
+} // namespace app::modHelp

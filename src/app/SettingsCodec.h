@@ -6,11 +6,11 @@
 // a fixed amount. Characters are taken by their single-byte (Latin-1) code; a
 // character beyond Latin-1 counts as "?", and one whose shifted code would fall
 // outside 0 to 255 is dropped.
-namespace modHelp {
+namespace app::modHelp {
 
 inline constexpr int SettingShift = 17;
 
 QString EncodeSetting(QStringView text);
 QString DecodeSetting(QStringView text);
 
-} // namespace modHelp
+} // namespace app::modHelp

@@ -24,7 +24,7 @@ void frmStartup::Form_Load()
         services.messages.ask(
             {tr("Application is already running"), forms::look::ApplicationTitle.toString(),
              platform::Message::Icon::Information, platform::Message::Buttons::Ok});
-        modHelp::EndApplication(m_program);
+        app::modHelp::EndApplication(m_program);
         return;
     }
     services.random.seedFromClock();
@@ -33,6 +33,6 @@ void frmStartup::Form_Load()
     hide();
 }
 
-void frmStartup::Form_Unload() { modHelp::EndApplication(m_program); }
+void frmStartup::Form_Unload() { app::modHelp::EndApplication(m_program); }
 
 } // namespace app

@@ -99,7 +99,7 @@ void frmAbout::lookAndLayout()
     Label3->setWordWrap(true);
 
     place(lblHomePage, layout::lblHomePage);
-    lblHomePage->setText(tr("Click here to visit %1").arg(modHelp::VendorSite));
+    lblHomePage->setText(tr("Click here to visit %1").arg(pages::modHelp::VendorSite));
     lblHomePage->setFont(verdana(8.25, Underline));
     lblHomePage->setWordWrap(false);
     fitLineHeight(lblHomePage);
@@ -110,7 +110,7 @@ void frmAbout::lookAndLayout()
 }
 
 void frmAbout::cmdOK_Click() { Unload(); }
-void frmAbout::lblHomePage_Click() { modHelp::VendorHomePage(m_browser); }
-void frmAbout::lblCobrand_Click() { modHelp::FullBrandingPage(m_browser); }
+void frmAbout::lblHomePage_Click() { pages::modHelp::VendorHomePage(m_browser); }
+void frmAbout::lblCobrand_Click() { pages::modHelp::FullBrandingPage(m_browser); }
 
 } // namespace links

@@ -6,7 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace modHelp {
+namespace pages::modHelp {
 
 QUrl PageAddress(QLatin1StringView siteBase, QLatin1StringView path)
 {
@@ -42,4 +42,4 @@ void FullBrandingPage(platform::Browser &browser)
     OpenWebPage(browser, PageAddress(VendorHelpSite, "/fully-branded.html"_L1));
 }
 
-} // namespace modHelp
+} // namespace pages::modHelp

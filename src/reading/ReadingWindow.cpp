@@ -17,7 +17,7 @@ QString ReadingWindow::DiscussionBoardPromotion()
 {
     return tr("The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
               "Velmora. Visit us at %1")
-        .arg(modHelp::PageAddress(modHelp::VendorSite).host());
+        .arg(pages::modHelp::PageAddress(pages::modHelp::VendorSite).host());
 }
 
 QString ReadingWindow::BusinessOffer()
@@ -72,12 +72,12 @@ ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &b
 
 void ReadingWindow::Form_Unload() { emit closing(); }
 
-void ReadingWindow::Label61_Click() { modHelp::VendorHomePage(m_browser); }
-void ReadingWindow::mnuOnline_Click() { modHelp::OnlineHelpPage(m_browser); }
-void ReadingWindow::mnuVisit_Click() { modHelp::VendorHomePage(m_browser); }
-void ReadingWindow::mnuUpdate_Click() { modHelp::ProductDownloadPage(m_browser); }
+void ReadingWindow::Label61_Click() { pages::modHelp::VendorHomePage(m_browser); }
+void ReadingWindow::mnuOnline_Click() { pages::modHelp::OnlineHelpPage(m_browser); }
+void ReadingWindow::mnuVisit_Click() { pages::modHelp::VendorHomePage(m_browser); }
+void ReadingWindow::mnuUpdate_Click() { pages::modHelp::ProductDownloadPage(m_browser); }
 void ReadingWindow::mnuAbout_Click() { emit aboutRequested(); }
-void ReadingWindow::mnuDonate_Click() { modHelp::DonatePage(m_browser); }
-void ReadingWindow::mkmoney_Click() { modHelp::FullBrandingPage(m_browser); }
+void ReadingWindow::mnuDonate_Click() { pages::modHelp::DonatePage(m_browser); }
+void ReadingWindow::mkmoney_Click() { pages::modHelp::FullBrandingPage(m_browser); }
 
 } // namespace reading

@@ -145,6 +145,6 @@ void frmDisplay::copyReading()
 void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
 void frmDisplay::cmdExit_Click() { Unload(); }
 void frmDisplay::mnuExit_Click() { Unload(); }
-void frmDisplay::Label1_Click() { modHelp::FullBrandingPage(m_browser); }
+void frmDisplay::Label1_Click() { pages::modHelp::FullBrandingPage(m_browser); }
 
 } // namespace reading

@@ -3,8 +3,8 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
-#include "pages/WebPages.h"
 #include "modFortunrCookies.h"
+#include "pages/WebPages.h"
 #include "WaitSeconds.h"
 
 #include <QAction>
@@ -45,7 +45,7 @@ constexpr Twips Label2{120, 120, 6255, 735};
 } // namespace
 
 frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
-                 const platform::Clock &clock, modFortunrCookies::FortuneCookies &fortunes)
+                 const platform::Clock &clock, reading::modFortunrCookies::FortuneCookies &fortunes)
     : ReadingWindow(registry, browser, layout::Window)
     , m_clock(clock)
     , m_fortunes(fortunes)
@@ -178,7 +178,7 @@ void frmMain::makeReady()
     picMain->show();
 }
 
-void frmMain::Label2_Click() { modHelp::FullBrandingPage(m_browser); }
+void frmMain::Label2_Click() { pages::modHelp::FullBrandingPage(m_browser); }
 void frmMain::mnuExit_Click() { Unload(); }
 
 } // namespace reading

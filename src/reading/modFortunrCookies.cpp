@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace modFortunrCookies {
+namespace reading::modFortunrCookies {
 
 int StickFor(float r)
 {
@@ -126,4 +126,4 @@ void FortuneCookies::DrawStick()
     m_strFortuneText = Fortune(stick);
 }
 
-} // namespace modFortunrCookies
+} // namespace reading::modFortunrCookies

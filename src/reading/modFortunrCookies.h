@@ -7,7 +7,7 @@ class RandomSource;
 }
 
 // The stick draw and the fortune table.
-namespace modFortunrCookies {
+namespace reading::modFortunrCookies {
 
 inline constexpr int StickCount = 78;
 
@@ -37,4 +37,4 @@ private:
     QString m_strFortuneText;
 };
 
-} // namespace modFortunrCookies
+} // namespace reading::modFortunrCookies

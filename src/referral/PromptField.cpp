@@ -18,12 +18,12 @@ namespace referral {
 
 QString TextOnEntering(const QString &text, QStringView prompt)
 {
-    return modTellAFriend::TrimSpaces(text) == prompt ? QString() : text;
+    return referral::modTellAFriend::TrimSpaces(text) == prompt ? QString() : text;
 }
 
 QString TextOnLeaving(const QString &text, QStringView prompt)
 {
-    return modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
+    return referral::modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
 }
 
 PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages)
@@ -122,7 +122,7 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
 
 void PromptField::dimWhileShowingPrompt()
 {
-    const bool prompt = modTellAFriend::TrimSpaces(text()) == m_prompt;
+    const bool prompt = referral::modTellAFriend::TrimSpaces(text()) == m_prompt;
     QPalette palette = m_field->palette();
     palette.setColor(QPalette::Text, prompt ? palette.color(QPalette::PlaceholderText)
                                             : QApplication::palette(m_field).color(QPalette::Text));
@@ -159,7 +159,7 @@ bool PromptField::KeyPress(const QString &typed)
 {
     if (m_kind != Kind::Email || typed != u" "_s)
         return false;
-    modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"));
+    referral::modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"));
     m_field->setFocus(Qt::OtherFocusReason);
     return true;
 }

@@ -4,8 +4,8 @@
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/TextBoxes.h"
-#include "pages/WebPages.h"
 #include "modTellAFriend.h"
+#include "pages/WebPages.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"
 
@@ -44,13 +44,13 @@ constexpr Twips Label3{120, 360, 3495, 3855};
 constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 } // namespace layout
 
-QString vendorHost() { return modHelp::PageAddress(modHelp::VendorSite).host(); }
+QString vendorHost() { return pages::modHelp::PageAddress(pages::modHelp::VendorSite).host(); }
 
 } // namespace
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
                              platform::Messages &messages, platform::RandomSource &random,
-                             modTellAFriend::Referral &referral)
+                             referral::modTellAFriend::Referral &referral)
     : Form(registry, u"frmNagScreen2"_s, layout::Client)
     , m_browser(browser)
     , m_messages(messages)
@@ -71,15 +71,15 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &b
     , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
-    , m_name(new PromptField(txtName, modTellAFriend::NamePrompt(), PromptField::Kind::Plain,
-                             messages))
-    , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt(), PromptField::Kind::Email,
-                              messages))
-    , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt(),
+    , m_name(new PromptField(txtName, referral::modTellAFriend::NamePrompt(),
+                             PromptField::Kind::Plain, messages))
+    , m_email(new PromptField(txtEmail, referral::modTellAFriend::EmailPrompt(),
+                              PromptField::Kind::Email, messages))
+    , m_friendName(new PromptField(txtFriendName, referral::modTellAFriend::FriendNamePrompt(),
                                    PromptField::Kind::Plain, messages))
-    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt(),
+    , m_friendEmail(new PromptField(txtFriendEmail, referral::modTellAFriend::FriendEmailPrompt(),
                                     PromptField::Kind::Email, messages))
-    , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt(),
+    , m_message(new PromptField(txtMessage, referral::modTellAFriend::MessagePrompt(),
                                 PromptField::Kind::Plain, messages))
 {
     // Above all other windows.
@@ -161,11 +161,11 @@ void frmNagScreen2::layOutReferralForm()
         field->setFont(msSansSerif(8.25));
         setSystemColours(field);
     }
-    m_name->setText(modTellAFriend::NamePrompt());
-    m_email->setText(modTellAFriend::EmailPrompt());
-    m_friendName->setText(modTellAFriend::FriendNamePrompt());
-    m_friendEmail->setText(modTellAFriend::FriendEmailPrompt());
-    m_message->setText(modTellAFriend::MessagePrompt() + u"\r\n"_s);
+    m_name->setText(referral::modTellAFriend::NamePrompt());
+    m_email->setText(referral::modTellAFriend::EmailPrompt());
+    m_friendName->setText(referral::modTellAFriend::FriendNamePrompt());
+    m_friendEmail->setText(referral::modTellAFriend::FriendEmailPrompt());
+    m_message->setText(referral::modTellAFriend::MessagePrompt() + u"\r\n"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
 
@@ -245,26 +245,26 @@ void frmNagScreen2::Check1_Click()
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    modHelp::VendorHomePage(m_browser);
+    pages::modHelp::VendorHomePage(m_browser);
 }
 
-void frmNagScreen2::lblGoToHome_Click() { modHelp::SoftwareDownloadsPage(m_browser); }
+void frmNagScreen2::lblGoToHome_Click() { pages::modHelp::SoftwareDownloadsPage(m_browser); }
 
 void frmNagScreen2::cmdClose_Click() { emit endRequested(); }
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    modTellAFriend::Referral &referral = m_referral;
-    referral.name = modTellAFriend::TrimSpaces(m_name->text());
-    referral.email = modTellAFriend::TrimSpaces(m_email->text());
-    referral.message = modTellAFriend::TrimSpaces(m_message->text());
-    referral.friendName = modTellAFriend::TrimSpaces(m_friendName->text());
-    referral.friendEmail = modTellAFriend::TrimSpaces(m_friendEmail->text());
-    if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
-        modTellAFriend::ShowRefusal(m_messages, *problem);
+    referral::modTellAFriend::Referral &referral = m_referral;
+    referral.name = referral::modTellAFriend::TrimSpaces(m_name->text());
+    referral.email = referral::modTellAFriend::TrimSpaces(m_email->text());
+    referral.message = referral::modTellAFriend::TrimSpaces(m_message->text());
+    referral.friendName = referral::modTellAFriend::TrimSpaces(m_friendName->text());
+    referral.friendEmail = referral::modTellAFriend::TrimSpaces(m_friendEmail->text());
+    if (const auto problem = referral::modTellAFriend::EmailAddressProblem(referral)) {
+        referral::modTellAFriend::ShowRefusal(m_messages, *problem);
         return;
     }
-    modTellAFriend::SubmitReferral(referral, m_messages, m_browser);
+    referral::modTellAFriend::SubmitReferral(referral, m_messages, m_browser);
 }
 
 } // namespace referral

@@ -14,7 +14,7 @@ class LinkLabel;
 class MultiLineTextBox;
 class Picture;
 } // namespace forms
-namespace modTellAFriend {
+namespace referral::modTellAFriend {
 struct Referral;
 }
 namespace platform {
@@ -37,7 +37,7 @@ public:
     // browser opens the links and the referral; the message boxes refuse.
     frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
                   platform::Messages &messages, platform::RandomSource &random,
-                  modTellAFriend::Referral &referral);
+                  referral::modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
     static QString SupportMessage(int index);
@@ -62,7 +62,7 @@ private:
     platform::Browser &m_browser;
     platform::Messages &m_messages;
     platform::RandomSource &m_random;
-    modTellAFriend::Referral &m_referral;
+    referral::modTellAFriend::Referral &m_referral;
 
     forms::Picture *const Picture1;
     QLabel *const Label1;

@@ -10,7 +10,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace modTellAFriend {
+namespace referral::modTellAFriend {
 
 namespace {
 
@@ -90,7 +90,7 @@ std::optional<QString> MissingEntry(const Referral &referral)
 
 QUrl ReferralAddress(const Referral &referral)
 {
-    const QString productAddress = QString(modHelp::ProductSite) + u'/';
+    const QString productAddress = QString(pages::modHelp::ProductSite) + u'/';
     const std::pair<const char *, const QString &> values[] = {
         {"taf1", referral.name},       {"taf2", referral.email},       {"taf3", referral.message},
         {"taf4", referral.friendName}, {"taf5", referral.friendEmail}, {"taf6", productAddress},
@@ -103,7 +103,8 @@ QUrl ReferralAddress(const Referral &referral)
         query += '=';
         query += QUrl::toPercentEncoding(value);
     }
-    QUrl address = modHelp::PageAddress(modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
+    QUrl address =
+        pages::modHelp::PageAddress(pages::modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
     address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
     return address;
 }
@@ -129,7 +130,7 @@ void SubmitReferral(Referral &referral, platform::Messages &messages, platform::
         return;
     }
     referral.address = QString::fromLatin1(address.toEncoded());
-    modHelp::OpenWebPage(browser, address);
+    pages::modHelp::OpenWebPage(browser, address);
 }
 
-} // namespace modTellAFriend
+} // namespace referral::modTellAFriend

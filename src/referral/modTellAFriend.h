@@ -13,7 +13,7 @@ class Messages;
 
 // Recommending the program to a friend: the referral form's entries are checked
 // and sent to the vendor's referral page in the browser.
-namespace modTellAFriend {
+namespace referral::modTellAFriend {
 
 // What the fields of the form show while they are empty, in the language the
 // program speaks: a value equal to its prompt counts as missing.
@@ -51,4 +51,4 @@ void SubmitReferral(Referral &referral, platform::Messages &messages, platform::
 // Shows a refusal: the error icon, a single OK.
 void ShowRefusal(platform::Messages &messages, const QString &text);
 
-} // namespace modTellAFriend
+} // namespace referral::modTellAFriend

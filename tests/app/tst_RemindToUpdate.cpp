@@ -10,8 +10,8 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-using modHelp::DecodeSetting;
-using modHelp::EncodeSetting;
+using app::modHelp::DecodeSetting;
+using app::modHelp::EncodeSetting;
 
 // The reminder on a fake clock, with the real settings store in a folder of
 // its own.
@@ -54,7 +54,7 @@ struct Reminder {
     {
         return DecodeSetting(store.read(u"Settings"_s, EncodeSetting(u"Duration")).value());
     }
-    void run() { modHelp::RemindToUpdate(services()); }
+    void run() { app::modHelp::RemindToUpdate(services()); }
 };
 
 QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
@@ -129,9 +129,9 @@ void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
         opened.append(QString::fromLatin1(address.toEncoded()));
     };
     platform::Services services = reminder.services();
-    modHelp::RemindToUpdate({browser, services.messages, services.settings, services.clock,
-                             services.random, services.instanceLock, services.processExit,
-                             services.clipboard});
+    app::modHelp::RemindToUpdate({browser, services.messages, services.settings, services.clock,
+                                  services.random, services.instanceLock, services.processExit,
+                                  services.clipboard});
     QCOMPARE(opened,
              QStringList{u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s});
     QCOMPARE(storedWhenOpened, isoDate(Today));
@@ -211,7 +211,7 @@ void tst_RemindToUpdate::storeThatFails()
     fakes.settings.unreadable = unreadable;
     fakes.settings.unwritable = unwritable;
     fakes.messages.answers = {answer};
-    modHelp::RemindToUpdate(fakes.services());
+    app::modHelp::RemindToUpdate(fakes.services());
     QCOMPARE(fakes.messages.shown.size(), asked ? 1 : 0);
     QCOMPARE(fakes.browser.openedAddresses(),
              opened

@@ -3,8 +3,8 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-using modHelp::DecodeSetting;
-using modHelp::EncodeSetting;
+using app::modHelp::DecodeSetting;
+using app::modHelp::EncodeSetting;
 
 class tst_SettingsCodec : public QObject {
     Q_OBJECT

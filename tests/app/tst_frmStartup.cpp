@@ -38,7 +38,7 @@ protected:
     }
 };
 
-QString storedKey() { return u"Settings/"_s + modHelp::EncodeSetting(u"Duration"); }
+QString storedKey() { return u"Settings/"_s + app::modHelp::EncodeSetting(u"Duration"); }
 
 } // namespace
 
@@ -68,7 +68,7 @@ void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
     QVERIFY(run.program.frmMain.ifLoaded()->isVisible());
     QVERIFY(run.platform.messages.shown.isEmpty());
     QCOMPARE(run.platform.settings.writes, 1);
-    QCOMPARE(modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
+    QCOMPARE(app::modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
              u"2026-12-07"_s);
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
@@ -105,7 +105,7 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     QFETCH(platform::Answer, answer);
     QFETCH(int, pagesOpened);
     ProgramRun run;
-    run.platform.settings.values.insert(storedKey(), modHelp::EncodeSetting(u"2026-11-22"));
+    run.platform.settings.values.insert(storedKey(), app::modHelp::EncodeSetting(u"2026-11-22"));
     run.platform.messages.answers = {answer};
     ShownWindows shown;
     QStringList shownWhileAsking{u"not asked"_s};
@@ -116,7 +116,7 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     QCOMPARE(run.platform.messages.shown.size(), 1);
     QVERIFY(shownWhileAsking.isEmpty());
     QVERIFY(run.program.frmMain.ifLoaded()->isVisible());
-    QCOMPARE(modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
+    QCOMPARE(app::modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
              u"2026-12-07"_s);
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
 }
@@ -136,7 +136,7 @@ void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
     QFETCH(QString, storedDate);
     fake::Platform fakes;
     if (!storedDate.isEmpty())
-        fakes.settings.values.insert(storedKey(), modHelp::EncodeSetting(storedDate));
+        fakes.settings.values.insert(storedKey(), app::modHelp::EncodeSetting(storedDate));
     const QMap<QString, QString> stored = fakes.settings.values;
     app::Program program(fakes.services(), app::UpdateReminder::Off);
     program.start();
@@ -241,7 +241,7 @@ void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
     const QList<forms::Form *> loaded = run.program.forms.loadedForms();
     QCOMPARE(loaded.size(), 4); // host, main, results, farewell
     const CleanEnd end(run);
-    modHelp::EndApplication(run.program);
+    app::modHelp::EndApplication(run.program);
     QCOMPARE(end.unloads().keys(),
              (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
     QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));

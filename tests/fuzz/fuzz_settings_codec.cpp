@@ -1,5 +1,5 @@
-// Fuzz target for the settings codec (modHelp::EncodeSetting and
-// modHelp::DecodeSetting).
+// Fuzz target for the settings codec (app::modHelp::EncodeSetting and
+// app::modHelp::DecodeSetting).
 //
 // The first byte of the input chooses how the rest becomes text:
 //   even: every byte is one Latin-1 character (codes 0 to 255 only);
@@ -26,9 +26,9 @@
 
 namespace {
 
-using modHelp::DecodeSetting;
-using modHelp::EncodeSetting;
-using modHelp::SettingShift;
+using app::modHelp::DecodeSetting;
+using app::modHelp::EncodeSetting;
+using app::modHelp::SettingShift;
 
 QString textOf(const uint8_t *data, size_t size)
 {

@@ -15,7 +15,7 @@ void tst_WebPages::launcherPassesAddressUnchanged()
 {
     fake::Browser browser;
     const QUrl address = QUrl::fromEncoded("http://www.velmorasoft.com/a?b=%26c%0D%0A#d");
-    modHelp::OpenWebPage(browser, address);
+    pages::modHelp::OpenWebPage(browser, address);
     QCOMPARE(browser.opened, QList<QUrl>{address});
     QCOMPARE(browser.opened.first().toEncoded(), address.toEncoded());
 }

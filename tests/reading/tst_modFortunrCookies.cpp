@@ -7,7 +7,7 @@
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
-using modFortunrCookies::FortuneCookies;
+using reading::modFortunrCookies::FortuneCookies;
 
 class tst_modFortunrCookies : public QObject {
     Q_OBJECT

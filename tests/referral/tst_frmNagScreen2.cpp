@@ -193,7 +193,7 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
     QTest::keyClicks(focused(), u"ann@example"_s);
     QTest::mouseClick(child<QLineEdit>(farewell, "txtFriendEmail"), Qt::LeftButton);
     QTest::keyClicks(focused(), u"bob@example.org"_s);
-    modTellAFriend::Referral recordWhileShown;
+    referral::modTellAFriend::Referral recordWhileShown;
     run.platform.messages.whileShown = [&](const platform::Message &) {
         recordWhileShown = run.program.referral;
     };
@@ -204,7 +204,8 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
     QVERIFY(run.platform.browser.opened.isEmpty());
     QVERIFY(farewell->isVisible());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
-    for (const modTellAFriend::Referral &record : {recordWhileShown, run.program.referral}) {
+    for (const referral::modTellAFriend::Referral &record :
+         {recordWhileShown, run.program.referral}) {
         QCOMPARE(record.name, u"Ann"_s);
         QCOMPARE(record.email, u"ann@example"_s);
         QCOMPARE(record.message, u"Your Message\r\n"_s);

@@ -9,7 +9,7 @@
 #include <QUrlQuery>
 
 using namespace Qt::Literals::StringLiterals;
-using modTellAFriend::Referral;
+using referral::modTellAFriend::Referral;
 
 // The referral form's checks, in the order the user meets them, and the
 // address that carries the entries to the vendor's referral page.
@@ -200,7 +200,7 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
     fake::Browser browser;
     Referral referral = referralOf(entries);
 
-    modTellAFriend::SubmitReferral(referral, messages, browser);
+    referral::modTellAFriend::SubmitReferral(referral, messages, browser);
 
     QCOMPARE(messages.texts(), QStringList{refusal});
     QCOMPARE(messages.shown.first().title, refusalTitle);
@@ -260,7 +260,7 @@ void tst_modTellAFriend::addressGivesBackEveryValue()
     fake::Browser browser;
     Referral referral = referralOf(entries);
 
-    modTellAFriend::SubmitReferral(referral, messages, browser);
+    referral::modTellAFriend::SubmitReferral(referral, messages, browser);
 
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(browser.opened.size(), 1);
@@ -306,7 +306,7 @@ void tst_modTellAFriend::trimSpacesRemovesSpacesOnly()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
-    QCOMPARE(modTellAFriend::TrimSpaces(text), trimmed);
+    QCOMPARE(referral::modTellAFriend::TrimSpaces(text), trimmed);
 }
 
 QTEST_MAIN(tst_modTellAFriend)
