@@ -24,7 +24,7 @@ public:
     Band(const QString &name, QWidget *container);
 };
 
-// A frame with a caption, drawn as the windows were designed: an etched border
+// A frame with a caption, drawn in the windows' own style: an etched border
 // whose top line runs through the middle of the caption, which sits inset on
 // it, on the frame's own background.
 class CaptionedFrame final : public QGroupBox {

@@ -30,7 +30,7 @@ QStringList &hanFamilies()
 
 QFont designFont(const QString &family, qreal points, int style)
 {
-    // Where the design's family is missing, DejaVu Sans is asked for by name
+    // Where the family asked for is missing, DejaVu Sans is asked for by name
     // (looked up once per family): asked for a missing family, Qt first has
     // fontconfig search for its stand-ins before it takes one.
     static std::map<QString, QString> available;

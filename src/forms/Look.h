@@ -11,8 +11,8 @@
 class QLabel;
 class QWidget;
 
-// The one look of the program's windows. Layouts are written in twips, as the
-// windows were designed; 15 twips make one device-independent pixel, so the
+// The one look of the program's windows. Layouts are written in twips, in
+// which the windows were laid out; 15 twips make one device-independent pixel, so the
 // windows scale with the screen.
 namespace forms::look {
 
@@ -61,7 +61,7 @@ enum FontStyle { Plain = 0, Bold = 1, Underline = 2 };
 // size is fixed in device-independent pixels (points at 96 dots per inch) so
 // that texts fit the twips layouts on any screen.
 QFont verdana(qreal points, int style = Plain);
-// The system's dialog font of old, where the design asks for it; DejaVu Sans
+// The system's dialog font of old, where a window asks for it; DejaVu Sans
 // stands in for it here as well.
 QFont msSansSerif(qreal points, int style = Plain);
 // The fonts that draw Chinese characters in the texts of the windows, most
@@ -77,13 +77,13 @@ void setWindowBackground(QWidget *control);
 // The system's own colours, for a control inside a coloured container.
 void setSystemColours(QWidget *control);
 // Narrows the letters of a one-line caption a little where the font that
-// stands in for Verdana runs wider than the design allowed for.
+// stands in for Verdana runs wider than the layout allows for.
 void fitToWidth(QLabel *label);
 // Makes a one-line label tall enough for the line its text needs, where a font
 // that stands in for some of its letters (Chinese ones, say) needs a taller
-// line than the design's box gives: its underline stays in view.
+// line than its box gives: its underline stays in view.
 void fitLineHeight(QLabel *label);
-// Keeps a control's contents within its container where the design lets the
+// Keeps a control's contents within its container where the layout lets the
 // control's box overhang the container's edge.
 void keepContentsInside(QWidget *control);
 

@@ -21,7 +21,7 @@ namespace {
 
 using forms::look::Twips;
 
-// The window's design, in twips.
+// The window's layout, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
     u"frmDisplay"_s,

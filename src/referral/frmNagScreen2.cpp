@@ -23,7 +23,7 @@ namespace {
 
 using forms::look::Twips;
 
-// The window's design, in twips.
+// The window's layout, in twips.
 namespace layout {
 constexpr QSize Client = forms::look::pixels(11115, 4725);
 constexpr Twips Picture1{360, 120, 540, 540};

@@ -32,7 +32,7 @@ int lineHeight(const QLabel *label)
     return qCeil(line.height());
 }
 
-// Where a label's text does not fit the box the design gives it, or spills
+// Where a label's text does not fit the box its layout gives it, or spills
 // out of its container. Only what the window shows counts: a panel that is
 // hidden for now is checked while it shows.
 QStringList textsThatDoNotFit(QWidget *window)
@@ -127,7 +127,7 @@ QStringList untranslatedTexts(QWidget *window, const QString &language)
 
 } // namespace
 
-// Every text of every window fits the place the design gives it, in the font
+// Every text of every window fits the place its layout gives it, in the font
 // that stands in for Verdana, in each language the program speaks; where it
 // speaks Chinese, no English is left.
 class tst_layouts : public QObject {
@@ -267,7 +267,7 @@ void tst_layouts::controlsDrawnAsDesigned_data()
     QTest::newRow("about's OK") << u"frmAbout"_s << u"cmdOK"_s << none << grey;
 }
 
-// What the design draws, control by control. A picture comes out at its own
+// What each control draws, control by control. A picture comes out at its own
 // size and holds a picture rather than a blank: most of the sticks are red,
 // most of the icon is not transparent. A frame's caption is inset on its top
 // line. A grey button's face is one flat grey.

@@ -35,7 +35,7 @@ READ_WHOLE_WINDOW_GAP_MS = 120
 
 
 def fortunes():
-    """{stick number: sentence}, from the design's table."""
+    """{stick number: sentence}, from the tests' table of fortunes."""
     table = {}
     with open(FORTUNES, encoding="utf-8") as f:
         for line in f:

@@ -11,7 +11,7 @@ run afresh for every look.
 
 With LANG (zh_TW.UTF-8, zh_CN.UTF-8, de_DE.UTF-8, en_US.UTF-8) the program runs
 in that locale, and every text the reader looks for is in the language the
-program speaks there: the translation file's, or the design's English."""
+program speaks there: the translation file's, or the original English."""
 
 import json
 import os
@@ -48,11 +48,11 @@ LOCALES = {
 ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
 
-# --- the fortunes, as the design gives them ------------------------------------
+# --- the fortunes, as the table of fortunes gives them -------------------------
 
 
 def fortunes():
-    """{stick number: sentence}, from the test copy of the design's table."""
+    """{stick number: sentence}, from the tests' table of fortunes."""
     table = {}
     with open(FORTUNES, encoding="utf-8") as f:
         for line in f:

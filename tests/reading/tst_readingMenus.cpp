@@ -11,7 +11,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 // The menus and link labels that the main and the results window share: each
-// opens its own page, and the menus read as designed.
+// opens its own page, and the menus show their entries in order.
 class tst_readingMenus : public QObject {
     Q_OBJECT
 private slots:

@@ -16,7 +16,7 @@
 
 #include <functional>
 
-// The fortune of a stick as the design's table gives it (fortunes.tsv).
+// The fortune of a stick as the table of fortunes gives it (fortunes.tsv).
 QString designFortune(int stick);
 
 // Stand-ins for the platform, which record what the program asks of them.
