@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace platform {
 
 // A modal message box: the code that shows it waits for the user's answer.
@@ -13,6 +15,9 @@ struct Message {
     QString title;
     Icon icon = Icon::Information;
     Buttons buttons = Buttons::Ok;
+    // The window the box speaks to: the box stays in front of it, and gives
+    // it the keyboard back. None while no window of the program is open.
+    QWidget *owner = nullptr;
 };
 
 enum class Answer { Ok, Yes, No };

@@ -122,7 +122,7 @@ Answer MessageBoxes::ask(const Message &message)
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
-    const QPointer<QWidget> opener = QApplication::activeWindow();
+    const QPointer<QWidget> opener = message.owner;
     if (opener) {
         box.winId();
         opener->winId();

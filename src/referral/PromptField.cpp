@@ -159,7 +159,8 @@ bool PromptField::KeyPress(const QString &typed)
 {
     if (m_kind != Kind::Email || typed != u" "_s)
         return false;
-    referral::modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"));
+    referral::modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"),
+                                          m_field->window());
     m_field->setFocus(Qt::OtherFocusReason);
     return true;
 }

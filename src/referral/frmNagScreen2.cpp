@@ -261,10 +261,10 @@ void frmNagScreen2::cmdSubmit_Click()
     referral.friendName = referral::modTellAFriend::TrimSpaces(m_friendName->text());
     referral.friendEmail = referral::modTellAFriend::TrimSpaces(m_friendEmail->text());
     if (const auto problem = referral::modTellAFriend::EmailAddressProblem(referral)) {
-        referral::modTellAFriend::ShowRefusal(m_messages, *problem);
+        referral::modTellAFriend::ShowRefusal(m_messages, *problem, this);
         return;
     }
-    referral::modTellAFriend::SubmitReferral(referral, m_messages, m_browser);
+    referral::modTellAFriend::SubmitReferral(referral, m_messages, m_browser, this);
 }
 
 } // namespace referral

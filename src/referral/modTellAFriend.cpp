@@ -109,24 +109,27 @@ QUrl ReferralAddress(const Referral &referral)
     return address;
 }
 
-void ShowRefusal(platform::Messages &messages, const QString &text)
+void ShowRefusal(platform::Messages &messages, const QString &text, QWidget *owner)
 {
     messages.ask({text, forms::look::ApplicationTitle.toString(), platform::Message::Icon::Error,
-                  platform::Message::Buttons::Ok});
+                  platform::Message::Buttons::Ok, owner});
 }
 
-void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser)
+void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser,
+                    QWidget *owner)
 {
     if (const auto missing = MissingEntry(referral)) {
-        ShowRefusal(messages, *missing);
+        ShowRefusal(messages, *missing, owner);
         return;
     }
     const QUrl address = ReferralAddress(referral);
     // Told now, rather than sent nowhere without a word.
     if (!browser.canOpen(address)) {
-        ShowRefusal(messages, translated(QT_TRANSLATE_NOOP(
-                                  "modTellAFriend",
-                                  "Your Entries Are Too Long To Send. Please Shorten Them.")));
+        ShowRefusal(
+            messages,
+            translated(QT_TRANSLATE_NOOP(
+                "modTellAFriend", "Your Entries Are Too Long To Send. Please Shorten Them.")),
+            owner);
         return;
     }
     referral.address = QString::fromLatin1(address.toEncoded());

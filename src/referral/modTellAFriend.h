@@ -5,6 +5,7 @@
 #include <optional>
 
 class QUrl;
+class QWidget;
 
 namespace platform {
 class Browser;
@@ -45,10 +46,12 @@ std::optional<QString> MissingEntry(const Referral &referral);
 QUrl ReferralAddress(const Referral &referral);
 
 // Checks the entries, then opens the referral page; or shows what is missing,
-// or that the entries make an address too long for the browser to be given.
-void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser);
+// or that the entries make an address too long for the browser to be given,
+// in a box owned by the window that asked.
+void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser,
+                    QWidget *owner = nullptr);
 
-// Shows a refusal: the error icon, a single OK.
-void ShowRefusal(platform::Messages &messages, const QString &text);
+// Shows a refusal: the error icon, a single OK, in front of its owner.
+void ShowRefusal(platform::Messages &messages, const QString &text, QWidget *owner = nullptr);
 
 } // namespace referral::modTellAFriend

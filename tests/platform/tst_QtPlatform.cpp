@@ -275,7 +275,8 @@ void tst_QtPlatform::questionDefaultsToYes()
              answer);
 }
 
-// Even in front of a window that stays on top, such as the farewell window.
+// Even in front of a window that stays on top, such as the farewell window,
+// and owned by the window it speaks to.
 void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
 {
     QWidget onTop(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
@@ -293,7 +294,7 @@ void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
         QTest::keyClick(box, Qt::Key_Return);
     });
     boxes.ask({u"Please Enter Your Name"_s, u"LV Sortilo"_s, platform::Message::Icon::Error,
-               platform::Message::Buttons::Ok});
+               platform::Message::Buttons::Ok, &onTop});
     QVERIFY(inFront);
     QVERIFY(belongsToOpener);
 }

@@ -220,6 +220,7 @@ void tst_PromptField::spaceTypedIntoEmailFieldIsRefused()
         QCOMPARE(shown.title, u"LV Sortilo"_s);
         QCOMPARE(shown.icon, platform::Message::Icon::Error);
         QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
+        QCOMPARE(shown.owner, farewell);
     }
 }
 

@@ -145,6 +145,7 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     QCOMPARE(shown.title, refusalTitle);
     QCOMPARE(shown.icon, platform::Message::Icon::Error);
     QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
+    QCOMPARE(shown.owner, &farewell);
     QVERIFY(run.platform.browser.opened.isEmpty());
     QVERIFY(run.program.referral.address.isEmpty());
 }
