@@ -45,7 +45,7 @@ reading::frmMain *Program::newMain()
         window, &reading::frmMain::readingDrawn, window,
         [this](int stick, const QString &sentence) { ShowReading(*this, stick, sentence); });
     QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
-                     [this] { frmAbout.load().ShowModal(); });
+                     [this, window] { frmAbout.load().ShowModal(window); });
     QObject::connect(window, &reading::ReadingWindow::closing, window,
                      [this] { RouteToFarewell(*this); });
     return window;
@@ -57,7 +57,7 @@ reading::frmDisplay *Program::newDisplay()
     QObject::connect(window, &reading::frmDisplay::backRequested, window,
                      [this] { GoBack(*this); });
     QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
-                     [this] { frmAbout.load().ShowModal(); });
+                     [this, window] { frmAbout.load().ShowModal(window); });
     QObject::connect(window, &reading::ReadingWindow::closing, window,
                      [this] { RouteToFarewell(*this); });
     return window;

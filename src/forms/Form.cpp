@@ -4,7 +4,6 @@
 #include "FormRegistry.h"
 #include "Look.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -74,7 +73,7 @@ void Form::Unload()
     deleteLater();
 }
 
-void Form::ShowModal()
+void Form::ShowModal(QWidget *openedFrom)
 {
     if (m_state != State::Loaded)
         return;
@@ -82,9 +81,7 @@ void Form::ShowModal()
     // Owned by the window it was opened from, which the window manager learns
     // only of a dialog: kept in front of it, and never apart from it.
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
-    QPointer<QWidget> opener = QApplication::activeWindow();
-    if (opener == this)
-        opener = nullptr;
+    const QPointer<QWidget> opener = openedFrom != this ? openedFrom : nullptr;
     if (opener) {
         winId();
         opener->winId();

@@ -32,8 +32,9 @@ public:
     // Runs the unload handler, then hides and destroys the window. A window
     // that is already being unloaded is left alone.
     void Unload();
-    // Shows the window modally and returns once it has been unloaded.
-    void ShowModal();
+    // Shows the window modally, owned by the window it was opened from, and
+    // returns once it has been unloaded.
+    void ShowModal(QWidget *opener);
 
     // The client area, under the menu bar if there is one.
     QWidget *client() const { return m_client; }

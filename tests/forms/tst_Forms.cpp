@@ -158,14 +158,19 @@ void tst_Forms::showModalReturnsOnceUnloaded()
 {
     Owner owner;
     TestForm &form = owner.first.load();
-    bool modalWhileShown = false;
+    TestForm &opener = owner.second.load();
+    opener.show();
+    bool modalWhileShown = false, ownedByOpener = false;
     QTimer::singleShot(20, [&] {
         modalWhileShown = form.isModal() && form.isVisible();
+        ownedByOpener = form.windowHandle()->transientParent() == opener.windowHandle();
         form.Unload();
     });
-    form.ShowModal();
+    form.ShowModal(&opener);
     QVERIFY(modalWhileShown);
+    QVERIFY(ownedByOpener);
     QCOMPARE(owner.log.last(), u"unload form1"_s);
+    opener.Unload();
     flushDeletes();
 }
 
