@@ -66,7 +66,8 @@ void showActive(QWidget *window)
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
-        qFatal("%s did not become active", qPrintable(window->objectName()));
+        return QTest::qFail(qPrintable(window->objectName() + u" did not become active"_s),
+                            __FILE__, __LINE__);
     QCoreApplication::processEvents();
 }
 
