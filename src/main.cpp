@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "app/Translations.h"
+#include "brand/Brand.h"
 #include "forms/Look.h"
 #include "platform/ApplicationStart.h"
 #include "platform/CommandLine.h"
@@ -29,7 +30,7 @@ int main(int argc, char *argv[])
     app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));
     forms::look::useProgramStyle();
     // Message boxes, too, carry the program's icon.
-    QApplication::setWindowIcon(forms::look::programIcon());
+    QApplication::setWindowIcon(brand::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     platform::QtPlatform platform(name);
     app::Program program(platform.services(), Reminder);

@@ -1,6 +1,6 @@
 #include "RemindToUpdate.h"
 
-#include "forms/Look.h"
+#include "brand/Brand.h"
 #include "pages/WebPages.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
@@ -32,7 +32,7 @@ platform::Answer askAboutUpdate(platform::Messages &messages)
     const QString question =
         QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
         u'\r' + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
-    return messages.ask({question, forms::look::ApplicationTitle.toString(),
+    return messages.ask({question, brand::MessageTitle.toString(),
                          platform::Message::Icon::Information, platform::Message::Buttons::YesNo});
 }
 

@@ -1,6 +1,6 @@
 #include "Translations.h"
 
-#include "forms/Look.h"
+#include "brand/Brand.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -99,7 +99,7 @@ QString TranslationName(Language language)
 bool UseLanguage(Language language)
 {
     removeTranslators();
-    forms::look::setHanFamilies(hanFamilies(language));
+    brand::setHanFamilies(hanFamilies(language));
     const QString name = TranslationName(language);
     if (name.isEmpty())
         return true;

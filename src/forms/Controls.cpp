@@ -180,7 +180,7 @@ void FittedLabel::setCaption(const QString &caption)
 QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio)
 {
     const int scale = renditionScale(devicePixelRatio);
-    QPixmap rendition = look::pngPicture(u":/pictures/%1@%2x.png"_s.arg(picture).arg(scale));
+    QPixmap rendition = look::pngPicture(u"%1@%2x.png"_s.arg(picture).arg(scale));
     rendition.setDevicePixelRatio(scale);
     return rendition;
 }

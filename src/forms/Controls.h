@@ -90,9 +90,9 @@ private:
     QPoint m_centre;
 };
 
-// One of the program's pictures, by name ("sticks", "icon"), in the rendition
-// of one to four times its size that suits the screen's scale, so that it
-// stays crisp.
+// A picture kept in renditions of one to four times its size, as
+// "<picture>@1x.png" to "<picture>@4x.png", in the rendition that suits the
+// screen's scale, so that it stays crisp.
 QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio);
 
 // A picture box that shows a picture and takes the focus.

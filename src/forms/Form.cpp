@@ -2,12 +2,10 @@
 
 #include "Accessibility.h"
 #include "FormRegistry.h"
-#include "Look.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -33,8 +31,6 @@ Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
 {
     installAccessibility();
     setObjectName(name);
-    setWindowTitle(look::WindowTitle.toString());
-    setFont(look::verdana(8.25));
     m_client->setObjectName(name + u"Client"_s);
     m_client->setFixedSize(clientSize);
     setCentralWidget(m_client);
@@ -66,9 +62,6 @@ void Form::Unload()
     hide();
     m_state = State::Unloaded;
     m_registry.remove(this);
-    // The style keeps drawings of controls in the colours of the window that
-    // drew them; those of a window that is gone would only take up memory.
-    QPixmapCache::clear();
     emit unloaded();
     deleteLater();
 }

@@ -1,11 +1,11 @@
 #include "Look.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -20,41 +20,24 @@ namespace forms::look {
 
 void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
 
-namespace {
-
-QStringList &hanFamilies()
+QString installedFamily(const QString &family, const QString &standIn)
 {
-    static QStringList families;
-    return families;
+    static std::map<QString, QString> installed;
+    auto found = installed.find(family);
+    if (found == installed.end())
+        found =
+            installed.emplace(family, QFontDatabase::hasFamily(family) ? family : standIn).first;
+    return found->second;
 }
 
-QFont designFont(const QString &family, qreal points, int style)
+QFont pixelFont(const QStringList &families, qreal points)
 {
-    // Where the family asked for is missing, DejaVu Sans is asked for by name
-    // (looked up once per family): asked for a missing family, Qt first has
-    // fontconfig search for its stand-ins before it takes one.
-    static std::map<QString, QString> available;
-    auto found = available.find(family);
-    if (found == available.end())
-        found =
-            available.emplace(family, QFontDatabase::hasFamily(family) ? family : u"DejaVu Sans"_s)
-                .first;
-    QFont font(found->second);
-    if (!hanFamilies().isEmpty())
-        font.setFamilies(QStringList{found->second, u"DejaVu Sans"_s} + hanFamilies());
+    QFont font(families.value(0));
+    if (families.size() > 1)
+        font.setFamilies(families);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
-    font.setBold(style & Bold);
-    font.setUnderline(style & Underline);
     return font;
 }
-
-} // namespace
-
-QFont verdana(qreal points, int style) { return designFont(u"Verdana"_s, points, style); }
-
-QFont msSansSerif(qreal points, int style) { return designFont(u"MS Sans Serif"_s, points, style); }
-
-void setHanFamilies(const QStringList &families) { hanFamilies() = families; }
 
 void setTextColour(QWidget *control, QRgb colour)
 {
@@ -124,26 +107,13 @@ void keepContentsInside(QWidget *control)
                                 qMax(0, box.bottom() - room.bottom()));
 }
 
-QIcon programIcon()
-{
-    // One icon for every window: its renditions are decoded once.
-    static const QIcon icon = [] {
-        QIcon icon;
-        // Title bars and task switchers want small sizes; each size given is
-        // decoded and sent to the window system when a window is shown.
-        for (const char *name : {"icon-16", "icon-24", "icon@1x", "icon-48", "icon@2x"})
-            icon.addPixmap(pngPicture(u":/pictures/%1.png"_s.arg(QLatin1StringView(name))));
-        return icon;
-    }();
-    return icon;
-}
-
 namespace {
 
 // The application's style, but for one picture: Qt's own style gives every menu
 // bar a button for the entries that do not fit, and reads its picture without
-// saying that it is a PNG, which loads every image-format plugin of the system
-// (and the libraries that they need) before the first window can be shown.
+// saying what format it is in, which loads every image-format plugin of the
+// system (and the libraries that they need) before the first window can be
+// shown. This style draws that picture, two chevrons, itself.
 class ProgramStyle final : public QProxyStyle {
 public:
     QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
@@ -153,18 +123,30 @@ public:
             return QProxyStyle::standardIcon(which, option, widget);
         const bool rightToLeft =
             (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+        const QColor ink =
+            (option ? option->palette : QApplication::palette(widget)).color(QPalette::ButtonText);
         QIcon icon;
-        for (const int width : {8, 16, 32}) {
-            const QString path =
-                u":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png"_s
-                    .arg(rightToLeft ? u"rtl-"_s : QString())
-                    .arg(width);
-            // Another version of Qt may keep them elsewhere.
-            if (!QFile::exists(path))
-                return QProxyStyle::standardIcon(which, option, widget);
-            icon.addPixmap(pngPicture(path));
-        }
+        for (const int side : {16, 32})
+            icon.addPixmap(chevrons(side, ink, rightToLeft));
         return icon;
+    }
+
+private:
+    static QPixmap chevrons(int side, const QColor &ink, bool pointingLeft)
+    {
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ink, side / 8.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (pointingLeft)
+            painter.setTransform(QTransform(-1, 0, 0, 1, side, 0));
+        const qreal unit = side / 16.0;
+        for (const qreal left : {4.0, 8.5})
+            painter.drawPolyline(QPolygonF{{(left)*unit, 4 * unit},
+                                           {(left + 3.5) * unit, 8 * unit},
+                                           {(left)*unit, 12 * unit}});
+        return picture;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "brand/Brand.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "pages/WebPages.h"
@@ -34,7 +35,7 @@ constexpr Twips lblHomePage{2520, 1800, 4050, 195};
 frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
     : Form(registry, u"frmAbout"_s, layout::Client)
     , m_browser(browser)
-    , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
+    , Picture1(new forms::Picture(u"Picture1"_s, brand::picture(u"icon"), client()))
     , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&OK"), client()))
     , Line1(new QWidget(client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
@@ -43,6 +44,7 @@ frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
     , Label3(forms::newLabel(u"Label3"_s, client()))
     , lblHomePage(new forms::LinkLabel(u"lblHomePage"_s, client()))
 {
+    brand::dressWindow(this);
     lookAndLayout();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblHomePage, &forms::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
@@ -52,6 +54,7 @@ frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
 void frmAbout::lookAndLayout()
 {
     using namespace forms::look;
+    using namespace brand;
     setBackground(client(), DarkBlue);
     for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
                            static_cast<QLabel *>(lblHomePage)})

@@ -1,5 +1,6 @@
 #include "ReadingWindow.h"
 
+#include "brand/Brand.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
 #include "pages/WebPages.h"
@@ -33,8 +34,10 @@ ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &b
     , Frame2(new forms::Band(u"Frame2"_s, client()))
     , Label61(new forms::LinkLabel(u"Label61"_s, Frame2))
 {
+    brand::dressWindow(this);
     using namespace forms;
     using namespace forms::look;
+    using namespace brand;
     QMenuBar *const bar = newMenuBar(this);
     mnuFile = addMenu(bar, u"mnuFile"_s, tr("&File"));
     QMenu *const mnuHelp = addMenu(bar, u"mnuHelp"_s, tr("&Help"));

@@ -1,5 +1,6 @@
 #include "frmDisplay.h"
 
+#include "brand/Brand.h"
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
@@ -72,6 +73,7 @@ frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser
 void frmDisplay::lookAndLayout()
 {
     using namespace forms::look;
+    using namespace brand;
     setBackground(client(), DarkBlue);
 
     forms::announceWhenShown(Frame1);

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "brand/Brand.h"
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
@@ -53,11 +54,11 @@ frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
     , Label1(forms::newLabel(u"Label1"_s, Frame1))
     , picMessage(new forms::Band(u"picMessage"_s, Frame1))
     , pi(forms::newLabel(u"pi"_s, picMessage))
-    , shp1(new forms::Shape(u"shp1"_s, forms::look::DarkBlue, picMessage))
-    , shp2(new forms::Shape(u"shp2"_s, forms::look::DarkBlue, picMessage))
-    , shp3(new forms::Shape(u"shp3"_s, forms::look::DarkBlue, picMessage))
-    , shp4(new forms::Shape(u"shp4"_s, forms::look::DarkBlue, picMessage))
-    , picMain(new forms::PictureButton(u"picMain"_s, u"sticks"_s, Frame1))
+    , shp1(new forms::Shape(u"shp1"_s, brand::DarkBlue, picMessage))
+    , shp2(new forms::Shape(u"shp2"_s, brand::DarkBlue, picMessage))
+    , shp3(new forms::Shape(u"shp3"_s, brand::DarkBlue, picMessage))
+    , shp4(new forms::Shape(u"shp4"_s, brand::DarkBlue, picMessage))
+    , picMain(new forms::PictureButton(u"picMain"_s, brand::picture(u"sticks"), Frame1))
     , lblCaption(forms::newLabel(u"lblCaption"_s, Frame1))
     , Frame5(new forms::Band(u"Frame5"_s, client()))
     , Label2(new forms::LinkLabel(u"Label2"_s, Frame5))
@@ -72,6 +73,7 @@ frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
 void frmMain::lookAndLayout()
 {
     using namespace forms::look;
+    using namespace brand;
     setBackground(client(), White);
 
     place(Frame1, layout::Frame1);

@@ -1,5 +1,6 @@
 #include "frmNagScreen2.h"
 
+#include "brand/Brand.h"
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
@@ -56,7 +57,7 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &b
     , m_messages(messages)
     , m_random(random)
     , m_referral(referral)
-    , Picture1(new forms::Picture(u"Picture1"_s, u"icon"_s, client()))
+    , Picture1(new forms::Picture(u"Picture1"_s, brand::picture(u"icon"), client()))
     , Label1(forms::newLabel(u"Label1"_s, client()))
     , Label2(forms::newLabel(u"Label2"_s, client()))
     , Check1(new forms::CheckBox(u"Check1"_s, client()))
@@ -82,6 +83,7 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &b
     , m_message(new PromptField(txtMessage, referral::modTellAFriend::MessagePrompt(),
                                 PromptField::Kind::Plain, messages))
 {
+    brand::dressWindow(this);
     // Above all other windows.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     lookAndLayout();
@@ -94,6 +96,7 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &b
 void frmNagScreen2::lookAndLayout()
 {
     using namespace forms::look;
+    using namespace brand;
     setBackground(client(), White);
 
     place(Picture1, layout::Picture1);
@@ -144,6 +147,7 @@ void frmNagScreen2::lookAndLayout()
 void frmNagScreen2::layOutReferralForm()
 {
     using namespace forms::look;
+    using namespace brand;
     place(Frame2, layout::Frame2);
     Frame2->setFont(verdana(9.75, Bold));
     setBackground(Frame2, Navy);
@@ -177,6 +181,7 @@ void frmNagScreen2::layOutReferralForm()
 void frmNagScreen2::layOutDownloads()
 {
     using namespace forms::look;
+    using namespace brand;
     place(Frame6, layout::Frame6);
     Frame6->setFont(verdana(9.75, Bold));
     setBackground(Frame6, Navy);

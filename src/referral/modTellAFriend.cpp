@@ -1,6 +1,6 @@
 #include "modTellAFriend.h"
 
-#include "forms/Look.h"
+#include "brand/Brand.h"
 #include "pages/WebPages.h"
 #include "platform/Browser.h"
 #include "platform/Messages.h"
@@ -111,7 +111,7 @@ QUrl ReferralAddress(const Referral &referral)
 
 void ShowRefusal(platform::Messages &messages, const QString &text, QWidget *owner)
 {
-    messages.ask({text, forms::look::ApplicationTitle.toString(), platform::Message::Icon::Error,
+    messages.ask({text, brand::MessageTitle.toString(), platform::Message::Icon::Error,
                   platform::Message::Buttons::Ok, owner});
 }
 

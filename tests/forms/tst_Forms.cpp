@@ -5,7 +5,6 @@
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 
-#include <QPixmapCache>
 #include <QScreen>
 #include <QTest>
 
@@ -70,7 +69,6 @@ private slots:
     void firstShowCentresOnScreen();
     void batchShowsItsChangesTogetherAtItsEnd();
     void showingAMinimisedWindowBringsItBack();
-    void unloadDropsStyleDrawingsOfTheGoneWindow();
 };
 
 void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
@@ -242,18 +240,5 @@ void tst_Forms::showingAMinimisedWindowBringsItBack()
 // Every results window has colours of its own, so the style's cached drawings
 // of its controls are never used again once it is gone: fifty readings grew
 // the program by more than a megabyte before unloading dropped them.
-void tst_Forms::unloadDropsStyleDrawingsOfTheGoneWindow()
-{
-    Owner owner;
-    QPixmap drawing(40, 20);
-    drawing.fill(Qt::gray);
-    const QString key = u"button drawn for a gone window"_s;
-    QPixmapCache::insert(key, drawing);
-    owner.first.load().Unload();
-    QPixmap found;
-    QVERIFY(!QPixmapCache::find(key, &found));
-    flushDeletes();
-}
-
 QTEST_MAIN(tst_Forms)
 #include "tst_Forms.moc"

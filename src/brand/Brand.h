@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// LV Sortilo's own look: its title, its colours, its fonts and its pictures.
+namespace brand {
+
+// The title of every window.
+inline constexpr QStringView WindowTitle = u"LV Sortilo v1.0";
+// The title of every message box.
+inline constexpr QStringView MessageTitle = u"LV Sortilo";
+
+inline constexpr QRgb DarkBlue = 0x144772;
+inline constexpr QRgb Navy = 0x000080;
+inline constexpr QRgb White = 0xFFFFFF;
+inline constexpr QRgb Red = 0xFF0000;
+inline constexpr QRgb Yellow = 0xFFFF00;
+inline constexpr QRgb ButtonGrey = 0xE0E0E0;
+inline constexpr QRgb LinkBlue = 0x0000C0;
+
+enum FontStyle { Plain = 0, Bold = 1, Underline = 2 };
+
+// Verdana at the given point size, or DejaVu Sans where Verdana is missing. The
+// size is fixed in device-independent pixels (points at 96 dots per inch) so
+// that texts fit the windows' layouts on any screen.
+QFont verdana(qreal points, int style = Plain);
+// The system's dialog font of old, where a window asks for it; DejaVu Sans
+// stands in for it here as well.
+QFont msSansSerif(qreal points, int style = Plain);
+// The fonts that draw Chinese characters in the texts of the windows, most
+// wanted first, so that they take the forms of the language shown whatever
+// the desktop's own choice; none leaves the choice to the desktop. For fonts
+// made after the call.
+void setHanFamilies(const QStringList &families);
+
+// Gives a window of the program its title and its font.
+void dressWindow(QWidget *window);
+
+// The program's icon, in the sizes that title bars and task switchers want.
+QIcon programIcon();
+// Where one of the program's pictures ("sticks", "icon") is kept, for
+// forms::pictureRendition.
+QString picture(QStringView name);
+
+} // namespace brand
