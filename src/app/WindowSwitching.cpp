@@ -18,27 +18,25 @@ void ShowReading(Program &program, int stick, const QString &sentence)
 {
     reading::frmDisplay &display = program.frmDisplay.load();
     display.showReading(stick, sentence);
-    // The results take the main window's place in one change of screen.
-    const forms::FormRegistry::VisibilityBatch oneChange(program.forms);
-    program.frmMain.load().hide();
-    program.frmStartup.load().hide();
     // The first reading loads the farewell window, which stays hidden.
-    program.frmNagScreen2.load().hide();
-    display.show();
+    program.frmNagScreen2.load();
+    // The results take the main window's place in one change of screen.
+    forms::changeScreen({program.frmMain.ifLoaded(), program.frmStartup.ifLoaded()}, {&display});
 }
 
 void GoBack(Program &program)
 {
-    // The farewell window that the unload brings up is put away before the
-    // screen changes, so it never shows.
-    const forms::FormRegistry::VisibilityBatch oneChange(program.forms);
     reading::frmMain &main = program.frmMain.load();
     main.makeReady();
-    if (reading::frmDisplay *const display = program.frmDisplay.ifLoaded())
+    program.frmNagScreen2.load();
+    reading::frmDisplay *const display = program.frmDisplay.ifLoaded();
+    forms::changeScreen({display, program.frmStartup.ifLoaded()}, {&main});
+    if (display) {
+        // Going back is not closing the results window: the farewell window
+        // that closing it brings up does not follow.
+        QObject::disconnect(display, &reading::ReadingWindow::closing, nullptr, nullptr);
         display->Unload();
-    main.show();
-    program.frmStartup.load().hide();
-    program.frmNagScreen2.load().hide();
+    }
 }
 
 } // namespace app

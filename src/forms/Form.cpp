@@ -80,7 +80,7 @@ void Form::ShowModal(QWidget *openedFrom)
         opener->winId();
         windowHandle()->setTransientParent(opener->windowHandle());
     }
-    applyVisible(true);
+    show();
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::DialogExec);
@@ -91,12 +91,6 @@ void Form::ShowModal(QWidget *openedFrom)
 }
 
 void Form::setVisible(bool visible)
-{
-    if (!m_registry.holdsBack(this, visible))
-        applyVisible(visible);
-}
-
-void Form::applyVisible(bool visible)
 {
     if (visible && !m_placed) {
         m_placed = true;
@@ -189,6 +183,16 @@ void Form::keyPressEvent(QKeyEvent *event)
         break;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void changeScreen(std::initializer_list<QWidget *> hide, std::initializer_list<QWidget *> show)
+{
+    for (QWidget *window : hide)
+        if (window)
+            window->hide();
+    for (QWidget *window : show)
+        if (window)
+            window->show();
 }
 
 } // namespace forms

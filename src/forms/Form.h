@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <initializer_list>
+
 class QMenuBar;
 
 namespace forms {
@@ -39,6 +41,8 @@ public:
     // The client area, under the menu bar if there is one.
     QWidget *client() const { return m_client; }
 
+    // Places the window when it is first shown, and brings a window that is
+    // shown into view and gives it the keyboard.
     void setVisible(bool visible) override;
 
 signals:
@@ -62,7 +66,6 @@ private:
     template <class F> friend class FormRef;
     friend class FormRegistry;
     void load();
-    void applyVisible(bool visible);
     void centreOnScreen();
 
     FormRegistry &m_registry;
@@ -74,5 +77,10 @@ private:
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
 };
+
+// One change of screen: hides the windows in `hide`, then shows those in
+// `show`, so that the window shown last takes the keyboard. Null entries are
+// passed over.
+void changeScreen(std::initializer_list<QWidget *> hide, std::initializer_list<QWidget *> show);
 
 } // namespace forms

@@ -67,7 +67,7 @@ private slots:
     void closeBoxUnloads();
     void showModalReturnsOnceUnloaded();
     void firstShowCentresOnScreen();
-    void batchShowsItsChangesTogetherAtItsEnd();
+    void changeOfScreenHidesFirstAndTheWindowShownLastIsActive();
     void showingAMinimisedWindowBringsItBack();
 };
 
@@ -185,41 +185,31 @@ void tst_Forms::firstShowCentresOnScreen()
     QCOMPARE(form->size(), form->maximumSize());
 }
 
-void tst_Forms::batchShowsItsChangesTogetherAtItsEnd()
+void tst_Forms::changeOfScreenHidesFirstAndTheWindowShownLastIsActive()
 {
     Owner owner;
     TestForm &first = owner.first.load();
     TestForm &second = owner.second.load();
-    int firstShows = 0;
-    struct ShowCounter : QObject {
-        int &count;
-        explicit ShowCounter(int &count)
-            : count(count)
+    first.show();
+    QStringList order;
+    struct Recorder : QObject {
+        QStringList &order;
+        explicit Recorder(QStringList &order)
+            : order(order)
         {}
-        bool eventFilter(QObject *, QEvent *event) override
+        bool eventFilter(QObject *watched, QEvent *event) override
         {
-            count += event->type() == QEvent::Show;
+            if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+                order << watched->objectName() +
+                             (event->type() == QEvent::Show ? u" shown"_s : u" hidden"_s);
             return false;
         }
-    } counter(firstShows);
-    first.installEventFilter(&counter);
-    {
-        const forms::FormRegistry::VisibilityBatch outer(owner.forms);
-        {
-            const forms::FormRegistry::VisibilityBatch inner(owner.forms);
-            first.show();
-            second.show();
-        }
-        QVERIFY(second.isHidden());
-        first.hide();
-        QVERIFY(second.isHidden());
-    }
-    QCOMPARE(firstShows, 0);
-    QVERIFY(first.isHidden());
-    QVERIFY(second.isVisible());
-    // Outside a batch, showing takes effect at once.
-    first.show();
-    QCOMPARE(firstShows, 1);
+    } recorder(order);
+    first.installEventFilter(&recorder);
+    second.installEventFilter(&recorder);
+    forms::changeScreen({&first, nullptr}, {nullptr, &second});
+    QCOMPARE(order, (QStringList{u"form1 hidden"_s, u"form2 shown"_s}));
+    QVERIFY(QTest::qWaitForWindowActive(&second));
     first.Unload();
     second.Unload();
     flushDeletes();
@@ -237,8 +227,5 @@ void tst_Forms::showingAMinimisedWindowBringsItBack()
     flushDeletes();
 }
 
-// Every results window has colours of its own, so the style's cached drawings
-// of its controls are never used again once it is gone: fifty readings grew
-// the program by more than a megabyte before unloading dropped them.
 QTEST_MAIN(tst_Forms)
 #include "tst_Forms.moc"
