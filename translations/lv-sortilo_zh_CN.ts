@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Be careful in spending. Things will only get worse.</source>
-        <translation>花钱要谨慎，否则情况只会越来越糟。</translation>
+        <translation>花钱要谨慎，情况只会越来越糟。</translation>
     </message>
     <message>
         <source>Luck will help you take risks and gamble.</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Someone new will enter your life and bring you rewards and pleasure.</source>
-        <translation>将有新人走进您的生活，为您带来收获与快乐。</translation>
+        <translation>将有新的贵人走进您的生活，为您带来收获与快乐。</translation>
     </message>
     <message>
         <source>Your friend will give you some bad news.</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Your actions will please someone who matters to you.</source>
-        <translation>您的所作所为将让一位对您很重要的人感到高兴。</translation>
+        <translation>您的作为将让一位对您很重要的人感到欣慰。</translation>
     </message>
     <message>
         <source>Try to change your bad habits before they create problems.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>You will receive a surprise and sleep in an unfamiliar place.</source>
-        <translation>您将遇到一件意外之事，并在陌生的地方过夜。</translation>
+        <translation>您将遇到一件意想不到的事，并在陌生的地方过夜。</translation>
     </message>
     <message>
         <source>You will not marry your first love, but this will work out for the best.</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>You will receive unexpected financial and emotional joy.</source>
-        <translation>您将意外地在经济上和感情上双双收获喜悦。</translation>
+        <translation>财运与感情将双双为您带来意外之喜。</translation>
     </message>
     <message>
         <source>An ungrateful person will create problems for you.</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>You will soon receive a large promotion.</source>
-        <translation>不久您将获得大幅晋升。</translation>
+        <translation>不久您将获得重大晋升。</translation>
     </message>
     <message>
         <source>You will soon receive a valuable package that has been delayed.</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>You will experience trouble because of physical violence.</source>
-        <translation>您将因肢体暴力而惹上麻烦。</translation>
+        <translation>您将因肢体冲突而遭遇麻烦。</translation>
     </message>
     <message>
         <source>You will be treated unjustly by a close relative.</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>You will settle on a plan that will prove to be advantageous to you.</source>
-        <translation>您将确定一个计划，事实将证明它对您十分有利。</translation>
+        <translation>您将确定一个计划，日后证明对您十分有利。</translation>
     </message>
     <message>
         <source>One of your many friends is jealous of your happiness.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>You will soon receive an unusual proposition from a stranger.</source>
-        <translation>不久您将收到一位陌生人不同寻常的提议。</translation>
+        <translation>不久将有陌生人向您提出不同寻常的提议。</translation>
     </message>
     <message>
         <source>A man with a dark complexion and a fair woman will soon annoy you.</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Be careful of damage or loss by fire.</source>
-        <translation>谨防火灾，以免造成损坏或损失。</translation>
+        <translation>小心火烛，谨防火灾造成损失。</translation>
     </message>
     <message>
         <source>Someone is taking advantage of some information that may have come from you.</source>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Be careful in spending. Things will only get worse.</source>
-        <translation>花錢務必謹慎，否則情況只會每況愈下。</translation>
+        <translation>花錢務必謹慎，往後只會每況愈下。</translation>
     </message>
     <message>
         <source>Luck will help you take risks and gamble.</source>
@@ -103,19 +103,19 @@
     </message>
     <message>
         <source>Expenses are bound to occur, but it will be for the best.</source>
-        <translation>開銷在所難免，但終究是好事一樁。</translation>
+        <translation>開銷在所難免，但結果終歸是好的。</translation>
     </message>
     <message>
         <source>You will go on a sudden journey with a compatible friend.</source>
-        <translation>您將與一位投緣的朋友臨時結伴遠行。</translation>
+        <translation>您將與一位投緣的朋友臨時結伴出遊。</translation>
     </message>
     <message>
         <source>A trustworthy person may break your trust in him/her.</source>
-        <translation>您所信任的人，可能會辜負您的信任。</translation>
+        <translation>一個看似可靠的人，可能會辜負您的信任。</translation>
     </message>
     <message>
         <source>Someone new will enter your life and bring you rewards and pleasure.</source>
-        <translation>將有新人走進您的生命，為您帶來收穫與歡樂。</translation>
+        <translation>將有新的貴人走進您的生命，為您帶來收穫與歡樂。</translation>
     </message>
     <message>
         <source>Your friend will give you some bad news.</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Try to change your bad habits before they create problems.</source>
-        <translation>趁壞習慣還沒惹出麻煩，設法改掉它們吧。</translation>
+        <translation>趁壞習慣還沒惹出麻煩，及早改掉吧。</translation>
     </message>
     <message>
         <source>An unknown foreigner will bring you benefits and riches.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>You will receive a surprise and sleep in an unfamiliar place.</source>
-        <translation>您將遇上一件意外之事，並在陌生的地方過夜。</translation>
+        <translation>您將遇上一件意想不到的事，並在陌生的地方過夜。</translation>
     </message>
     <message>
         <source>You will not marry your first love, but this will work out for the best.</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>You will receive unexpected financial and emotional joy.</source>
-        <translation>您將意外地在金錢與感情上雙雙得到喜悅。</translation>
+        <translation>財運與感情將雙雙為您帶來意外之喜。</translation>
     </message>
     <message>
         <source>An ungrateful person will create problems for you.</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>You will soon receive a large promotion.</source>
-        <translation>不久您將獲得大幅升遷。</translation>
+        <translation>不久您將獲得重大升遷。</translation>
     </message>
     <message>
         <source>You will soon receive a valuable package that has been delayed.</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>You will experience trouble because of physical violence.</source>
-        <translation>您將因肢體暴力而惹上麻煩。</translation>
+        <translation>您將因肢體衝突而遭遇麻煩。</translation>
     </message>
     <message>
         <source>You will be treated unjustly by a close relative.</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>You will settle on a plan that will prove to be advantageous to you.</source>
-        <translation>您將敲定一項計畫，而這項計畫對您十分有利。</translation>
+        <translation>您將敲定一項計畫，日後證明對您十分有利。</translation>
     </message>
     <message>
         <source>One of your many friends is jealous of your happiness.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>You will soon receive an unusual proposition from a stranger.</source>
-        <translation>不久您將收到一位陌生人不尋常的提議。</translation>
+        <translation>不久將有陌生人向您提出不尋常的提議。</translation>
     </message>
     <message>
         <source>A man with a dark complexion and a fair woman will soon annoy you.</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Be careful of damage or loss by fire.</source>
-        <translation>慎防火災，以免遭受損害或損失。</translation>
+        <translation>小心火燭，慎防火災帶來損失。</translation>
     </message>
     <message>
         <source>Someone is taking advantage of some information that may have come from you.</source>
