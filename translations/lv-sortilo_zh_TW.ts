@@ -5,7 +5,7 @@
     <name>app::frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>程式已經在執行中</translation>
+        <translation>本軟體已經在執行中</translation>
     </message>
 </context>
 <context>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在瀏覽器中開啟方案的網頁</translation>
+        <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>
     <message>
         <source>Closes this window</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢。讓本軟體完整換上您網站的品牌。</translation>
+        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -362,7 +362,7 @@
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation>本軟體可能已有新版本可以更新</translation>
+        <translation>本軟體可能已有新版本。</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢。讓本軟體完整換上您網站的品牌。按這裡了解詳情。</translation>
+        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。按這裡了解詳情。</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在瀏覽器中開啟方案的網頁</translation>
+        <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>
     <message>
         <source>The fortune of the stick</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在瀏覽器中開啟方案的網頁</translation>
+        <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Opens the vendor&apos;s programs in your browser</source>
-        <translation>在瀏覽器中開啟廠商的其他程式</translation>
+        <translation>在瀏覽器中開啟廠商的軟體下載網頁</translation>
     </message>
     <message>
         <source>Ends LV Sortilo</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Velmora Softwares makes a whole family of free programs like this one: astrology, psychic, tarot, numerology and occult programs for your desktop. They are simple, easy and fun to use, and full of information about the arts they cover. Download them, try them out and discover what they can tell you about yourself, your future and the people around you. If you enjoy them, share the experience with your friends and family and invite them to try the programs too.</source>
-        <translation>Velmora Softwares 推出了一系列像本程式一樣的免費軟體，涵蓋占星、通靈、塔羅、數字命理與神祕學，在電腦桌面上就能使用。這些程式簡單易用、趣味十足，還收錄了各門學問的豐富知識。歡迎下載試用，看看它們能告訴您關於自己、未來和身邊的人哪些事。如果您喜歡，也請與親朋好友分享這份體驗，邀請他們一起來試試！</translation>
+        <translation>Velmora Softwares 推出了一系列與本軟體同類的免費軟體，涵蓋占星、通靈、塔羅、數字命理與神祕學，在電腦桌面上就能使用。這些軟體簡單易用、趣味十足，還收錄了各門學問的豐富知識。歡迎下載試用，看看它們能告訴您關於自己、未來和身邊的人哪些事。如果您喜歡，也請與親朋好友分享這份體驗，邀請他們一起來試試！</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -624,19 +624,19 @@
     </message>
     <message>
         <source>Programs like this one live on their users&apos; support. The best support for Velmora Softwares is to visit its discussion board at %1 regularly and take part in its discussions and other activities.</source>
-        <translation>像本程式這樣的軟體，全靠使用者的支持才能延續下去。支持 Velmora Softwares 最好的方式，就是常到它的討論區 %1 逛逛，參與討論和各項活動。</translation>
+        <translation>本軟體和其他同類軟體，全靠使用者的支持才能延續下去。支持 Velmora Softwares 最好的方式，就是常到它的討論區 %1 逛逛，參與討論和各項活動。</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and take part in its discussions and activities. These programs cannot be maintained unless you visit %1. Thank you for visiting %1!</source>
-        <translation>請經常造訪 %1，參與討論和各項活動。少了您到 %1 捧場，這些程式就無法繼續維護。感謝您造訪 %1！</translation>
+        <translation>請經常造訪 %1，參與討論和各項活動。少了您到 %1 捧場，這些軟體就無法繼續維護。感謝您造訪 %1！</translation>
     </message>
     <message>
         <source>Our site %1 is a free online discussion forum for all things Velmora. To help Velmora Softwares develop and maintain this program, please visit %1 regularly.</source>
-        <translation>我們的網站 %1 是免費的線上討論區，Velmora 的大小事都在這裡。想幫助 Velmora Softwares 開發及維護本程式，請經常造訪 %1。</translation>
+        <translation>我們的網站 %1 是免費的線上討論區，Velmora 的大小事都在這裡。想幫助 Velmora Softwares 開發及維護本軟體，請經常造訪 %1。</translation>
     </message>
     <message>
         <source>Our site %1 needs your help! Visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one. Visit %1 today.</source>
-        <translation>我們的網站 %1 需要您的幫忙！請經常造訪，參與討論和各項活動，讓我們能維護並開發更多像這樣的程式。今天就去 %1 看看吧。</translation>
+        <translation>我們的網站 %1 需要您的幫忙！請經常造訪，參與討論和各項活動，讓我們能維護並開發更多像這樣的軟體。今天就去 %1 看看吧。</translation>
     </message>
 </context>
 </TS>
