@@ -5,7 +5,7 @@
     <name>app::frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>程序已经在运行中</translation>
+        <translation>本软件已经在运行中</translation>
     </message>
 </context>
 <context>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在浏览器中打开方案介绍页面</translation>
+        <translation>在浏览器中打开创业机会页面</translation>
     </message>
     <message>
         <source>Closes this window</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家创业好机会：开创属于您自己的互联网事业，在网上赚钱。让本软件全面换上您网站的品牌。</translation>
+        <translation>居家创业好机会：开创属于您自己的互联网事业，在网上赚钱，还能获得冠以您网站品牌的本软件专属版本。</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Be careful in spending. Things will only get worse.</source>
-        <translation>花钱要谨慎，否则情况只会越来越糟。</translation>
+        <translation>花钱要谨慎，情况只会越来越糟。</translation>
     </message>
     <message>
         <source>Luck will help you take risks and gamble.</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Someone new will enter your life and bring you rewards and pleasure.</source>
-        <translation>将有新人走进您的生活，为您带来收获与快乐。</translation>
+        <translation>将有新的贵人走进您的生活，为您带来收获与快乐。</translation>
     </message>
     <message>
         <source>Your friend will give you some bad news.</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Your actions will please someone who matters to you.</source>
-        <translation>您的所作所为将让一位对您很重要的人感到高兴。</translation>
+        <translation>您的作为将让一位对您很重要的人感到欣慰。</translation>
     </message>
     <message>
         <source>Try to change your bad habits before they create problems.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>You will receive a surprise and sleep in an unfamiliar place.</source>
-        <translation>您将遇到一件意外之事，并在陌生的地方过夜。</translation>
+        <translation>您将遇到一件意想不到的事，并在陌生的地方过夜。</translation>
     </message>
     <message>
         <source>You will not marry your first love, but this will work out for the best.</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>You will receive unexpected financial and emotional joy.</source>
-        <translation>您将意外地在经济上和感情上双双收获喜悦。</translation>
+        <translation>财运与感情将双双为您带来意外之喜。</translation>
     </message>
     <message>
         <source>An ungrateful person will create problems for you.</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>You will soon receive a large promotion.</source>
-        <translation>不久您将获得大幅晋升。</translation>
+        <translation>不久您将获得重大晋升。</translation>
     </message>
     <message>
         <source>You will soon receive a valuable package that has been delayed.</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>You will experience trouble because of physical violence.</source>
-        <translation>您将因肢体暴力而惹上麻烦。</translation>
+        <translation>您将因肢体冲突而遭遇麻烦。</translation>
     </message>
     <message>
         <source>You will be treated unjustly by a close relative.</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>You will settle on a plan that will prove to be advantageous to you.</source>
-        <translation>您将确定一个计划，事实将证明它对您十分有利。</translation>
+        <translation>您将确定一个计划，日后证明对您十分有利。</translation>
     </message>
     <message>
         <source>One of your many friends is jealous of your happiness.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>You will soon receive an unusual proposition from a stranger.</source>
-        <translation>不久您将收到一位陌生人不同寻常的提议。</translation>
+        <translation>不久将有陌生人向您提出不同寻常的提议。</translation>
     </message>
     <message>
         <source>A man with a dark complexion and a fair woman will soon annoy you.</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Be careful of damage or loss by fire.</source>
-        <translation>谨防火灾，以免造成损坏或损失。</translation>
+        <translation>小心火烛，谨防火灾造成损失。</translation>
     </message>
     <message>
         <source>Someone is taking advantage of some information that may have come from you.</source>
@@ -362,7 +362,7 @@
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation>本软件可能有可用的更新</translation>
+        <translation>本软件可能已有新版本。</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家创业好机会：开创属于您自己的互联网事业，在网上赚钱。让本软件全面换上您网站的品牌。点击这里了解详情。</translation>
+        <translation>居家创业好机会：开创属于您自己的互联网事业，在网上赚钱，还能获得冠以您网站品牌的本软件专属版本。点击这里了解详情。</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在浏览器中打开方案介绍页面</translation>
+        <translation>在浏览器中打开创业机会页面</translation>
     </message>
     <message>
         <source>The fortune of the stick</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在浏览器中打开方案介绍页面</translation>
+        <translation>在浏览器中打开创业机会页面</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Opens the vendor&apos;s programs in your browser</source>
-        <translation>在浏览器中打开厂商的其他软件</translation>
+        <translation>在浏览器中打开厂商的软件下载页面</translation>
     </message>
     <message>
         <source>Ends LV Sortilo</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Velmora Softwares makes a whole family of free programs like this one: astrology, psychic, tarot, numerology and occult programs for your desktop. They are simple, easy and fun to use, and full of information about the arts they cover. Download them, try them out and discover what they can tell you about yourself, your future and the people around you. If you enjoy them, share the experience with your friends and family and invite them to try the programs too.</source>
-        <translation>Velmora Softwares 出品了一系列像本软件一样的免费程序，涵盖占星、通灵、塔罗、数字命理和神秘学，在电脑桌面上就能使用。这些软件简单易用、妙趣横生，还收录了各门学问的丰富知识。欢迎下载试用，看看它们能告诉您关于自己、未来和身边的人哪些事情。如果您喜欢，也请与亲朋好友分享这份体验，邀请他们一起来试一试！</translation>
+        <translation>Velmora Softwares 出品了一系列与本软件同类的免费软件，涵盖占星、通灵、塔罗、数字命理和神秘学，在电脑桌面上就能使用。这些软件简单易用、妙趣横生，还收录了各门学问的丰富知识。欢迎下载试用，看看它们能告诉您关于自己、未来和身边的人哪些事情。如果您喜欢，也请与亲朋好友分享这份体验，邀请他们一起来试一试！</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -624,11 +624,11 @@
     </message>
     <message>
         <source>Programs like this one live on their users&apos; support. The best support for Velmora Softwares is to visit its discussion board at %1 regularly and take part in its discussions and other activities.</source>
-        <translation>像本软件这样的程序，全靠用户的支持才能延续下去。支持 Velmora Softwares 最好的方式，就是经常访问它的论坛 %1，参与讨论和其他各种活动。</translation>
+        <translation>本软件和其他同类软件，全靠用户的支持才能延续下去。支持 Velmora Softwares 最好的方式，就是经常访问它的论坛 %1，参与讨论和其他各种活动。</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and take part in its discussions and activities. These programs cannot be maintained unless you visit %1. Thank you for visiting %1!</source>
-        <translation>请经常访问 %1，参与讨论和各项活动。如果大家不常来 %1 看看，这些程序就无法继续维护。感谢您访问 %1！</translation>
+        <translation>请经常访问 %1，参与讨论和各项活动。如果大家不常来 %1 看看，这些软件就无法继续维护。感谢您访问 %1！</translation>
     </message>
     <message>
         <source>Our site %1 is a free online discussion forum for all things Velmora. To help Velmora Softwares develop and maintain this program, please visit %1 regularly.</source>

@@ -5,7 +5,7 @@
     <name>app::frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>程式已經在執行中</translation>
+        <translation>本軟體已經在執行中</translation>
     </message>
 </context>
 <context>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在瀏覽器中開啟方案的網頁</translation>
+        <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>
     <message>
         <source>Closes this window</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢。讓本軟體完整換上您網站的品牌。</translation>
+        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Be careful in spending. Things will only get worse.</source>
-        <translation>花錢務必謹慎，否則情況只會每況愈下。</translation>
+        <translation>花錢務必謹慎，往後只會每況愈下。</translation>
     </message>
     <message>
         <source>Luck will help you take risks and gamble.</source>
@@ -103,19 +103,19 @@
     </message>
     <message>
         <source>Expenses are bound to occur, but it will be for the best.</source>
-        <translation>開銷在所難免，但終究是好事一樁。</translation>
+        <translation>開銷在所難免，但結果終歸是好的。</translation>
     </message>
     <message>
         <source>You will go on a sudden journey with a compatible friend.</source>
-        <translation>您將與一位投緣的朋友臨時結伴遠行。</translation>
+        <translation>您將與一位投緣的朋友臨時結伴出遊。</translation>
     </message>
     <message>
         <source>A trustworthy person may break your trust in him/her.</source>
-        <translation>您所信任的人，可能會辜負您的信任。</translation>
+        <translation>一個看似可靠的人，可能會辜負您的信任。</translation>
     </message>
     <message>
         <source>Someone new will enter your life and bring you rewards and pleasure.</source>
-        <translation>將有新人走進您的生命，為您帶來收穫與歡樂。</translation>
+        <translation>將有新的貴人走進您的生命，為您帶來收穫與歡樂。</translation>
     </message>
     <message>
         <source>Your friend will give you some bad news.</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Try to change your bad habits before they create problems.</source>
-        <translation>趁壞習慣還沒惹出麻煩，設法改掉它們吧。</translation>
+        <translation>趁壞習慣還沒惹出麻煩，及早改掉吧。</translation>
     </message>
     <message>
         <source>An unknown foreigner will bring you benefits and riches.</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>You will receive a surprise and sleep in an unfamiliar place.</source>
-        <translation>您將遇上一件意外之事，並在陌生的地方過夜。</translation>
+        <translation>您將遇上一件意想不到的事，並在陌生的地方過夜。</translation>
     </message>
     <message>
         <source>You will not marry your first love, but this will work out for the best.</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>You will receive unexpected financial and emotional joy.</source>
-        <translation>您將意外地在金錢與感情上雙雙得到喜悅。</translation>
+        <translation>財運與感情將雙雙為您帶來意外之喜。</translation>
     </message>
     <message>
         <source>An ungrateful person will create problems for you.</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>You will soon receive a large promotion.</source>
-        <translation>不久您將獲得大幅升遷。</translation>
+        <translation>不久您將獲得重大升遷。</translation>
     </message>
     <message>
         <source>You will soon receive a valuable package that has been delayed.</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>You will experience trouble because of physical violence.</source>
-        <translation>您將因肢體暴力而惹上麻煩。</translation>
+        <translation>您將因肢體衝突而遭遇麻煩。</translation>
     </message>
     <message>
         <source>You will be treated unjustly by a close relative.</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>You will settle on a plan that will prove to be advantageous to you.</source>
-        <translation>您將敲定一項計畫，而這項計畫對您十分有利。</translation>
+        <translation>您將敲定一項計畫，日後證明對您十分有利。</translation>
     </message>
     <message>
         <source>One of your many friends is jealous of your happiness.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>You will soon receive an unusual proposition from a stranger.</source>
-        <translation>不久您將收到一位陌生人不尋常的提議。</translation>
+        <translation>不久將有陌生人向您提出不尋常的提議。</translation>
     </message>
     <message>
         <source>A man with a dark complexion and a fair woman will soon annoy you.</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Be careful of damage or loss by fire.</source>
-        <translation>慎防火災，以免遭受損害或損失。</translation>
+        <translation>小心火燭，慎防火災帶來損失。</translation>
     </message>
     <message>
         <source>Someone is taking advantage of some information that may have come from you.</source>
@@ -362,7 +362,7 @@
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation>本軟體可能已有新版本可以更新</translation>
+        <translation>本軟體可能已有新版本。</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢。讓本軟體完整換上您網站的品牌。按這裡了解詳情。</translation>
+        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。按這裡了解詳情。</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在瀏覽器中開啟方案的網頁</translation>
+        <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>
     <message>
         <source>The fortune of the stick</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
         <source>Opens the offer&apos;s page in your browser</source>
-        <translation>在瀏覽器中開啟方案的網頁</translation>
+        <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Opens the vendor&apos;s programs in your browser</source>
-        <translation>在瀏覽器中開啟廠商的其他程式</translation>
+        <translation>在瀏覽器中開啟廠商的軟體下載網頁</translation>
     </message>
     <message>
         <source>Ends LV Sortilo</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Velmora Softwares makes a whole family of free programs like this one: astrology, psychic, tarot, numerology and occult programs for your desktop. They are simple, easy and fun to use, and full of information about the arts they cover. Download them, try them out and discover what they can tell you about yourself, your future and the people around you. If you enjoy them, share the experience with your friends and family and invite them to try the programs too.</source>
-        <translation>Velmora Softwares 推出了一系列像本程式一樣的免費軟體，涵蓋占星、通靈、塔羅、數字命理與神祕學，在電腦桌面上就能使用。這些程式簡單易用、趣味十足，還收錄了各門學問的豐富知識。歡迎下載試用，看看它們能告訴您關於自己、未來和身邊的人哪些事。如果您喜歡，也請與親朋好友分享這份體驗，邀請他們一起來試試！</translation>
+        <translation>Velmora Softwares 推出了一系列與本軟體同類的免費軟體，涵蓋占星、通靈、塔羅、數字命理與神祕學，在電腦桌面上就能使用。這些軟體簡單易用、趣味十足，還收錄了各門學問的豐富知識。歡迎下載試用，看看它們能告訴您關於自己、未來和身邊的人哪些事。如果您喜歡，也請與親朋好友分享這份體驗，邀請他們一起來試試！</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -624,19 +624,19 @@
     </message>
     <message>
         <source>Programs like this one live on their users&apos; support. The best support for Velmora Softwares is to visit its discussion board at %1 regularly and take part in its discussions and other activities.</source>
-        <translation>像本程式這樣的軟體，全靠使用者的支持才能延續下去。支持 Velmora Softwares 最好的方式，就是常到它的討論區 %1 逛逛，參與討論和各項活動。</translation>
+        <translation>本軟體和其他同類軟體，全靠使用者的支持才能延續下去。支持 Velmora Softwares 最好的方式，就是常到它的討論區 %1 逛逛，參與討論和各項活動。</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and take part in its discussions and activities. These programs cannot be maintained unless you visit %1. Thank you for visiting %1!</source>
-        <translation>請經常造訪 %1，參與討論和各項活動。少了您到 %1 捧場，這些程式就無法繼續維護。感謝您造訪 %1！</translation>
+        <translation>請經常造訪 %1，參與討論和各項活動。少了您到 %1 捧場，這些軟體就無法繼續維護。感謝您造訪 %1！</translation>
     </message>
     <message>
         <source>Our site %1 is a free online discussion forum for all things Velmora. To help Velmora Softwares develop and maintain this program, please visit %1 regularly.</source>
-        <translation>我們的網站 %1 是免費的線上討論區，Velmora 的大小事都在這裡。想幫助 Velmora Softwares 開發及維護本程式，請經常造訪 %1。</translation>
+        <translation>我們的網站 %1 是免費的線上討論區，Velmora 的大小事都在這裡。想幫助 Velmora Softwares 開發及維護本軟體，請經常造訪 %1。</translation>
     </message>
     <message>
         <source>Our site %1 needs your help! Visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one. Visit %1 today.</source>
-        <translation>我們的網站 %1 需要您的幫忙！請經常造訪，參與討論和各項活動，讓我們能維護並開發更多像這樣的程式。今天就去 %1 看看吧。</translation>
+        <translation>我們的網站 %1 需要您的幫忙！請經常造訪，參與討論和各項活動，讓我們能維護並開發更多像這樣的軟體。今天就去 %1 看看吧。</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,8 @@ finished, non-empty translation in Chinese characters, with the same
 placeholders (%1, %2) as many times as the English, and the English's access
 key written the Chinese way, "(&F)" at the end; the translation keeps to its own
 script, traditional or simplified. The desktop entry and the metainfo carry the
-same two languages for each text they translate.
+same two languages for each text they translate, and for every region that the
+program speaks each of them in.
 
     check_translations.py --lupdate LUPDATE --sources SRC --packaging FOLDER TS...
 
@@ -42,12 +43,17 @@ SCRIPT_PAIRS = (
     "顧顾 領领 頻频 題题 顏颜 風风 飛飞 飯饭 館馆 馬马 驗验 騙骗 雞鸡 鳥鸟 麥麦 黃黄 齊齐 龍龙 "
     "謹谨 慶庆 親亲 藝艺 術术 歷历 嗎吗 專专 處处 據据 紀纪 測测 產产 廠厂 瀏浏 創创 討讨 區区 "
     "資资 務务 複复 訂订 遷迁 積积 僅仅 歲岁 靜静 險险 嫉嫉 衛卫 驚惊 禮礼 壞坏 惱恼 煩烦 膚肤 "
-    "錯错 諾诺 擁拥 榮荣 譽誉 晉晋 諒谅 婦妇 傷伤 災灾 損损 壓压 揮挥 寫写 夠够"
+    "錯错 諾诺 擁拥 榮荣 譽誉 晉晋 諒谅 婦妇 傷伤 災灾 損损 壓压 揮挥 寫写 夠够 帶带 燭烛"
 ).split()
 TRADITIONAL_ONLY = {pair[0] for pair in SCRIPT_PAIRS if pair[0] != pair[1]}
 SIMPLIFIED_ONLY = {pair[1] for pair in SCRIPT_PAIRS if pair[0] != pair[1]}
 # Which script each file is written in, by the language it names.
 OTHER_SCRIPT = {"zh_TW": SIMPLIFIED_ONLY, "zh_CN": TRADITIONAL_ONLY}
+# The other regions whose desktops the program speaks each file's language to
+# (LanguageFor in src/app/Translations.cpp). Desktops pick a desktop entry's or a
+# metainfo's text by the locale's own region, else by the bare language, never
+# by a neighbouring region, so each region needs its own text.
+REGIONS = {"zh_TW": ("zh_HK", "zh_MO"), "zh_CN": ("zh_SG",)}
 
 PLACEHOLDER = re.compile(r"%(?:L?\d+|n)")
 HAN = re.compile(r"[\u3400-\u4dbf\u4e00-\u9fff]")
@@ -124,7 +130,12 @@ def check_message(path, language, context, source, translation, kind):
 
 
 def check_packaging(folder, languages):
-    """Each translated text of the desktop entry and the metainfo, in both."""
+    """Each translated text of the desktop entry and the metainfo, in both
+    languages and each of their regions, in the language's script."""
+    script = {}
+    for language in languages:
+        for region in (language,) + REGIONS.get(language, ()):
+            script[region] = language
     for name in os.listdir(folder):
         path = os.path.join(folder, name)
         if name.endswith((".desktop", ".desktop.in")):
@@ -132,31 +143,33 @@ def check_packaging(folder, languages):
             entry.optionxform = str
             entry.read(path, encoding="utf-8")
             fields = entry["Desktop Entry"]
-            for key in ("Name", "Comment"):
-                for language in languages:
-                    value = fields.get("%s[%s]" % (key, language), "")
+            for key in ("Name", "GenericName", "Comment", "Keywords"):
+                for region, language in script.items():
+                    value = fields.get("%s[%s]" % (key, region), "")
                     if not HAN.search(value):
-                        fail("%s has no %s[%s] in Chinese" % (path, key, language))
+                        fail("%s has no %s[%s] in Chinese" % (path, key, region))
                     check_script(path, language, value)
         elif name.endswith(".metainfo.xml"):
             root = ElementTree.parse(path).getroot()
             lang_attribute = "{http://www.w3.org/XML/1998/namespace}lang"
-            texts = [root.find("summary")] + list(root.find("description").iter())
+            texts = [root.find("name"), root.find("summary")] + list(
+                root.find("description").iter())
             for element in texts:
-                if element.tag not in ("summary", "p", "li") or element.get(lang_attribute):
+                if element.tag not in ("name", "summary", "p", "li") or element.get(
+                        lang_attribute):
                     continue
-                parent = root if element.tag == "summary" else find_parent(root, element)
-                for language in languages:
-                    tag = language.replace("_", "-")
+                parent = find_parent(root, element)
+                for region, language in script.items():
+                    tag = region.replace("_", "-")
                     translated = [e for e in parent.findall(element.tag)
-                                  if e.get(lang_attribute) in (language, tag)]
+                                  if e.get(lang_attribute) in (region, tag)]
                     if len(translated) != sum(
                             1 for e in parent.findall(element.tag) if not e.get(lang_attribute)):
                         fail("%s: not every <%s> of %s has one in %s"
-                             % (path, element.tag, parent.tag, language))
+                             % (path, element.tag, parent.tag, region))
                     for e in translated:
                         if not HAN.search(e.text or ""):
-                            fail("%s: the %s <%s> is not in Chinese" % (path, language, e.tag))
+                            fail("%s: the %s <%s> is not in Chinese" % (path, region, e.tag))
                         check_script(path, language, e.text or "")
 
 
