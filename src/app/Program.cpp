@@ -9,6 +9,8 @@
 #include "RemindToUpdate.h"
 #include "WindowSwitching.h"
 
+#include <QPointer>
+
 namespace app {
 
 Program::Program(const platform::Services &services, UpdateReminder updateReminder)
@@ -17,7 +19,6 @@ Program::Program(const platform::Services &services, UpdateReminder updateRemind
     , frmStartup([this] { return newStartup(); })
     , frmMain([this] { return newMain(); })
     , frmDisplay([this] { return newDisplay(); })
-    , frmAbout([this] { return newAbout(); })
     , frmNagScreen2([this] { return newNagScreen(); })
     , m_updateReminder(updateReminder)
 {}
@@ -45,7 +46,7 @@ reading::frmMain *Program::newMain()
         window, &reading::frmMain::readingDrawn, window,
         [this](int stick, const QString &sentence) { ShowReading(*this, stick, sentence); });
     QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
-                     [this, window] { frmAbout.load().ShowModal(window); });
+                     [this, window] { showAbout(window); });
     QObject::connect(window, &reading::ReadingWindow::closing, window,
                      [this] { RouteToFarewell(*this); });
     return window;
@@ -57,13 +58,20 @@ reading::frmDisplay *Program::newDisplay()
     QObject::connect(window, &reading::frmDisplay::backRequested, window,
                      [this] { GoBack(*this); });
     QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
-                     [this, window] { frmAbout.load().ShowModal(window); });
+                     [this, window] { showAbout(window); });
     QObject::connect(window, &reading::ReadingWindow::closing, window,
                      [this] { RouteToFarewell(*this); });
     return window;
 }
 
-links::frmAbout *Program::newAbout() { return new links::frmAbout(forms, services.browser); }
+void Program::showAbout(QWidget *opener)
+{
+    // Whatever the window it was opened from was doing, such as the wait for
+    // a reading, waits until the about window is closed.
+    const QPointer<links::frmAbout> about = new links::frmAbout(services.browser, opener);
+    about->exec();
+    delete about;
+}
 
 referral::frmNagScreen2 *Program::newNagScreen()
 {

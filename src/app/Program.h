@@ -13,9 +13,6 @@ namespace reading {
 class frmMain;
 class frmDisplay;
 } // namespace reading
-namespace links {
-class frmAbout;
-}
 namespace referral {
 class frmNagScreen2;
 }
@@ -53,7 +50,6 @@ public:
     forms::FormRef<app::frmStartup> frmStartup;
     forms::FormRef<reading::frmMain> frmMain;
     forms::FormRef<reading::frmDisplay> frmDisplay;
-    forms::FormRef<links::frmAbout> frmAbout;
     forms::FormRef<referral::frmNagScreen2> frmNagScreen2;
 
 private:
@@ -62,7 +58,9 @@ private:
     app::frmStartup *newStartup();
     reading::frmMain *newMain();
     reading::frmDisplay *newDisplay();
-    links::frmAbout *newAbout();
+    // Shows the about window, modal, owned by the window it was opened from,
+    // and returns once it is closed.
+    void showAbout(QWidget *opener);
     referral::frmNagScreen2 *newNagScreen();
 };
 

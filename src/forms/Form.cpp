@@ -4,7 +4,6 @@
 #include "FormRegistry.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -66,30 +65,6 @@ void Form::Unload()
     deleteLater();
 }
 
-void Form::ShowModal(QWidget *openedFrom)
-{
-    if (m_state != State::Loaded)
-        return;
-    setWindowModality(Qt::ApplicationModal);
-    // Owned by the window it was opened from, which the window manager learns
-    // only of a dialog: kept in front of it, and never apart from it.
-    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
-    const QPointer<QWidget> opener = openedFrom != this ? openedFrom : nullptr;
-    if (opener) {
-        winId();
-        opener->winId();
-        windowHandle()->setTransientParent(opener->windowHandle());
-    }
-    show();
-    QEventLoop loop;
-    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::DialogExec);
-    // The keyboard goes back to the window it was opened from, which a window
-    // manager would see to; without one, nothing else does.
-    if (opener && opener->isVisible())
-        opener->activateWindow();
-}
-
 void Form::setVisible(bool visible)
 {
     if (visible && !m_placed) {
@@ -134,23 +109,6 @@ bool Form::event(QEvent *event)
         QMetaObject::invokeMethod(
             this, [this] { announceShownRegions(this); }, Qt::QueuedConnection);
     return handled;
-}
-
-// A modal window comes back as soon as something minimises it: out of sight,
-// it would leave the window it blocks on screen with no way to answer it.
-void Form::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isModal() && isMinimized())
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (isModal() && isMinimized()) {
-                    setWindowState(windowState() & ~Qt::WindowMinimized);
-                    activateWindow();
-                }
-            },
-            Qt::QueuedConnection);
 }
 
 // The close box unloads the window; the unload hides and destroys it.

@@ -34,9 +34,6 @@ public:
     // Runs the unload handler, then hides and destroys the window. A window
     // that is already being unloaded is left alone.
     void Unload();
-    // Shows the window modally, owned by the window it was opened from, and
-    // returns once it has been unloaded.
-    void ShowModal(QWidget *opener);
 
     // The client area, under the menu bar if there is one.
     QWidget *client() const { return m_client; }
@@ -58,7 +55,6 @@ protected:
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
     bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

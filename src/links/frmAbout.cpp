@@ -32,17 +32,17 @@ constexpr Twips lblHomePage{2520, 1800, 4050, 195};
 
 } // namespace
 
-frmAbout::frmAbout(forms::FormRegistry &registry, platform::Browser &browser)
-    : Form(registry, u"frmAbout"_s, layout::Client)
+frmAbout::frmAbout(platform::Browser &browser, QWidget *opener)
+    : Dialog(u"frmAbout"_s, layout::Client, opener)
     , m_browser(browser)
-    , Picture1(new forms::Picture(u"Picture1"_s, brand::picture(u"icon"), client()))
-    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&OK"), client()))
-    , Line1(new QWidget(client()))
-    , Label1(forms::newLabel(u"Label1"_s, client()))
-    , Label2(forms::newLabel(u"Label2"_s, client()))
-    , lblCobrand(new forms::LinkLabel(u"lblCobrand"_s, client()))
-    , Label3(forms::newLabel(u"Label3"_s, client()))
-    , lblHomePage(new forms::LinkLabel(u"lblHomePage"_s, client()))
+    , Picture1(new forms::Picture(u"Picture1"_s, brand::picture(u"icon"), this))
+    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&OK"), this))
+    , Line1(new QWidget(this))
+    , Label1(forms::newLabel(u"Label1"_s, this))
+    , Label2(forms::newLabel(u"Label2"_s, this))
+    , lblCobrand(new forms::LinkLabel(u"lblCobrand"_s, this))
+    , Label3(forms::newLabel(u"Label3"_s, this))
+    , lblHomePage(new forms::LinkLabel(u"lblHomePage"_s, this))
 {
     brand::dressWindow(this);
     lookAndLayout();
@@ -55,7 +55,7 @@ void frmAbout::lookAndLayout()
 {
     using namespace forms::look;
     using namespace brand;
-    setBackground(client(), DarkBlue);
+    setBackground(this, DarkBlue);
     for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
                            static_cast<QLabel *>(lblHomePage)})
         setTextColour(label, White);
@@ -70,8 +70,8 @@ void frmAbout::lookAndLayout()
     cmdOK->setFont(verdana(8.25, Bold));
     setBackground(cmdOK, ButtonGrey);
     setTextColour(cmdOK, 0x000000);
-    setDefaultButton(cmdOK);
-    setCancelButton(cmdOK);
+    // Enter presses OK wherever the focus is; Esc closes the window as OK does.
+    cmdOK->setDefault(true);
 
     Line1->setObjectName(u"Line1"_s);
     place(Line1, layout::Line1);
@@ -112,7 +112,7 @@ void frmAbout::lookAndLayout()
     cmdOK->setFocus();
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::cmdOK_Click() { accept(); }
 void frmAbout::lblHomePage_Click() { pages::modHelp::VendorHomePage(m_browser); }
 void frmAbout::lblCobrand_Click() { pages::modHelp::FullBrandingPage(m_browser); }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "forms/Form.h"
+#include "forms/Dialog.h"
 
 class QLabel;
 
 namespace forms {
 class FlatButton;
-class FormRegistry;
 class LinkLabel;
 class Picture;
 } // namespace forms
@@ -17,10 +16,11 @@ class Browser;
 namespace links {
 
 // The about window: the program's title, what the practice is, and two links.
-class frmAbout final : public forms::Form {
+// It belongs to the window it was opened from.
+class frmAbout final : public forms::Dialog {
     Q_OBJECT
 public:
-    frmAbout(forms::FormRegistry &registry, platform::Browser &browser);
+    frmAbout(platform::Browser &browser, QWidget *opener);
 
 private:
     void cmdOK_Click();

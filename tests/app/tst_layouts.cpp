@@ -217,7 +217,7 @@ void tst_layouts::aboutWindowTextsFit()
     const SpokenLanguage spoken(language);
     ProgramRun run;
     run.start();
-    checkWindow(&run.program.frmAbout.load(), language);
+    checkWindow(run.window(u"frmAbout"_s), language);
 }
 
 void tst_layouts::farewellWindowTextsFit_data()

@@ -17,21 +17,21 @@ namespace {
 
 // Opens the about window from the given window's Help menu and runs `whileOpen`
 // while it is up; `whileOpen` must close it.
-void withAboutOpen(ProgramRun &run, QWidget *window, QAction *entry,
+void withAboutOpen(QWidget *window, QAction *entry,
                    const std::function<void(links::frmAbout &)> &whileOpen)
 {
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        links::frmAbout *const about = run.program.frmAbout.ifLoaded();
+        auto *const about = window->findChild<links::frmAbout *>();
         if (!about || !about->isVisible())
             return;
         poll.stop();
         // Closed on every path, so that a failed check cannot leave the
         // modal window waiting for ever.
-        const auto close = qScopeGuard([&run] {
-            if (links::frmAbout *const open = run.program.frmAbout.ifLoaded())
-                open->Unload();
+        const auto close = qScopeGuard([window] {
+            if (auto *const open = window->findChild<links::frmAbout *>())
+                open->reject();
         });
         if (!QTest::qWaitForWindowActive(about))
             qWarning("about window not active");
@@ -62,13 +62,13 @@ void tst_frmAbout::showsItsFixedContent()
     run.start();
     auto &main = run.program.frmMain.load();
     bool checked = false;
-    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+    withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         QVERIFY(about.isModal());
         QCOMPARE(QApplication::activeModalWidget(), &about);
         QCOMPARE(about.windowTitle(), u"LV Sortilo v1.0"_s);
-        QCOMPARE(about.client()->size(), QSize(455, 245));
+        QCOMPARE(about.size(), QSize(455, 245));
         QCOMPARE(about.size(), about.maximumSize());
-        QCOMPARE(about.client()->palette().color(QPalette::Window), QColor(0x144772));
+        QCOMPARE(about.palette().color(QPalette::Window), QColor(0x144772));
         QCOMPARE(child<QLabel>(&about, "Label2")->text(), u"LV Sortilo v1.0"_s);
         QVERIFY(
             child<QLabel>(&about, "Label1")
@@ -120,7 +120,7 @@ void tst_frmAbout::closes()
     ProgramRun run;
     run.start();
     auto &main = run.program.frmMain.load();
-    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+    withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         if (how == u"click")
             QTest::mouseClick(child<QPushButton>(&about, "cmdOK"), Qt::LeftButton);
         else if (how == u"enter")
@@ -132,12 +132,12 @@ void tst_frmAbout::closes()
             QTest::keyClick(child<QWidget>(&about, "Picture1"), Qt::Key_Return);
         } else
             about.close();
-        if (!about.isUnloaded()) {
-            about.Unload();
+        if (about.isVisible()) {
+            about.reject();
             QFAIL("the about window stayed open");
         }
     });
-    QVERIFY(!run.program.frmAbout.ifLoaded());
+    QVERIFY(!main.findChild<links::frmAbout *>());
     QVERIFY(main.isVisible());
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -158,7 +158,7 @@ void tst_frmAbout::linksOpenPagesAndKeepWindowOpen()
     ProgramRun run;
     run.start();
     auto &main = run.program.frmMain.load();
-    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+    withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         auto *const label = about.findChild<forms::LinkLabel *>(link);
         QTest::mouseClick(label, Qt::LeftButton);
         QTest::mouseClick(label, Qt::LeftButton);
@@ -174,7 +174,7 @@ void tst_frmAbout::otherControlsDoNothing()
     ProgramRun run;
     run.start();
     auto &main = run.program.frmMain.load();
-    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+    withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         for (QWidget *control : std::initializer_list<QWidget *>{
                  child<QWidget>(&about, "Picture1"), child<QLabel>(&about, "Label1"),
                  child<QLabel>(&about, "Label2"), child<QLabel>(&about, "Label3")})
@@ -197,7 +197,7 @@ void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
             result.append(label->objectName() + u':' + label->text());
         return result;
     };
-    withAboutOpen(run, &main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
+    withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         fromMain = texts(about);
         about.setProperty("seen", true);
         child<QLabel>(&about, "Label1")->setText(u"changed"_s);
@@ -205,7 +205,7 @@ void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
     });
     run.read(child<QAbstractButton>(&main, "picMain"));
     auto *const display = run.program.frmDisplay.ifLoaded();
-    withAboutOpen(run, display, child<QAction>(display, "mnuAbout"), [&](links::frmAbout &about) {
+    withAboutOpen(display, child<QAction>(display, "mnuAbout"), [&](links::frmAbout &about) {
         QVERIFY(!about.property("seen").isValid());
         fromResults = texts(about);
         about.close();

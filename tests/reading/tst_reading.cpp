@@ -226,7 +226,7 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
     bool aboutWasOpen = false;
     run.read(child<QAbstractButton>(&main, "picMain"), [&] {
         QTimer::singleShot(20, [&] {
-            auto *const about = run.program.frmAbout.ifLoaded();
+            auto *const about = main.findChild<links::frmAbout *>();
             aboutWasOpen = about && about->isVisible();
             // The time is up while the about window is open.
             run.platform.clock.now += 10s;

@@ -86,8 +86,8 @@ QWidget *ProgramRun::window(const QString &name)
         read(child<QAbstractButton>(&program.frmMain.load(), "picMain"));
         return program.frmDisplay.ifLoaded();
     }
-    if (name == u"frmAbout")
-        return &program.frmAbout.load();
+    if (name == u"frmAbout") // Made as its Help menu entry makes it, not yet open.
+        return new links::frmAbout(platform.browser, &program.frmMain.load());
     if (name == u"frmNagScreen2")
         return &program.frmNagScreen2.load();
     return &program.frmMain.load();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+namespace forms {
+
+// A window opened from another, which it belongs to: Qt keeps it in front of
+// its opener, blocks the opener while it is open and places it over it. Esc
+// closes it and Enter presses its default button.
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    Dialog(const QString &name, QSize size, QWidget *opener);
+
+    // Gives the dialog the keyboard as it appears, and hands it back to the
+    // opener as it goes. A window manager would mostly do both; without one,
+    // nothing else does.
+    void setVisible(bool visible) override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+};
+
+} // namespace forms
