@@ -1,11 +1,11 @@
 #include "Look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImageReader>
-#include <QLabel>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -91,7 +91,7 @@ void setSystemColours(QWidget *control)
     control->setPalette(palette);
 }
 
-void fitToWidth(QLabel *label)
+void fitToWidth(QAbstractButton *label)
 {
     constexpr qreal narrowest = 85;
     QFont font = label->font();
@@ -104,7 +104,7 @@ void fitToWidth(QLabel *label)
     label->setFont(font);
 }
 
-void fitLineHeight(QLabel *label)
+void fitLineHeight(QAbstractButton *label)
 {
     QTextLayout layout(label->text(), label->font());
     layout.beginLayout();

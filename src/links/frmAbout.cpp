@@ -53,8 +53,8 @@ void frmAbout::lookAndLayout()
 {
     using namespace forms::look;
     setBackground(client(), DarkBlue);
-    for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
-                           static_cast<QLabel *>(lblHomePage)})
+    for (QWidget *label :
+         std::initializer_list<QWidget *>{Label1, Label2, Label3, lblCobrand, lblHomePage})
         setTextColour(label, White);
 
     place(Picture1, layout::Picture1);
