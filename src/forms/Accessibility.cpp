@@ -28,15 +28,17 @@ public:
         // Later, from the event loop, so that the screen reader is answered
         // at once whatever the link does.
         if (action == pressAction() && widget()->isEnabled())
-            QMetaObject::invokeMethod(static_cast<LinkLabel *>(widget()), &LinkLabel::clicked,
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(link(), &LinkLabel::click, Qt::QueuedConnection);
     }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel *>(widget())->text();
+            return link()->text();
         return QAccessibleWidget::text(t);
     }
+
+private:
+    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
 };
 
 // A band: a group named by its accessible name, or a pane if it has none.

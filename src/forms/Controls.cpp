@@ -5,7 +5,6 @@
 
 #include <qdrawutil.h>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -14,12 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace forms {
 
 namespace {
-
-bool isPrimaryRelease(const QMouseEvent *event, const QWidget *widget)
-{
-    return event->button() == Qt::LeftButton &&
-           widget->rect().contains(event->position().toPoint());
-}
 
 // At the picture's own size where there is room for it, else scaled down to
 // fit; centred, with a thin border if asked, and the focus marked.
@@ -132,27 +125,52 @@ void FlatButton::paintEvent(QPaintEvent *)
 }
 
 LinkLabel::LinkLabel(const QString &name, QWidget *container)
-    : QLabel(container)
+    : QAbstractButton(container)
 {
     installAccessibility();
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
-    setWordWrap(true);
+    setFocusPolicy(Qt::NoFocus);
+    // The colours of a label on the same background, not a button's.
+    setForegroundRole(QPalette::NoRole);
+    setBackgroundRole(QPalette::NoRole);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
+void LinkLabel::setText(const QString &text)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    QAbstractButton::setText(text);
+    // A button would take the letter after an ampersand as its access key.
+    setShortcut(QKeySequence());
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+void LinkLabel::setAlignment(Qt::Alignment alignment)
 {
-    const bool click = m_pressed && isPrimaryRelease(event, this);
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    m_alignment = alignment & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask);
+    update();
+}
+
+void LinkLabel::setWordWrap(bool on)
+{
+    m_wordWrap = on;
+    update();
+}
+
+void LinkLabel::paintEvent(QPaintEvent *)
+{
+    // Laid out as a label lays out plain text: tabs expanded, and the
+    // direction the text's own.
+    const Qt::LayoutDirection direction =
+        text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    int flags = m_alignment.toInt() | Qt::TextExpandTabs;
+    if (m_wordWrap)
+        flags |= Qt::TextWordWrap;
+    flags = QStyle::visualAlignment(direction, Qt::Alignment::fromInt(flags)).toInt() |
+            (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, contentsRect(), flags, option.palette, isEnabled(), text(),
+                          foregroundRole());
 }
 
 FittedLabel::FittedLabel(const QString &name, QWidget *container)

@@ -58,23 +58,27 @@ protected:
     bool hitButton(const QPoint &position) const override;
 };
 
-// A label that acts as a link: underlined text, the pointing-hand cursor, and a
-// click that runs one link operation. Screen readers find a link, named by
-// its text, that they can press.
-class LinkLabel final : public QLabel {
+// A link: underlined text, the pointing-hand cursor, and a click that runs one
+// link operation. It is pressed and released as any button is, and draws its
+// text as a label does: by default wrapped at word breaks, left-aligned and
+// centred from top to bottom, in the text colour of its palette. Like a
+// label, it takes no focus, and an ampersand in its text is shown as it is.
+// Screen readers find a link, named by its text, that they can press.
+class LinkLabel final : public QAbstractButton {
     Q_OBJECT
 public:
     LinkLabel(const QString &name, QWidget *container);
 
-signals:
-    void clicked();
+    void setText(const QString &text);
+    void setAlignment(Qt::Alignment alignment);
+    void setWordWrap(bool on);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool m_wordWrap = true;
 };
 
 // A label sized to its text whose centre stays where it was put, so that a

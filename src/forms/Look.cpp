@@ -1,10 +1,10 @@
 #include "Look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImageReader>
-#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -74,7 +74,7 @@ void setSystemColours(QWidget *control)
     control->setPalette(palette);
 }
 
-void fitToWidth(QLabel *label)
+void fitToWidth(QAbstractButton *label)
 {
     constexpr qreal narrowest = 85;
     QFont font = label->font();
@@ -87,7 +87,7 @@ void fitToWidth(QLabel *label)
     label->setFont(font);
 }
 
-void fitLineHeight(QLabel *label)
+void fitLineHeight(QAbstractButton *label)
 {
     QTextLayout layout(label->text(), label->font());
     layout.beginLayout();

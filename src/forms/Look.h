@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-class QLabel;
+class QAbstractButton;
 class QWidget;
 
 // Laying out and colouring the controls of a window. Layouts are written in twips, in
@@ -60,11 +60,11 @@ void setWindowBackground(QWidget *control);
 void setSystemColours(QWidget *control);
 // Narrows the letters of a one-line caption a little where the font that
 // stands in for the one it was laid out for runs wider than the layout allows for.
-void fitToWidth(QLabel *label);
+void fitToWidth(QAbstractButton *label);
 // Makes a one-line label tall enough for the line its text needs, where a font
 // that stands in for some of its letters (Chinese ones, say) needs a taller
 // line than its box gives: its underline stays in view.
-void fitLineHeight(QLabel *label);
+void fitLineHeight(QAbstractButton *label);
 // Keeps a control's contents within its container where the layout lets the
 // control's box overhang the container's edge.
 void keepContentsInside(QWidget *control);

@@ -56,8 +56,8 @@ void frmAbout::lookAndLayout()
     using namespace forms::look;
     using namespace brand;
     setBackground(this, DarkBlue);
-    for (QWidget *label : {Label1, Label2, Label3, static_cast<QLabel *>(lblCobrand),
-                           static_cast<QLabel *>(lblHomePage)})
+    for (QWidget *label :
+         std::initializer_list<QWidget *>{Label1, Label2, Label3, lblCobrand, lblHomePage})
         setTextColour(label, White);
 
     place(Picture1, layout::Picture1);

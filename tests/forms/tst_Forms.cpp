@@ -54,6 +54,20 @@ void TestForm::Form_Unload()
 
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+QAbstractButton *newClickable(const QString &kind, QWidget *container)
+{
+    if (kind == u"link") {
+        auto *const link = new forms::LinkLabel(u"link"_s, container);
+        link->setText(u"Click here for more details."_s);
+        return link;
+    }
+    if (kind == u"picture button")
+        return new forms::PictureButton(u"picture"_s, u"sticks"_s, container);
+    auto *const box = new forms::CheckBox(u"box"_s, container);
+    box->setText(u"Tell a friend"_s);
+    return box;
+}
+
 } // namespace
 
 // The life every window of the program shares.
@@ -70,6 +84,8 @@ private slots:
     void firstShowCentresOnScreen();
     void changeOfScreenHidesFirstAndTheWindowShownLastIsActive();
     void showingAMinimisedWindowBringsItBack();
+    void clickIsALeftPressAndReleaseOnAnEnabledControl_data();
+    void clickIsALeftPressAndReleaseOnAnEnabledControl();
 };
 
 void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
@@ -233,6 +249,54 @@ void tst_Forms::showingAMinimisedWindowBringsItBack()
     QVERIFY(!form.isMinimized());
     form.Unload();
     flushDeletes();
+}
+
+void tst_Forms::clickIsALeftPressAndReleaseOnAnEnabledControl_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("pressedOnIt");
+    QTest::addColumn<bool>("releasedOnIt");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    for (const char *kind : {"link", "picture button", "check box"}) {
+        const auto row = [kind](const char *how) -> QTestData & {
+            return QTest::addRow("%s, %s", kind, how) << QString::fromLatin1(kind);
+        };
+        row("pressed and released on it") << true << true << Qt::LeftButton << true << 1;
+        row("released off it") << true << false << Qt::LeftButton << true << 0;
+        row("pressed off it") << false << true << Qt::LeftButton << true << 0;
+        row("right button") << true << true << Qt::RightButton << true << 0;
+        row("disabled") << true << true << Qt::LeftButton << false << 0;
+    }
+}
+
+// The kit's controls that are clicked click as Qt's buttons do: the left
+// button pressed and released on the control, a check box anywhere in its box.
+void tst_Forms::clickIsALeftPressAndReleaseOnAnEnabledControl()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, pressedOnIt);
+    QFETCH(bool, releasedOnIt);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
+    QWidget window;
+    window.resize(300, 100);
+    QAbstractButton *const control = newClickable(kind, &window);
+    control->setGeometry(10, 10, 200, 40);
+    control->setEnabled(enabled);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int clicked = 0;
+    connect(control, &QAbstractButton::clicked, &window, [&clicked] { ++clicked; });
+    // The corner of the box, well away from a check box's mark and caption.
+    const QPoint on(control->width() - 3, control->height() - 3);
+    const QPoint off(control->width() + 20, on.y());
+    QTest::mousePress(control, button, {}, pressedOnIt ? on : off);
+    QTest::mouseMove(control, releasedOnIt ? on : off);
+    QTest::mouseRelease(control, button, {}, releasedOnIt ? on : off);
+    QCOMPARE(clicked, clicks);
 }
 
 QTEST_MAIN(tst_Forms)

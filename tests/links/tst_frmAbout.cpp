@@ -83,18 +83,20 @@ void tst_frmAbout::showsItsFixedContent()
         QCOMPARE(child<QLabel>(&about, "Label3")->text(),
                  u"Home Business Opportunity. Start your own Internet business and make money "
                  u"online. Get this software fully branded for your website."_s);
-        QCOMPARE(child<QLabel>(&about, "lblHomePage")->text(),
+        QCOMPARE(child<forms::LinkLabel>(&about, "lblHomePage")->text(),
                  u"Click here to visit http://www.velmorasoft.com"_s);
-        QCOMPARE(child<QLabel>(&about, "lblCobrand")->text(), u"Click here for more details."_s);
+        QCOMPARE(child<forms::LinkLabel>(&about, "lblCobrand")->text(),
+                 u"Click here for more details."_s);
         QCOMPARE(child<QPushButton>(&about, "cmdOK")->text(), u"&OK"_s);
         QCOMPARE(child<QPushButton>(&about, "cmdOK")->geometry(), QRect(368, 216, 84, 23));
         QCOMPARE(child<QWidget>(&about, "Picture1")->geometry(), QRect(8, 8, 32, 32));
-        for (QLabel *label : {child<QLabel>(&about, "Label1"), child<QLabel>(&about, "Label2"),
-                              child<QLabel>(&about, "Label3"),
-                              static_cast<QLabel *>(child<QLabel>(&about, "lblHomePage"))})
+        for (QWidget *label : std::initializer_list<QWidget *>{
+                 child<QLabel>(&about, "Label1"), child<QLabel>(&about, "Label2"),
+                 child<QLabel>(&about, "Label3"), child<forms::LinkLabel>(&about, "lblHomePage")})
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
-        QCOMPARE(child<QLabel>(&about, "lblHomePage")->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(child<QLabel>(&about, "lblHomePage")->font().underline());
+        QCOMPARE(child<forms::LinkLabel>(&about, "lblHomePage")->cursor().shape(),
+                 Qt::PointingHandCursor);
+        QVERIFY(child<forms::LinkLabel>(&about, "lblHomePage")->font().underline());
         QCOMPARE(about.focusWidget(), child<QPushButton>(&about, "cmdOK"));
         QTest::keyClick(child<QPushButton>(&about, "cmdOK"), Qt::Key_Tab);
         QCOMPARE(about.focusWidget(), child<QWidget>(&about, "Picture1"));

@@ -120,10 +120,10 @@ void tst_frmNagScreen2::downloadsLinkOpensSoftwaresPage()
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
     QVERIFY(farewell);
-    QCOMPARE(child<QLabel>(farewell, "lblGoToHome")->text(),
+    QCOMPARE(child<forms::LinkLabel>(farewell, "lblGoToHome")->text(),
              u"Click Here To Visit Velmora Softwares"_s);
 
-    QTest::mouseClick(child<QLabel>(farewell, "lblGoToHome"), Qt::LeftButton);
+    QTest::mouseClick(child<forms::LinkLabel>(farewell, "lblGoToHome"), Qt::LeftButton);
 
     QCOMPARE(run.platform.browser.openedAddresses(),
              QStringList{u"http://www.velmorasoft.com/velmorasoftwares"_s});
