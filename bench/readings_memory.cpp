@@ -154,7 +154,7 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(0);
             return;
         }
-        reading::frmMain &main = program.frmMain.load();
+        reading::frmMain &main = program.frmMain().load();
         auto *const picture = main.findChild<QAbstractButton *>(u"picMain"_s);
         if (main.isHidden() || !picture || picture->isHidden()) {
             std::fprintf(stderr, "the main window is not ready for a reading\n");
@@ -162,7 +162,7 @@ int main(int argc, char *argv[])
             return;
         }
         picture->click();
-        reading::frmDisplay *const display = program.frmDisplay.ifLoaded();
+        reading::frmDisplay *const display = program.frmDisplay().ifLoaded();
         if (!display || display->isHidden()) {
             std::fprintf(stderr, "reading %d showed no results\n", done + 1);
             QCoreApplication::exit(1);

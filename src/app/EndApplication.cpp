@@ -1,16 +1,16 @@
 #include "EndApplication.h"
 
 #include "forms/Form.h"
+#include "forms/FormRegistry.h"
 #include "platform/ProcessExit.h"
-#include "Program.h"
 
 namespace app::modHelp {
 
-void EndApplication(app::Program &program)
+void EndApplication(const forms::FormRegistry &forms, platform::ProcessExit &processExit)
 {
-    while (forms::Form *const form = program.forms.nextToUnload())
+    while (forms::Form *const form = forms.nextToUnload())
         form->Unload();
-    program.services.processExit.exitNow(0);
+    processExit.exitNow(0);
 }
 
 } // namespace app::modHelp

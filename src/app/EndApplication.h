@@ -1,13 +1,16 @@
 #pragma once
 
-namespace app {
-class Program;
+namespace forms {
+class FormRegistry;
+}
+namespace platform {
+class ProcessExit;
 }
 
 namespace app::modHelp {
 
 // Unloads every loaded window, in load order, each with its unload handler,
 // then ends the process at once. Safe to call again from an unload handler.
-void EndApplication(app::Program &program);
+void EndApplication(const forms::FormRegistry &forms, platform::ProcessExit &processExit);
 
 } // namespace app::modHelp

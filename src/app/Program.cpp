@@ -7,60 +7,72 @@
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
 #include "RemindToUpdate.h"
-#include "WindowSwitching.h"
 
 #include <QPointer>
 
 namespace app {
 
 Program::Program(const platform::Services &services, UpdateReminder updateReminder)
-    : services(services)
-    , fortunes(services.random)
-    , frmStartup([this] { return newStartup(); })
-    , frmMain([this] { return newMain(); })
-    , frmDisplay([this] { return newDisplay(); })
-    , frmNagScreen2([this] { return newNagScreen(); })
+    : m_services(services)
     , m_updateReminder(updateReminder)
+    , m_fortunes(services.random)
+    , m_windows{forms::FormRef<app::frmStartup>([this] { return newStartup(); }),
+                forms::FormRef<reading::frmMain>([this] { return newMain(); }),
+                forms::FormRef<reading::frmDisplay>([this] { return newDisplay(); }),
+                forms::FormRef<referral::frmNagScreen2>([this] { return newNagScreen(); })}
 {}
 
 // A run normally ends in EndApplication; this is for runs that end otherwise,
 // as in tests.
-Program::~Program() { qDeleteAll(forms.loadedForms()); }
+Program::~Program() { qDeleteAll(m_forms.loadedForms()); }
 
-void Program::start() { frmStartup.load(); }
+void Program::start() { m_windows.frmStartup.load(); }
 
 void Program::remindToUpdate()
 {
     if (m_updateReminder == UpdateReminder::On)
-        app::modHelp::RemindToUpdate(services);
+        app::modHelp::RemindToUpdate(m_services);
 }
 
-app::frmStartup *Program::newStartup() { return new app::frmStartup(*this); }
+void Program::end() { app::modHelp::EndApplication(m_forms, m_services.processExit); }
+
+app::frmStartup *Program::newStartup()
+{
+    auto *const window = new app::frmStartup(m_forms, m_services.instanceLock, m_services.messages,
+                                             m_services.random);
+    QObject::connect(window, &app::frmStartup::started, window, [this] {
+        remindToUpdate();
+        m_windows.frmMain.load().show();
+    });
+    QObject::connect(window, &app::frmStartup::ending, window, [this] { end(); });
+    return window;
+}
 
 reading::frmMain *Program::newMain()
 {
-    auto *const window = new reading::frmMain(forms, services.browser, services.clock, fortunes);
+    auto *const window =
+        new reading::frmMain(m_forms, m_services.browser, m_services.clock, m_fortunes);
     QObject::connect(window, &reading::frmMain::updateCheckDue, window,
                      [this] { remindToUpdate(); });
     QObject::connect(
         window, &reading::frmMain::readingDrawn, window,
-        [this](int stick, const QString &sentence) { ShowReading(*this, stick, sentence); });
+        [this](int stick, const QString &sentence) { ShowReading(m_windows, stick, sentence); });
     QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
                      [this, window] { showAbout(window); });
     QObject::connect(window, &reading::ReadingWindow::closing, window,
-                     [this] { RouteToFarewell(*this); });
+                     [this] { RouteToFarewell(m_windows); });
     return window;
 }
 
 reading::frmDisplay *Program::newDisplay()
 {
-    auto *const window = new reading::frmDisplay(forms, services.browser, services.clipboard);
+    auto *const window = new reading::frmDisplay(m_forms, m_services.browser, m_services.clipboard);
     QObject::connect(window, &reading::frmDisplay::backRequested, window,
-                     [this] { GoBack(*this); });
+                     [this] { GoBack(m_windows); });
     QObject::connect(window, &reading::ReadingWindow::aboutRequested, window,
                      [this, window] { showAbout(window); });
     QObject::connect(window, &reading::ReadingWindow::closing, window,
-                     [this] { RouteToFarewell(*this); });
+                     [this] { RouteToFarewell(m_windows); });
     return window;
 }
 
@@ -68,17 +80,16 @@ void Program::showAbout(QWidget *opener)
 {
     // Whatever the window it was opened from was doing, such as the wait for
     // a reading, waits until the about window is closed.
-    const QPointer<links::frmAbout> about = new links::frmAbout(services.browser, opener);
+    const QPointer<links::frmAbout> about = new links::frmAbout(m_services.browser, opener);
     about->exec();
     delete about;
 }
 
 referral::frmNagScreen2 *Program::newNagScreen()
 {
-    auto *const window = new referral::frmNagScreen2(forms, services.browser, services.messages,
-                                                     services.random, referral);
-    QObject::connect(window, &referral::frmNagScreen2::endRequested, window,
-                     [this] { app::modHelp::EndApplication(*this); });
+    auto *const window = new referral::frmNagScreen2(
+        m_forms, m_services.browser, m_services.messages, m_services.random, m_referral);
+    QObject::connect(window, &referral::frmNagScreen2::endRequested, window, [this] { end(); });
     return window;
 }
 

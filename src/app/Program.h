@@ -5,17 +5,7 @@
 #include "platform/Services.h"
 #include "reading/modFortunrCookies.h"
 #include "referral/modTellAFriend.h"
-
-namespace app {
-class frmStartup;
-}
-namespace reading {
-class frmMain;
-class frmDisplay;
-} // namespace reading
-namespace referral {
-class frmNagScreen2;
-}
+#include "WindowSwitching.h"
 
 namespace app {
 
@@ -38,30 +28,36 @@ public:
     // Loads the start-up host, whose load handler runs the start-up sequence.
     void start();
 
+    // The windows by name; referring to one with load() loads it.
+    forms::FormRef<app::frmStartup> &frmStartup() { return m_windows.frmStartup; }
+    forms::FormRef<reading::frmMain> &frmMain() { return m_windows.frmMain; }
+    forms::FormRef<reading::frmDisplay> &frmDisplay() { return m_windows.frmDisplay; }
+    forms::FormRef<referral::frmNagScreen2> &frmNagScreen2() { return m_windows.frmNagScreen2; }
+    // The loaded windows.
+    const forms::FormRegistry &forms() const { return m_forms; }
+    // What the farewell window's referral form holds.
+    const referral::modTellAFriend::Referral &referral() const { return m_referral; }
+
+private:
     // Runs the update reminder, where the program has it: at start-up and when
     // the main window loads.
     void remindToUpdate();
-
-    const platform::Services services;
-    forms::FormRegistry forms;
-    reading::modFortunrCookies::FortuneCookies fortunes;
-    referral::modTellAFriend::Referral referral;
-
-    forms::FormRef<app::frmStartup> frmStartup;
-    forms::FormRef<reading::frmMain> frmMain;
-    forms::FormRef<reading::frmDisplay> frmDisplay;
-    forms::FormRef<referral::frmNagScreen2> frmNagScreen2;
-
-private:
-    const UpdateReminder m_updateReminder;
+    // Shows the about window, modal, owned by the window it was opened from,
+    // and returns once it is closed.
+    void showAbout(QWidget *opener);
+    void end();
 
     app::frmStartup *newStartup();
     reading::frmMain *newMain();
     reading::frmDisplay *newDisplay();
-    // Shows the about window, modal, owned by the window it was opened from,
-    // and returns once it is closed.
-    void showAbout(QWidget *opener);
     referral::frmNagScreen2 *newNagScreen();
+
+    const platform::Services m_services;
+    const UpdateReminder m_updateReminder;
+    forms::FormRegistry m_forms;
+    reading::modFortunrCookies::FortuneCookies m_fortunes;
+    referral::modTellAFriend::Referral m_referral;
+    Windows m_windows;
 };
 
 } // namespace app

@@ -1,36 +1,35 @@
 #include "WindowSwitching.h"
 
 #include "frmStartup.h"
-#include "Program.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
 
 namespace app {
 
-void RouteToFarewell(Program &program)
+void RouteToFarewell(Windows &windows)
 {
-    program.frmNagScreen2.load().show();
-    program.frmStartup.load().hide();
+    windows.frmNagScreen2.load().show();
+    windows.frmStartup.load().hide();
 }
 
-void ShowReading(Program &program, int stick, const QString &sentence)
+void ShowReading(Windows &windows, int stick, const QString &sentence)
 {
-    reading::frmDisplay &display = program.frmDisplay.load();
+    reading::frmDisplay &display = windows.frmDisplay.load();
     display.showReading(stick, sentence);
     // The first reading loads the farewell window, which stays hidden.
-    program.frmNagScreen2.load();
+    windows.frmNagScreen2.load();
     // The results take the main window's place in one change of screen.
-    forms::changeScreen({program.frmMain.ifLoaded(), program.frmStartup.ifLoaded()}, {&display});
+    forms::changeScreen({windows.frmMain.ifLoaded(), windows.frmStartup.ifLoaded()}, {&display});
 }
 
-void GoBack(Program &program)
+void GoBack(Windows &windows)
 {
-    reading::frmMain &main = program.frmMain.load();
+    reading::frmMain &main = windows.frmMain.load();
     main.makeReady();
-    program.frmNagScreen2.load();
-    reading::frmDisplay *const display = program.frmDisplay.ifLoaded();
-    forms::changeScreen({display, program.frmStartup.ifLoaded()}, {&main});
+    windows.frmNagScreen2.load();
+    reading::frmDisplay *const display = windows.frmDisplay.ifLoaded();
+    forms::changeScreen({display, windows.frmStartup.ifLoaded()}, {&main});
     if (display) {
         // Going back is not closing the results window: the farewell window
         // that closing it brings up does not follow.

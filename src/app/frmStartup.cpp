@@ -1,40 +1,37 @@
 #include "frmStartup.h"
 
 #include "brand/Brand.h"
-#include "EndApplication.h"
 #include "platform/InstanceLock.h"
 #include "platform/Messages.h"
 #include "platform/RandomSource.h"
-#include "Program.h"
-#include "reading/frmMain.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace app {
 
-frmStartup::frmStartup(Program &program)
-    : Form(program.forms, u"frmStartup"_s, QSize(1, 1))
-    , m_program(program)
+frmStartup::frmStartup(forms::FormRegistry &registry, platform::InstanceLock &instanceLock,
+                       platform::Messages &messages, platform::RandomSource &random)
+    : Form(registry, u"frmStartup"_s, QSize(1, 1))
+    , m_instanceLock(instanceLock)
+    , m_messages(messages)
+    , m_random(random)
 {
     brand::dressWindow(this);
 }
 
 void frmStartup::Form_Load()
 {
-    const platform::Services &services = m_program.services;
-    if (!services.instanceLock.claim()) {
-        services.messages.ask({tr("Application is already running"), brand::MessageTitle.toString(),
-                               platform::Message::Icon::Information,
-                               platform::Message::Buttons::Ok});
-        app::modHelp::EndApplication(m_program);
+    if (!m_instanceLock.claim()) {
+        m_messages.ask({tr("Application is already running"), brand::MessageTitle.toString(),
+                        platform::Message::Icon::Information, platform::Message::Buttons::Ok});
+        emit ending();
         return;
     }
-    services.random.seedFromClock();
-    m_program.remindToUpdate();
-    m_program.frmMain.load().show();
+    m_random.seedFromClock();
+    emit started();
     hide();
 }
 
-void frmStartup::Form_Unload() { app::modHelp::EndApplication(m_program); }
+void frmStartup::Form_Unload() { emit ending(); }
 
 } // namespace app

@@ -2,23 +2,36 @@
 
 #include "forms/Form.h"
 
-namespace app {
+namespace platform {
+class InstanceLock;
+class Messages;
+class RandomSource;
+} // namespace platform
 
-class Program;
+namespace app {
 
 // The start-up host: loaded first, never shown. Its load handler starts the
 // program; unloading it ends the program.
 class frmStartup final : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmStartup(Program &program);
+    frmStartup(forms::FormRegistry &registry, platform::InstanceLock &instanceLock,
+               platform::Messages &messages, platform::RandomSource &random);
+
+signals:
+    // This is the only copy of the program running: the main window is next.
+    void started();
+    // Another copy runs, or the host was unloaded: the program ends.
+    void ending();
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
 
 private:
-    Program &m_program;
+    platform::InstanceLock &m_instanceLock;
+    platform::Messages &m_messages;
+    platform::RandomSource &m_random;
 };
 
 } // namespace app

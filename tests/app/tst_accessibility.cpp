@@ -130,9 +130,10 @@ void tst_accessibility::everyControlIsNamedAfterWhatItShows()
     const SpokenLanguage spoken(language);
     ProgramRun run;
     run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
-    const QList<QWidget *> windows{&run.program.frmMain.load(), run.program.frmDisplay.ifLoaded(),
-                                   run.window(u"frmAbout"_s), &run.program.frmNagScreen2.load()};
+    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
+    const QList<QWidget *> windows{&run.program.frmMain().load(),
+                                   run.program.frmDisplay().ifLoaded(), run.window(u"frmAbout"_s),
+                                   &run.program.frmNagScreen2().load()};
     QStringList faults;
     int checked = 0;
     for (QWidget *window : windows)
@@ -157,7 +158,7 @@ void tst_accessibility::linksAndPictureArePressableByScreenReaders()
     QFETCH(int, pagesOpened);
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     QWidget *const widget = main.findChild<QWidget *>(control);
     QAccessibleInterface *const face = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(face);
@@ -177,7 +178,7 @@ void tst_accessibility::linksAndPictureArePressableByScreenReaders()
     });
     timeRunsOut.start(20);
     QTRY_COMPARE(run.platform.browser.opened.size(), pagesOpened);
-    QTRY_COMPARE(run.program.frmDisplay.ifLoaded() != nullptr, control == u"picMain");
+    QTRY_COMPARE(run.program.frmDisplay().ifLoaded() != nullptr, control == u"picMain");
 }
 
 void tst_accessibility::ctrlCCopiesTheReading_data()
@@ -198,8 +199,8 @@ void tst_accessibility::ctrlCCopiesTheReading()
     ProgramRun run;
     run.platform.random.values = {0.0f};
     run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(QTest::qWaitForWindowActive(display));
     QTest::keyClick(child<QPushButton>(display, "cmdOK"), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(run.platform.clipboard.text, copied);
@@ -211,7 +212,7 @@ void tst_accessibility::windowsAreAnnouncedAsWindowsWithTheirTitles()
     ProgramRun run;
     run.start();
     QAccessibleInterface *const face =
-        QAccessible::queryAccessibleInterface(&run.program.frmMain.load());
+        QAccessible::queryAccessibleInterface(&run.program.frmMain().load());
     QCOMPARE(face->role(), QAccessible::Window);
     QCOMPARE(face->text(QAccessible::Name), u"LV Sortilo v1.0"_s);
 }
@@ -225,15 +226,16 @@ void act(ProgramRun &run, const QString &step)
     QWidget *window = nullptr;
     if (step == u"start") {
         run.start();
-        window = run.program.frmMain.ifLoaded();
+        window = run.program.frmMain().ifLoaded();
     } else if (step == u"read") {
-        run.read(child<QAbstractButton>(run.program.frmMain.ifLoaded(), "picMain"));
-        window = run.program.frmDisplay.ifLoaded();
+        run.read(child<QAbstractButton>(run.program.frmMain().ifLoaded(), "picMain"));
+        window = run.program.frmDisplay().ifLoaded();
     } else if (step == u"Back" || step == u"Exit") {
-        child<QPushButton>(run.program.frmDisplay.ifLoaded(), step == u"Back" ? "cmdOK" : "cmdExit")
+        child<QPushButton>(run.program.frmDisplay().ifLoaded(),
+                           step == u"Back" ? "cmdOK" : "cmdExit")
             ->click();
-        window = step == u"Back" ? static_cast<QWidget *>(run.program.frmMain.ifLoaded())
-                                 : run.program.frmNagScreen2.ifLoaded();
+        window = step == u"Back" ? static_cast<QWidget *>(run.program.frmMain().ifLoaded())
+                                 : run.program.frmNagScreen2().ifLoaded();
     }
     if (!window || !QTest::qWaitForWindowActive(window))
         return QTest::qFail(qPrintable(step + u" did not bring up its window"_s), __FILE__,

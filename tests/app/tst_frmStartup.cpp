@@ -64,8 +64,8 @@ void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
 {
     ProgramRun run;
     run.start();
-    QVERIFY(run.program.frmMain.ifLoaded());
-    QVERIFY(run.program.frmMain.ifLoaded()->isVisible());
+    QVERIFY(run.program.frmMain().ifLoaded());
+    QVERIFY(run.program.frmMain().ifLoaded()->isVisible());
     QVERIFY(run.platform.messages.shown.isEmpty());
     QCOMPARE(run.platform.settings.writes, 1);
     QCOMPARE(app::modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
@@ -89,7 +89,7 @@ void tst_frmStartup::secondCopyShowsMessageAndEnds()
     QVERIFY(shown.names.isEmpty());
     QCOMPARE(run.platform.settings.writes, 0);
     QCOMPARE(run.platform.random.seedings, 0);
-    QVERIFY(!run.program.frmMain.ifLoaded());
+    QVERIFY(!run.program.frmMain().ifLoaded());
 }
 
 void tst_frmStartup::questionComesBeforeMainWindow_data()
@@ -115,7 +115,7 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     run.start();
     QCOMPARE(run.platform.messages.shown.size(), 1);
     QVERIFY(shownWhileAsking.isEmpty());
-    QVERIFY(run.program.frmMain.ifLoaded()->isVisible());
+    QVERIFY(run.program.frmMain().ifLoaded()->isVisible());
     QCOMPARE(app::modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
              u"2026-12-07"_s);
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
@@ -140,7 +140,7 @@ void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
     const QMap<QString, QString> stored = fakes.settings.values;
     app::Program program(fakes.services(), app::UpdateReminder::Off);
     program.start();
-    QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
+    QVERIFY(program.frmMain().ifLoaded() && program.frmMain().ifLoaded()->isVisible());
     QVERIFY(fakes.messages.shown.isEmpty());
     QCOMPARE(fakes.settings.writes, 0);
     QCOMPARE(fakes.settings.values, stored);
@@ -159,9 +159,9 @@ void tst_frmStartup::startupHostIsNeverShown()
     ProgramRun run;
     ShownWindows shown;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     run.read(child<QAbstractButton>(&main, "picMain"));
-    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay.ifLoaded(), "cmdOK"),
+    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay().ifLoaded(), "cmdOK"),
                       Qt::LeftButton);
     main.close();
     QVERIFY(shown.names.contains(u"frmMain"_s));
@@ -222,7 +222,7 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds()
         app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
                               fakes.instanceLock, fakes.processExit, fakes.clipboard});
         program.start();
-        QVERIFY(program.frmMain.ifLoaded() && program.frmMain.ifLoaded()->isVisible());
+        QVERIFY(program.frmMain().ifLoaded() && program.frmMain().ifLoaded()->isVisible());
         QVERIFY(fakes.messages.shown.isEmpty());
     };
     // File permissions bind only an ordinary user.
@@ -237,11 +237,11 @@ void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
 {
     ProgramRun run;
     run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
-    const QList<forms::Form *> loaded = run.program.forms.loadedForms();
+    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
+    const QList<forms::Form *> loaded = run.program.forms().loadedForms();
     QCOMPARE(loaded.size(), 4); // host, main, results, farewell
     const CleanEnd end(run);
-    app::modHelp::EndApplication(run.program);
+    app::modHelp::EndApplication(run.program.forms(), run.platform.processExit);
     QCOMPARE(end.unloads().keys(),
              (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
     QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
@@ -254,14 +254,14 @@ void tst_frmStartup::endApplicationFromAnUnloadHandlerCarriesOn()
     ProgramRun run;
     run.start();
     QStringList order;
-    for (forms::Form *form : run.program.forms.loadedForms())
+    for (forms::Form *form : run.program.forms().loadedForms())
         connect(form, &forms::Form::unloaded,
                 [&order, name = form->objectName()] { order.append(name); });
-    run.program.frmStartup.load().Unload();
+    run.program.frmStartup().load().Unload();
     // Closing the main window on the way brings the farewell window, which is
     // unloaded in its turn.
     QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmStartup"_s}));
-    QVERIFY(run.program.forms.loadedForms().isEmpty());
+    QVERIFY(run.program.forms().loadedForms().isEmpty());
     QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 

@@ -173,16 +173,16 @@ void tst_layouts::mainWindowTextsFit()
     const SpokenLanguage spoken(language);
     ProgramRun run;
     run.start();
-    checkWindow(&run.program.frmMain.load(), language);
+    checkWindow(&run.program.frmMain().load(), language);
     if (QTest::currentTestFailed())
         return;
     // The panel that takes the picture's place during the wait.
-    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"), [&] {
-        auto *const panel = child<QWidget>(&run.program.frmMain.load(), "picMessage");
+    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"), [&] {
+        auto *const panel = child<QWidget>(&run.program.frmMain().load(), "picMessage");
         QVERIFY(panel->isVisible());
         checkWindow(panel, language);
     });
-    QCOMPARE(run.program.frmMain.load().client()->size(), QSize(438, 317));
+    QCOMPARE(run.program.frmMain().load().client()->size(), QSize(438, 317));
 }
 
 void tst_layouts::resultsWindowTextsFit_data()
@@ -202,8 +202,8 @@ void tst_layouts::resultsWindowTextsFit()
     ProgramRun run;
     run.platform.random.values = {(stick - 0.5f) / 78};
     run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QCOMPARE(child<QLabel>(display, "lblStick")->text(), QString::number(stick));
     checkWindow(display, language);
     QCOMPARE(display->client()->size(), QSize(578, 352));
@@ -238,7 +238,7 @@ void tst_layouts::farewellWindowTextsFit()
     ProgramRun run;
     run.platform.random.values = {r};
     run.start();
-    auto &farewell = run.program.frmNagScreen2.load();
+    auto &farewell = run.program.frmNagScreen2().load();
     checkWindow(&farewell, language);
     QCOMPARE(farewell.client()->size(), QSize(741, 315));
 }

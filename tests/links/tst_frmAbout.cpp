@@ -60,7 +60,7 @@ void tst_frmAbout::showsItsFixedContent()
 {
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     bool checked = false;
     withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         QVERIFY(about.isModal());
@@ -121,7 +121,7 @@ void tst_frmAbout::closes()
     QFETCH(QString, how);
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         if (how == u"click")
             QTest::mouseClick(child<QPushButton>(&about, "cmdOK"), Qt::LeftButton);
@@ -159,7 +159,7 @@ void tst_frmAbout::linksOpenPagesAndKeepWindowOpen()
     QFETCH(QString, address);
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         auto *const label = about.findChild<forms::LinkLabel *>(link);
         QTest::mouseClick(label, Qt::LeftButton);
@@ -175,7 +175,7 @@ void tst_frmAbout::otherControlsDoNothing()
 {
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     withAboutOpen(&main, child<QAction>(&main, "mnuAbout"), [&](links::frmAbout &about) {
         for (QWidget *control : std::initializer_list<QWidget *>{
                  child<QWidget>(&about, "Picture1"), child<QLabel>(&about, "Label1"),
@@ -191,7 +191,7 @@ void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
 {
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     QStringList fromMain, fromResults;
     const auto texts = [](links::frmAbout &about) {
         QStringList result;
@@ -206,7 +206,7 @@ void tst_frmAbout::sameWindowFromResultsWindowAndBuiltAfresh()
         about.close();
     });
     run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     withAboutOpen(display, child<QAction>(display, "mnuAbout"), [&](links::frmAbout &about) {
         QVERIFY(!about.property("seen").isValid());
         fromResults = texts(about);

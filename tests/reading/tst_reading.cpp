@@ -38,7 +38,7 @@ private slots:
 
 namespace {
 
-reading::frmMain &mainWindow(ProgramRun &run) { return run.program.frmMain.load(); }
+reading::frmMain &mainWindow(ProgramRun &run) { return run.program.frmMain().load(); }
 
 // A key goes where a user's key goes: to the open menu, else to the control
 // that has the focus, else to the window.
@@ -116,19 +116,19 @@ void tst_reading::readingShowsStickAndSentence()
     run.start();
     auto &main = mainWindow(run);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QVERIFY(!run.program.frmDisplay.ifLoaded());
+    QVERIFY(!run.program.frmDisplay().ifLoaded());
 
     run.read(child<QAbstractButton>(&main, "picMain"));
 
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(display);
     QVERIFY(display->isVisible());
     QCOMPARE(child<QLabel>(display, "lblStick")->text(), number);
     QCOMPARE(child<QLabel>(display, "lblDesc")->text(), sentence);
     QVERIFY(main.isHidden());
     // The first reading loads the farewell window, and leaves it hidden.
-    QVERIFY(run.program.frmNagScreen2.ifLoaded());
-    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
 }
 
 void tst_reading::waitingShowsPanelInPlaceOfPicture()
@@ -142,7 +142,7 @@ void tst_reading::waitingShowsPanelInPlaceOfPicture()
         panelShown = child<QFrame>(&main, "picMessage")->isVisible();
         pictureHidden = child<QAbstractButton>(&main, "picMain")->isHidden();
         mainShown = main.isVisible();
-        noResults = !run.program.frmDisplay.ifLoaded();
+        noResults = !run.program.frmDisplay().ifLoaded();
     });
     QVERIFY(panelShown);
     QVERIFY(pictureHidden);
@@ -165,7 +165,7 @@ void tst_reading::backReturnsToReadyMainWindow()
     run.start();
     auto &main = mainWindow(run);
     run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
     if (how == u"button")
@@ -176,11 +176,11 @@ void tst_reading::backReturnsToReadyMainWindow()
         ProgramRun::choose(display, child<QAction>(display, "mnuFileBack"));
 
     // An access key presses its button after the button's short press animation.
-    QTRY_VERIFY(!run.program.frmDisplay.ifLoaded());
+    QTRY_VERIFY(!run.program.frmDisplay().ifLoaded());
     QVERIFY(main.isVisible());
     QVERIFY(child<QAbstractButton>(&main, "picMain")->isVisible());
     QVERIFY(child<QFrame>(&main, "picMessage")->isHidden());
-    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isHidden());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
 
@@ -191,11 +191,11 @@ void tst_reading::secondReadingAfterBack()
     run.start();
     auto &main = mainWindow(run);
     run.read(child<QAbstractButton>(&main, "picMain"));
-    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay.ifLoaded(), "cmdOK"),
+    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay().ifLoaded(), "cmdOK"),
                       Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(display && display->isVisible());
     QCOMPARE(child<QLabel>(display, "lblStick")->text(), u"40"_s);
 }
@@ -213,8 +213,8 @@ void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
     });
     QCOMPARE(openedDuringWait,
              QStringList{u"http://lvsortilo.velmorasoft.com/lv-free-sortilo-help.html"_s});
-    QVERIFY(run.program.frmDisplay.ifLoaded());
-    QVERIFY(run.program.frmDisplay.ifLoaded()->isVisible());
+    QVERIFY(run.program.frmDisplay().ifLoaded());
+    QVERIFY(run.program.frmDisplay().ifLoaded()->isVisible());
 }
 
 void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
@@ -231,7 +231,7 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
             // The time is up while the about window is open.
             run.platform.clock.now += 10s;
             QTest::qWait(50);
-            resultsWhileAboutOpen = run.program.frmDisplay.ifLoaded() != nullptr;
+            resultsWhileAboutOpen = run.program.frmDisplay().ifLoaded() != nullptr;
             if (about)
                 QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         });
@@ -239,7 +239,7 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
     });
     QVERIFY(aboutWasOpen);
     QVERIFY(!resultsWhileAboutOpen);
-    QVERIFY(run.program.frmDisplay.ifLoaded());
+    QVERIFY(run.program.frmDisplay().ifLoaded());
 }
 
 void tst_reading::closingMainDuringWaitDropsReading()
@@ -249,10 +249,10 @@ void tst_reading::closingMainDuringWaitDropsReading()
     auto &main = mainWindow(run);
     run.read(child<QAbstractButton>(&main, "picMain"),
              [&] { ProgramRun::choose(&main, child<QAction>(&main, "mnuExit")); });
-    QVERIFY(!run.program.frmDisplay.ifLoaded());
-    QVERIFY(!run.program.frmMain.ifLoaded());
-    QVERIFY(run.program.frmNagScreen2.ifLoaded());
-    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
+    QVERIFY(!run.program.frmDisplay().ifLoaded());
+    QVERIFY(!run.program.frmMain().ifLoaded());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isVisible());
 }
 
 void tst_reading::escapeInResultsActsAsExit()
@@ -261,12 +261,12 @@ void tst_reading::escapeInResultsActsAsExit()
     run.start();
     auto &main = mainWindow(run);
     run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(QTest::qWaitForWindowActive(display));
     QTest::keyClick(display, Qt::Key_Escape);
-    QVERIFY(!run.program.frmDisplay.ifLoaded());
+    QVERIFY(!run.program.frmDisplay().ifLoaded());
     QVERIFY(main.isHidden());
-    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isVisible());
 }
 
 // Also when the user went to the menus or to another window and came back:
@@ -294,7 +294,7 @@ void tst_reading::enterPressesFocusedButtonOrExit()
     run.start();
     auto &main = mainWindow(run);
     run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(QTest::qWaitForWindowActive(display));
     QCOMPARE(display->focusWidget(), child<QPushButton>(display, "cmdOK"));
     if (focus == u"cmdExit")
@@ -305,9 +305,9 @@ void tst_reading::enterPressesFocusedButtonOrExit()
     if (!focus.isEmpty())
         QTRY_COMPARE(QApplication::focusWidget(), child<QPushButton>(display, qPrintable(focus)));
     press(display, Qt::Key_Return);
-    QVERIFY(!run.program.frmDisplay.ifLoaded());
+    QVERIFY(!run.program.frmDisplay().ifLoaded());
     QCOMPARE(main.isVisible(), backToMain);
-    QCOMPARE(run.program.frmNagScreen2.ifLoaded()->isVisible(), !backToMain);
+    QCOMPARE(run.program.frmNagScreen2().ifLoaded()->isVisible(), !backToMain);
 }
 
 void tst_reading::stickNumberCentredInSquare_data()
@@ -324,7 +324,7 @@ void tst_reading::stickNumberCentredInSquare()
     run.platform.random.values = {r};
     run.start();
     run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
-    auto *const display = run.program.frmDisplay.ifLoaded();
+    auto *const display = run.program.frmDisplay().ifLoaded();
     const QRect square = child<QWidget>(display, "Frame3")->rect();
     const QRect number = child<QLabel>(display, "lblStick")->geometry();
     QVERIFY(square.contains(number));
@@ -339,7 +339,7 @@ void tst_reading::longestSentenceWrapsUncut()
     run.platform.random.values = {59.5f / 78};
     run.start();
     run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
-    QLabel *const sentence = child<QLabel>(run.program.frmDisplay.ifLoaded(), "lblDesc");
+    QLabel *const sentence = child<QLabel>(run.program.frmDisplay().ifLoaded(), "lblDesc");
     QCOMPARE(sentence->text(), designFortune(60));
     QVERIFY(sentence->wordWrap());
     QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
@@ -373,7 +373,7 @@ void tst_reading::pictureStartsReadingFromKeyboard()
     QTRY_COMPARE(QApplication::focusWidget(), picture);
     QTimer::singleShot(20, [&] { run.platform.clock.now += 3s; });
     press(&main, key);
-    QVERIFY(run.program.frmDisplay.ifLoaded());
+    QVERIFY(run.program.frmDisplay().ifLoaded());
 }
 
 QTEST_MAIN(tst_reading)

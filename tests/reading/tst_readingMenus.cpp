@@ -70,10 +70,10 @@ void tst_readingMenus::makeMoneyOnlineCannotBeChosen()
 {
     ProgramRun run;
     run.start();
-    auto &main = run.program.frmMain.load();
+    auto &main = run.program.frmMain().load();
     run.read(child<QAbstractButton>(&main, "picMain"));
     for (QWidget *form :
-         std::initializer_list<QWidget *>{&main, run.program.frmDisplay.ifLoaded()}) {
+         std::initializer_list<QWidget *>{&main, run.program.frmDisplay().ifLoaded()}) {
         auto *const entry = child<QAction>(form, "mkmoney");
         QCOMPARE(entry->text(), u"Make Money &Online"_s);
         QVERIFY(!entry->isEnabled());

@@ -18,8 +18,8 @@ namespace farewell {
 inline referral::frmNagScreen2 *showFarewell(ProgramRun &run)
 {
     run.start();
-    run.program.frmMain.load().close();
-    referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
+    run.program.frmMain().load().close();
+    referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2().ifLoaded();
     if (!farewell || !farewell->isVisible())
         return nullptr;
     farewell->activateWindow();

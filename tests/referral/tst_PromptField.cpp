@@ -159,7 +159,7 @@ void tst_PromptField::messageReachedByTabKeepsItsLineBreak()
     QTest::keyClick(focused(), Qt::Key_Tab);
     QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
     QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(run.program.referral.message, u"Your Message\r\n"_s);
+    QCOMPARE(run.program.referral().message, u"Your Message\r\n"_s);
 }
 
 void tst_PromptField::emptiedMessageGetsPromptWithoutLineBreak()
@@ -176,7 +176,7 @@ void tst_PromptField::emptiedMessageGetsPromptWithoutLineBreak()
     QCOMPARE(focused(), child<QPushButton>(farewell, "cmdClose"));
     QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u"Your Message"_s);
     QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(run.program.referral.message, u"Your Message"_s);
+    QCOMPARE(run.program.referral().message, u"Your Message"_s);
 }
 
 void tst_PromptField::spaceTypedIntoEmailFieldIsRefused_data()

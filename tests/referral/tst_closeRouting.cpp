@@ -44,18 +44,19 @@ template <class F> QString stateOf(const forms::FormRef<F> &form)
     return !loaded ? u"unloaded"_s : loaded->isVisible() ? u"visible"_s : u"hidden"_s;
 }
 
-QString windows(const ProgramRun &run)
+QString windows(ProgramRun &run)
 {
-    return u"main "_s + stateOf(run.program.frmMain) + u", results "_s +
-           stateOf(run.program.frmDisplay) + u", farewell "_s + stateOf(run.program.frmNagScreen2);
+    return u"main "_s + stateOf(run.program.frmMain()) + u", results "_s +
+           stateOf(run.program.frmDisplay()) + u", farewell "_s +
+           stateOf(run.program.frmNagScreen2());
 }
 
 void act(ProgramRun &run, const QString &event)
 {
     app::Program &program = run.program;
-    reading::frmMain *const main = program.frmMain.ifLoaded();
-    reading::frmDisplay *const results = program.frmDisplay.ifLoaded();
-    referral::frmNagScreen2 *const farewell = program.frmNagScreen2.ifLoaded();
+    reading::frmMain *const main = program.frmMain().ifLoaded();
+    reading::frmDisplay *const results = program.frmDisplay().ifLoaded();
+    referral::frmNagScreen2 *const farewell = program.frmNagScreen2().ifLoaded();
     if (event == u"read")
         run.read(child<QAbstractButton>(main, "picMain"));
     else if (event == u"read, closing main by its box during the wait")
@@ -114,7 +115,7 @@ void tst_closeRouting::closesLeadToFarewellWindow()
     QFETCH(QStringList, events);
     ProgramRun run;
     run.start();
-    QVERIFY(QTest::qWaitForWindowExposed(run.program.frmMain.ifLoaded()));
+    QVERIFY(QTest::qWaitForWindowExposed(run.program.frmMain().ifLoaded()));
     QCOMPARE(windows(run), u"main visible, results unloaded, farewell unloaded"_s);
     QString firstSupportMessage;
 
@@ -123,7 +124,7 @@ void tst_closeRouting::closesLeadToFarewellWindow()
         QVERIFY2(stateAfter.contains(event), qPrintable(event));
         QCOMPARE(windows(run), stateAfter.value(event));
         QVERIFY(run.platform.processExit.statuses.isEmpty());
-        referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
+        referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2().ifLoaded();
         QVERIFY(farewell);
         if (firstSupportMessage.isEmpty()) {
             firstSupportMessage = child<QLabel>(farewell, "Label2")->text();
@@ -156,8 +157,8 @@ void tst_closeRouting::farewellEndsProgramWithMainWindowLoaded()
     const QString ending = events.takeLast();
     for (const QString &event : std::as_const(events))
         act(run, event);
-    QVERIFY(run.program.frmNagScreen2.ifLoaded());
-    QVERIFY(run.program.frmNagScreen2.ifLoaded()->isVisible());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isVisible());
     const CleanEnd end(run);
 
     act(run, ending);

@@ -60,7 +60,7 @@ void tst_frmNagScreen2::loadShowsSupportMessageOfItsRandomValue()
     ProgramRun run;
     run.platform.random.values = {r, 0.0f};
 
-    frmNagScreen2 &farewell = run.program.frmNagScreen2.load();
+    frmNagScreen2 &farewell = run.program.frmNagScreen2().load();
 
     QCOMPARE(run.platform.random.seedings, 1);
     QCOMPARE(run.platform.random.values.size(), 1); // one value taken
@@ -74,7 +74,7 @@ void tst_frmNagScreen2::everySupportMessageComesUpOverManyLoads()
     QSet<QString> shown;
     for (int load = 0; load < loads; ++load) {
         run.platform.random.values = {float(load) / loads};
-        frmNagScreen2 &farewell = run.program.frmNagScreen2.load();
+        frmNagScreen2 &farewell = run.program.frmNagScreen2().load();
         QVERIFY(!child<QLabel>(&farewell, "Label2")->text().isEmpty());
         shown.insert(child<QLabel>(&farewell, "Label2")->text());
         farewell.Unload();
@@ -195,7 +195,7 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
     QTest::keyClicks(focused(), u"bob@example.org"_s);
     referral::modTellAFriend::Referral recordWhileShown;
     run.platform.messages.whileShown = [&](const platform::Message &) {
-        recordWhileShown = run.program.referral;
+        recordWhileShown = run.program.referral();
     };
 
     QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
@@ -205,7 +205,7 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
     QVERIFY(farewell->isVisible());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
     for (const referral::modTellAFriend::Referral &record :
-         {recordWhileShown, run.program.referral}) {
+         {recordWhileShown, run.program.referral()}) {
         QCOMPARE(record.name, u"Ann"_s);
         QCOMPARE(record.email, u"ann@example"_s);
         QCOMPARE(record.message, u"Your Message\r\n"_s);
@@ -248,8 +248,8 @@ void tst_frmNagScreen2::windowStaysOnTopUnderProgramTitle()
 {
     ProgramRun run;
     run.start();
-    run.program.frmMain.load().close();
-    frmNagScreen2 *const farewell = run.program.frmNagScreen2.ifLoaded();
+    run.program.frmMain().load().close();
+    frmNagScreen2 *const farewell = run.program.frmNagScreen2().ifLoaded();
     QVERIFY(farewell);
     QVERIFY(farewell->isVisible());
     QCOMPARE(farewell->windowTitle(), u"LV Sortilo v1.0"_s);

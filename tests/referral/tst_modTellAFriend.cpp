@@ -121,7 +121,7 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     QFETCH(QString, friendEmail);
     QFETCH(QString, refusal);
     ProgramRun run;
-    auto &farewell = run.program.frmNagScreen2.load();
+    auto &farewell = run.program.frmNagScreen2().load();
     const auto type = [](QLineEdit *field, const QString &text) {
         if (!text.isNull())
             field->setText(text);
@@ -147,7 +147,7 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
     QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
     QCOMPARE(shown.owner, &farewell);
     QVERIFY(run.platform.browser.opened.isEmpty());
-    QVERIFY(run.program.referral.address.isEmpty());
+    QVERIFY(run.program.referral().address.isEmpty());
 }
 
 // The entries as the click hands them over; the two e-mail addresses have
@@ -213,7 +213,7 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
 void tst_modTellAFriend::annAndBobGetExactAddress()
 {
     ProgramRun run;
-    auto &farewell = run.program.frmNagScreen2.load();
+    auto &farewell = run.program.frmNagScreen2().load();
     child<QLineEdit>(&farewell, "txtName")->setText(u"Ann"_s);
     child<QLineEdit>(&farewell, "txtEmail")->setText(u"ann@example.com"_s);
     child<QLineEdit>(&farewell, "txtFriendName")->setText(u"Bob"_s);
@@ -226,7 +226,7 @@ void tst_modTellAFriend::annAndBobGetExactAddress()
         u"&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40example.org"
         u"&taf6=http%3A%2F%2Flvsortilo.velmorasoft.com%2F"_s;
     QCOMPARE(run.platform.browser.openedAddresses(), QStringList{expected});
-    QCOMPARE(run.program.referral.address, expected);
+    QCOMPARE(run.program.referral().address, expected);
     QVERIFY(run.platform.messages.shown.isEmpty());
 }
 

@@ -51,7 +51,7 @@ bool anyWindowVisible()
 CleanEnd::CleanEnd(ProgramRun &run)
     : m_run(run)
 {
-    for (forms::Form *form : run.program.forms.loadedForms()) {
+    for (forms::Form *form : run.program.forms().loadedForms()) {
         const QString name = form->objectName();
         m_unloads.insert(name, 0);
         QObject::connect(form, &forms::Form::unloaded, form, [this, name] { ++m_unloads[name]; });
@@ -72,7 +72,7 @@ QString CleanEnd::faults() const
     for (auto it = m_unloads.cbegin(); it != m_unloads.cend(); ++it)
         if (it.value() != 1)
             faults.append(u"%1 unloaded %2 times"_s.arg(it.key()).arg(it.value()));
-    if (!m_run.program.forms.loadedForms().isEmpty())
+    if (!m_run.program.forms().loadedForms().isEmpty())
         faults.append(u"windows still loaded"_s);
     if (anyWindowVisible())
         faults.append(u"a window still on screen"_s);
@@ -83,14 +83,14 @@ QWidget *ProgramRun::window(const QString &name)
 {
     start();
     if (name == u"frmDisplay") {
-        read(child<QAbstractButton>(&program.frmMain.load(), "picMain"));
-        return program.frmDisplay.ifLoaded();
+        read(child<QAbstractButton>(&program.frmMain().load(), "picMain"));
+        return program.frmDisplay().ifLoaded();
     }
     if (name == u"frmAbout") // Made as its Help menu entry makes it, not yet open.
-        return new links::frmAbout(platform.browser, &program.frmMain.load());
+        return new links::frmAbout(platform.browser, &program.frmMain().load());
     if (name == u"frmNagScreen2")
-        return &program.frmNagScreen2.load();
-    return &program.frmMain.load();
+        return &program.frmNagScreen2().load();
+    return &program.frmMain().load();
 }
 
 void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
