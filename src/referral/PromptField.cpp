@@ -108,6 +108,11 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
             setText(TextOnEntering(text(), m_prompt));
         clearPromptOnEntering();
         break;
+    case QEvent::ApplicationPaletteChange:
+        // Once the field has taken the new palette's colours.
+        QMetaObject::invokeMethod(this, &PromptField::dimWhileShowingPrompt,
+                                  Qt::QueuedConnection);
+        break;
     case QEvent::InputMethod:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
