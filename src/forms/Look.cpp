@@ -56,9 +56,30 @@ qreal contrast(const QColor &a, const QColor &b)
 
 qreal leastContrast(const QFont &font)
 {
-    const qreal points =
-        font.pixelSize() > 0 ? font.pixelSize() * 72.0 / 96.0 : font.pointSizeF();
+    const qreal points = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / 96.0 : font.pointSizeF();
     return font.bold() && points >= 14 ? 3.0 : 4.5;
+}
+
+QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
+                      qreal least)
+{
+    const auto mix = [](const QColor &a, const QColor &b, qreal share) {
+        return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * share),
+                                float(a.greenF() + (b.greenF() - a.greenF()) * share),
+                                float(a.blueF() + (b.blueF() - a.blueF()) * share));
+    };
+    const QColor drawn = mix(background, wanted.toRgb(), wanted.alphaF());
+    if (background == QColor(Qt::white))
+        return wanted;
+    if (contrast(drawn, background) >= least)
+        return drawn;
+    constexpr int steps = 20;
+    for (int step = 1; step < steps; ++step) {
+        const QColor mixed = mix(drawn, fallback, qreal(step) / steps);
+        if (contrast(mixed, background) >= least)
+            return mixed;
+    }
+    return fallback;
 }
 
 namespace {
@@ -82,15 +103,16 @@ QColor backgroundBehind(const QWidget *control)
 namespace {
 
 // Runs its control's colouring again when the application's palette has
-// changed. Every control is told, in no set order, and each takes the new
-// palette as it is told: the colouring waits until all of them have.
+// changed. Qt tells the windows, each in an event of its own, and each window
+// hands the new palette down to its controls as it is told: the colouring
+// waits until the control's window has.
 class PaletteFollower final : public QObject {
 public:
     PaletteFollower(QWidget *control, std::function<void()> apply)
         : QObject(control)
         , m_apply(std::move(apply))
     {
-        control->installEventFilter(this);
+        control->window()->installEventFilter(this);
         m_apply();
     }
 
@@ -155,8 +177,9 @@ void setReadableTextColour(QWidget *control, QRgb colour)
             contrast(chosen, background) >= leastContrast(control->font()))
             colourText(control, chosen);
         else
-            colourText(control, QApplication::palette(control).color(
-                                    role == QPalette::Base ? QPalette::Text : QPalette::WindowText));
+            colourText(control, QApplication::palette(control).color(role == QPalette::Base
+                                                                         ? QPalette::Text
+                                                                         : QPalette::WindowText));
     });
 }
 

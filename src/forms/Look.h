@@ -64,8 +64,16 @@ qreal leastContrast(const QFont &font);
 // containers that fills its background.
 QColor backgroundBehind(const QWidget *control);
 
+// `wanted` where it reads well on `background` (at `least`, see leastContrast)
+// or where the background is white, which such colours are chosen on; else
+// the mix of it with `fallback` nearest to it that reads well, or `fallback`
+// itself. A colour that lets the background through is taken as drawn on it.
+QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
+                      qreal least);
+
 // Runs `apply` now, and again whenever the application's palette changes (the
 // desktop's colour scheme, say), once the controls have taken the new palette.
+// For a control that is already in its window.
 void followPalette(QWidget *control, std::function<void()> apply);
 
 // A text colour and a background fixed by the window, whatever the palette.
