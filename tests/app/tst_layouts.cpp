@@ -10,13 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include <cmath>
+#include <memory>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -252,6 +256,43 @@ QStringList textsHardToRead(QWidget *window)
     return faults;
 }
 
+// The font that draws the first Chinese character of a text, if it has one.
+QString hanFamily(const QString &text, const QFont &font)
+{
+    static const QRegularExpression han(u"\\p{Han}"_s);
+    const QRegularExpressionMatch found = han.match(text);
+    if (!found.hasMatch())
+        return QString();
+    QTextLayout layout(found.captured(), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+// Where Chinese characters outside the window's own controls, in message
+// boxes, menus, the text fields' menus and tooltips, take another font than
+// the window's.
+QStringList otherHanFonts(QWidget *window, const QString &text)
+{
+    const QString wanted = hanFamily(text, child<QLabel>(window, "Label1")->font());
+    QMessageBox box(QMessageBox::Information, u"LV Sortilo"_s, text);
+    QLineEdit field;
+    const std::unique_ptr<QMenu> fieldMenu(field.createStandardContextMenu());
+    const std::pair<QString, QFont> elsewhere[] = {
+        {u"message box"_s, child<QLabel>(&box, "qt_msgbox_label")->font()},
+        {u"menu"_s, child<QMenu>(window, "mnuHelp")->font()},
+        {u"text field's menu"_s, fieldMenu->font()},
+        {u"tooltip"_s, QToolTip::font()},
+    };
+    QStringList faults;
+    for (const auto &[where, font] : elsewhere)
+        if (const QString family = hanFamily(text, font); family != wanted)
+            faults.append(u"%1 in %2, not %3"_s.arg(where, family, wanted));
+    return faults;
+}
+
 } // namespace
 
 // Every text of every window fits the place its layout gives it, in the font
@@ -310,6 +351,13 @@ void tst_layouts::mainWindowTextsFit()
     checkWindow(&run.program.frmMain.load(), language);
     if (QTest::currentTestFailed())
         return;
+    // Chinese in one font everywhere, as the window has it.
+    QWidget *const main = &run.program.frmMain.load();
+    const QString chinese = child<QLabel>(main, "Label1")->text();
+    if (language != u"English") {
+        const QStringList others = otherHanFonts(main, chinese);
+        QVERIFY2(others.isEmpty(), qPrintable(others.join(u"; "_s)));
+    }
     // The panel that takes the picture's place during the wait.
     run.read(child<QAbstractButton>(&run.program.frmMain.load(), "picMain"), [&] {
         auto *const panel = child<QWidget>(&run.program.frmMain.load(), "picMessage");
