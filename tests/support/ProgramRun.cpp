@@ -27,8 +27,8 @@ namespace {
 // run of the program of its own.
 void forgetFontsChosen()
 {
-    const int added = QFontDatabase::addApplicationFont(
-        u"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"_s);
+    const int added =
+        QFontDatabase::addApplicationFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"_s);
     if (added >= 0)
         QFontDatabase::removeApplicationFont(added);
 }
