@@ -2,7 +2,9 @@
 
 #include "brand/Brand.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -68,6 +70,30 @@ QStringList hanFamilies(Language language)
     return {};
 }
 
+// Message boxes, menus, the text fields' menus and tooltips are drawn in the
+// application's font: its Chinese characters come from the fonts that the
+// windows take them from, whatever fontconfig would choose for the desktop's
+// locale. Its other letters stay as the desktop has them.
+void useHanFamiliesEverywhere(const QStringList &families)
+{
+    static const QFont desktop = QApplication::font();
+    static bool changed = false;
+    if (families.isEmpty() && !changed)
+        return;
+    QFont font = desktop;
+    if (!families.isEmpty())
+        font.setFamilies(QStringList{desktop.family()} + families);
+    QApplication::setFont(font);
+    changed = !families.isEmpty();
+}
+
+// Whether any font installed draws Chinese characters.
+bool hanFontInstalled()
+{
+    return !QFontDatabase::families(QFontDatabase::TraditionalChinese).isEmpty() ||
+           !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty();
+}
+
 } // namespace
 
 Language LanguageFor(const QStringList &uiLanguages)
@@ -99,7 +125,11 @@ QString TranslationName(Language language)
 bool UseLanguage(Language language)
 {
     removeTranslators();
+    // Chinese that no font can draw would be a row of boxes.
+    if (language != Language::English && !hanFontInstalled())
+        language = Language::English;
     brand::setHanFamilies(hanFamilies(language));
+    useHanFamiliesEverywhere(hanFamilies(language));
     const QString name = TranslationName(language);
     if (name.isEmpty())
         return true;

@@ -21,8 +21,11 @@ QString TranslationName(Language language);
 
 // Puts the program's own translation of the language, and Qt's for its
 // message-box buttons and text-field menus, in place of those put before;
-// English takes them away. False when a translation could not be loaded: the
-// program then shows its English texts where the translation is missing.
+// English takes them away. Chinese characters, in the windows and in message
+// boxes, menus and tooltips alike, come from the fonts of the language's
+// forms. Where no installed font draws Chinese characters, the program speaks
+// English. False when a translation could not be loaded: the program then
+// shows its English texts where the translation is missing.
 bool UseLanguage(Language language);
 
 } // namespace app

@@ -19,6 +19,7 @@ inline constexpr QStringView MessageTitle = u"LV Sortilo";
 inline constexpr QRgb DarkBlue = 0x144772;
 inline constexpr QRgb Navy = 0x000080;
 inline constexpr QRgb White = 0xFFFFFF;
+inline constexpr QRgb Black = 0x000000;
 inline constexpr QRgb Red = 0xFF0000;
 inline constexpr QRgb Yellow = 0xFFFF00;
 inline constexpr QRgb ButtonGrey = 0xE0E0E0;

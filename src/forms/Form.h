@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QPushButton>
 
@@ -68,6 +69,8 @@ private:
     QWidget *const m_client;
     State m_state = State::Loaded;
     bool m_placed = false;
+    bool m_reCentred = false;
+    QMargins m_centredFrame;
     bool m_waitedHidden = false;
     bool m_announcePending = false;
     QPointer<QPushButton> m_defaultButton;

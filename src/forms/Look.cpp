@@ -12,6 +12,7 @@
 #include <QTextLayout>
 #include <QWidget>
 
+#include <cmath>
 #include <map>
 
 using namespace Qt::Literals::StringLiterals;
@@ -39,14 +40,120 @@ QFont pixelFont(const QStringList &families, qreal points)
     return font;
 }
 
-void setTextColour(QWidget *control, QRgb colour)
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](qreal channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const qreal la = luminance(a) + 0.05;
+    const qreal lb = luminance(b) + 0.05;
+    return la > lb ? la / lb : lb / la;
+}
+
+qreal leastContrast(const QFont &font)
+{
+    const qreal points = font.pixelSize() > 0 ? font.pixelSize() * 72.0 / 96.0 : font.pointSizeF();
+    return font.bold() && points >= 14 ? 3.0 : 4.5;
+}
+
+QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
+                      qreal least)
+{
+    const auto mix = [](const QColor &a, const QColor &b, qreal share) {
+        return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * share),
+                                float(a.greenF() + (b.greenF() - a.greenF()) * share),
+                                float(a.blueF() + (b.blueF() - a.blueF()) * share));
+    };
+    const QColor drawn = mix(background, wanted.toRgb(), wanted.alphaF());
+    if (background == QColor(Qt::white))
+        return wanted;
+    if (contrast(drawn, background) >= least)
+        return drawn;
+    constexpr int steps = 20;
+    for (int step = 1; step < steps; ++step) {
+        const QColor mixed = mix(drawn, fallback, qreal(step) / steps);
+        if (contrast(mixed, background) >= least)
+            return mixed;
+    }
+    return fallback;
+}
+
+namespace {
+
+const QWidget *filledBehind(const QWidget *control)
+{
+    const QWidget *filled = control;
+    while (!filled->autoFillBackground() && !filled->isWindow() && filled->parentWidget())
+        filled = filled->parentWidget();
+    return filled;
+}
+
+} // namespace
+
+QColor backgroundBehind(const QWidget *control)
+{
+    const QWidget *const filled = filledBehind(control);
+    return filled->palette().color(filled->backgroundRole());
+}
+
+namespace {
+
+// Runs its control's colouring again when the application's palette has
+// changed. Qt tells the windows, each in an event of its own, and each window
+// hands the new palette down to its controls as it is told: the colouring
+// waits until the control's window has.
+class PaletteFollower final : public QObject {
+public:
+    PaletteFollower(QWidget *control, std::function<void()> apply)
+        : QObject(control)
+        , m_apply(std::move(apply))
+    {
+        control->window()->installEventFilter(this);
+        m_apply();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && !m_pending) {
+            m_pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_pending = false;
+                    m_apply();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    const std::function<void()> m_apply;
+    bool m_pending = false;
+};
+
+void colourText(QWidget *control, const QColor &colour)
 {
     QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour));
-    palette.setColor(QPalette::Text, QColor(colour));
-    palette.setColor(QPalette::ButtonText, QColor(colour));
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
     control->setPalette(palette);
 }
+
+} // namespace
+
+void followPalette(QWidget *control, std::function<void()> apply)
+{
+    new PaletteFollower(control, std::move(apply));
+}
+
+void setTextColour(QWidget *control, QRgb colour) { colourText(control, QColor(colour)); }
 
 void setBackground(QWidget *control, QRgb colour)
 {
@@ -59,19 +166,39 @@ void setBackground(QWidget *control, QRgb colour)
     control->setAutoFillBackground(true);
 }
 
+void setReadableTextColour(QWidget *control, QRgb colour)
+{
+    followPalette(control, [control, colour] {
+        const QWidget *const filled = filledBehind(control);
+        const QPalette::ColorRole role = filled->backgroundRole();
+        const QColor background = filled->palette().color(role);
+        const QColor chosen(colour);
+        if (background == QColor(Qt::white) ||
+            contrast(chosen, background) >= leastContrast(control->font()))
+            colourText(control, chosen);
+        else
+            colourText(control, QApplication::palette(control).color(role == QPalette::Base
+                                                                         ? QPalette::Text
+                                                                         : QPalette::WindowText));
+    });
+}
+
 void setWindowBackground(QWidget *control)
 {
-    setBackground(control, control->palette().color(QPalette::Base).rgb());
+    control->setBackgroundRole(QPalette::Base);
+    control->setAutoFillBackground(true);
 }
 
 void setSystemColours(QWidget *control)
 {
-    const QPalette system = QApplication::palette(control);
-    QPalette palette = control->palette();
-    for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
-                            QPalette::Button, QPalette::ButtonText})
-        palette.setColor(role, system.color(role));
-    control->setPalette(palette);
+    followPalette(control, [control] {
+        const QPalette system = QApplication::palette(control);
+        QPalette palette = control->palette();
+        for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                                QPalette::Text, QPalette::Button, QPalette::ButtonText})
+            palette.setColor(role, system.color(role));
+        control->setPalette(palette);
+    });
 }
 
 void fitToWidth(QAbstractButton *label)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QAbstractButton;
 class QWidget;
 
@@ -52,11 +54,42 @@ QString installedFamily(const QString &family, const QString &standIn);
 // on any screen.
 QFont pixelFont(const QStringList &families, qreal points);
 
+// How well one colour reads on another: the ratio of their relative
+// luminances, each plus 0.05, from 1:1 (the same) to 21:1 (black on white).
+qreal contrast(const QColor &a, const QColor &b);
+// The least contrast at which a text in the given font reads well: 4.5:1, or
+// 3:1 for bold text of 14 points and more.
+qreal leastContrast(const QFont &font);
+// The colour drawn behind a control: that of the nearest of it and its
+// containers that fills its background.
+QColor backgroundBehind(const QWidget *control);
+
+// `wanted` where it reads well on `background` (at `least`, see leastContrast)
+// or where the background is white, which such colours are chosen on; else
+// the mix of it with `fallback` nearest to it that reads well, or `fallback`
+// itself. A colour that lets the background through is taken as drawn on it.
+QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
+                      qreal least);
+
+// Runs `apply` now, and again whenever the application's palette changes (the
+// desktop's colour scheme, say), once the controls have taken the new palette.
+// For a control that is already in its window.
+void followPalette(QWidget *control, std::function<void()> apply);
+
+// A text colour and a background fixed by the window, whatever the palette.
 void setTextColour(QWidget *control, QRgb colour);
 void setBackground(QWidget *control, QRgb colour);
+// A text colour fixed by the window on a background it leaves to the system:
+// kept wherever it reads well on what is behind it (see leastContrast), and
+// on white, which such colours are chosen on; elsewhere, on a dark or a
+// high-contrast palette's background, the palette's own text colour. Follows
+// changes of the palette.
+void setReadableTextColour(QWidget *control, QRgb colour);
 // The system's window background, as the middle areas of the windows have.
+// Follows changes of the palette.
 void setWindowBackground(QWidget *control);
 // The system's own colours, for a control inside a coloured container.
+// Follows changes of the palette.
 void setSystemColours(QWidget *control);
 // Narrows the letters of a one-line caption a little where the font that
 // stands in for the one it was laid out for runs wider than the layout allows for.

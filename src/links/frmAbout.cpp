@@ -69,7 +69,7 @@ void frmAbout::lookAndLayout()
     place(cmdOK, layout::cmdOK);
     cmdOK->setFont(verdana(8.25, Bold));
     setBackground(cmdOK, ButtonGrey);
-    setTextColour(cmdOK, 0x000000);
+    setTextColour(cmdOK, Black);
     // Enter presses OK wherever the focus is; Esc closes the window as OK does.
     cmdOK->setDefault(true);
 

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -109,6 +110,24 @@ QString displayText(QString text)
     return text;
 }
 
+// A box at least as wide as its title bar needs. Qt leaves room for the
+// title and 50 pixels more, which a window manager's icon and three buttons
+// beside the title outgrow: a short message under the program's short title
+// would have the title cut. The title is drawn about as large as the box's text, and bold;
+// each button is about a line high and wide.
+void keepTitleInView(QMessageBox &box)
+{
+    auto *const grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int needed = metrics.horizontalAdvance(box.windowTitle()) + 5 * metrics.height();
+    grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 Answer MessageBoxes::ask(const Message &message)
@@ -120,6 +139,7 @@ Answer MessageBoxes::ask(const Message &message)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    keepTitleInView(box);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
     const QPointer<QWidget> opener = message.owner;

@@ -80,7 +80,7 @@ void frmDisplay::lookAndLayout()
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
     Frame1->setFont(verdana(12, Bold));
-    setTextColour(Frame1, DarkBlue);
+    setReadableTextColour(Frame1, DarkBlue);
 
     place(Frame3, layout::Frame3);
     setBackground(Frame3, DarkBlue);
@@ -94,7 +94,7 @@ void frmDisplay::lookAndLayout()
     place(Label2, layout::Label2);
     Label2->setText(tr("More About The Sortilo Number"));
     Label2->setFont(verdana(8.25, Bold | Underline));
-    setTextColour(Label2, DarkBlue);
+    setReadableTextColour(Label2, DarkBlue);
     Label2->adjustSize();
 
     place(lblDesc, layout::lblDesc);
@@ -102,7 +102,7 @@ void frmDisplay::lookAndLayout()
     lblDesc->setFont(verdana(8.25, Bold));
     lblDesc->setWordWrap(true);
     lblDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(lblDesc, DarkBlue);
+    setReadableTextColour(lblDesc, DarkBlue);
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);
@@ -120,7 +120,7 @@ void frmDisplay::lookAndLayout()
     for (QPushButton *button : {cmdOK, cmdExit}) {
         button->setFont(verdana(8.25, Bold));
         setBackground(button, ButtonGrey);
-        setTextColour(button, 0x000000);
+        setTextColour(button, Black);
     }
     place(cmdOK, layout::cmdOK);
     place(cmdExit, layout::cmdExit);

@@ -87,7 +87,7 @@ void frmMain::lookAndLayout()
            "be very accurate."));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, Red);
+    setReadableTextColour(Label1, Red);
 
     place(picMessage, layout::picMessage);
     forms::announceWhenShown(picMessage);
@@ -99,7 +99,7 @@ void frmMain::lookAndLayout()
     place(pi, layout::pi);
     pi->setText(tr("Please Wait"));
     pi->setFont(verdana(12, Bold));
-    setTextColour(pi, DarkBlue);
+    setReadableTextColour(pi, DarkBlue);
     place(shp1, layout::shp1);
     place(shp2, layout::shp2);
     place(shp3, layout::shp3);
@@ -114,7 +114,7 @@ void frmMain::lookAndLayout()
     lblCaption->setFont(verdana(11.25, Bold));
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(lblCaption, DarkBlue);
+    setReadableTextColour(lblCaption, DarkBlue);
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);

@@ -1,5 +1,6 @@
 #include "PromptField.h"
 
+#include "forms/Look.h"
 #include "forms/TextBoxes.h"
 #include "modTellAFriend.h"
 
@@ -108,6 +109,10 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
             setText(TextOnEntering(text(), m_prompt));
         clearPromptOnEntering();
         break;
+    case QEvent::ApplicationPaletteChange:
+        // Once the field has taken the new palette's colours.
+        QMetaObject::invokeMethod(this, &PromptField::dimWhileShowingPrompt, Qt::QueuedConnection);
+        break;
     case QEvent::InputMethod:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
@@ -124,8 +129,13 @@ void PromptField::dimWhileShowingPrompt()
 {
     const bool prompt = referral::modTellAFriend::TrimSpaces(text()) == m_prompt;
     QPalette palette = m_field->palette();
-    palette.setColor(QPalette::Text, prompt ? palette.color(QPalette::PlaceholderText)
-                                            : QApplication::palette(m_field).color(QPalette::Text));
+    const QColor text = QApplication::palette(m_field).color(QPalette::Text);
+    // Dimmed, yet readable on the palette's background.
+    palette.setColor(QPalette::Text, prompt ? forms::look::readableColour(
+                                                  palette.color(QPalette::PlaceholderText),
+                                                  palette.color(QPalette::Base), text,
+                                                  forms::look::leastContrast(m_field->font()))
+                                            : text);
     m_field->setPalette(palette);
 }
 

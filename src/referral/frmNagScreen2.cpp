@@ -112,6 +112,8 @@ void frmNagScreen2::lookAndLayout()
     place(Label1, layout::Label1);
     Label1->setText(WindowTitle.toString());
     Label1->setFont(msSansSerif(18));
+    // The white area keeps the black text it was made with, whatever the palette.
+    setTextColour(Label1, Black);
 
     place(Label2, layout::Label2);
     // The word of support is what the window is for.
@@ -120,6 +122,7 @@ void frmNagScreen2::lookAndLayout()
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(Label2, White);
+    setTextColour(Label2, Black);
 
     place(Check1, layout::Check1);
     Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
@@ -129,6 +132,8 @@ void frmNagScreen2::lookAndLayout()
 
     place(cmdClose, layout::cmdClose);
     cmdClose->setFont(msSansSerif(8.25));
+    // Its face takes the white of the area it stands in.
+    setTextColour(cmdClose, Black);
 
     layOutReferralForm();
     layOutDownloads();

@@ -5,16 +5,22 @@
 #include "referral/frmNagScreen2.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
+#include <QToolTip>
 
+#include <cmath>
+#include <memory>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -125,11 +131,174 @@ QStringList untranslatedTexts(QWidget *window, const QString &language)
     return faults;
 }
 
+// How well one colour reads on another, as WCAG 2 reckons it: from 1:1 to 21:1.
+qreal contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](qreal c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF()) + 0.05;
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return qMax(la, lb) / qMin(la, lb);
+}
+
+// The palettes that desktops give besides the light one: qt6ct's "darker"
+// scheme, and a high-contrast one, white on black.
+QPalette desktopPalette(const QString &name)
+{
+    const bool dark = name == u"dark";
+    QPalette palette(dark ? QColor(0x424245) : QColor(Qt::black),
+                     dark ? QColor(0x222020) : QColor(Qt::black));
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::WindowText, Qt::white},
+        {QPalette::Base, dark ? QColor(0x3D3D3D) : QColor(Qt::black)},
+        {QPalette::Text, Qt::white},
+        {QPalette::ButtonText, Qt::white},
+        {QPalette::Light, dark ? QColor(0x979797) : QColor(Qt::white)},
+        {QPalette::Mid, dark ? QColor(0x4A4947) : QColor(0x808080)},
+        {QPalette::Dark, dark ? QColor(0x302F2E) : QColor(0x808080)},
+        {QPalette::Highlight, dark ? QColor(0x12608A) : QColor(0x1AEBFF)},
+        {QPalette::PlaceholderText, dark ? QColor(255, 255, 255, 128) : QColor(0xC0C0C0)},
+    };
+    for (const auto &[role, colour] : roles)
+        palette.setColor(QPalette::All, role, colour);
+    return palette;
+}
+
+// The desktop's palette, changed while the program runs, as it would be
+// when the user picks another colour scheme.
+class DesktopPalette {
+public:
+    explicit DesktopPalette(const QString &name) { use(desktopPalette(name)); }
+    ~DesktopPalette() { use(m_before); }
+    DesktopPalette(const DesktopPalette &) = delete;
+    DesktopPalette &operator=(const DesktopPalette &) = delete;
+
+private:
+    // Qt tells each control of the change in an event of its own; what the
+    // controls do about it comes in the events they post in turn.
+    static void use(const QPalette &palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    const QPalette m_before = QApplication::palette();
+};
+
+// The texts of a window that read poorly on what is drawn behind them, as
+// the window is drawn: below 4.5:1, or 3:1 for bold text of 14 points and
+// more. The background is the colour most of a text's box has; the text, the
+// colour in it that stands out most. Disabled entries do not count.
+QStringList textsHardToRead(QWidget *window)
+{
+    struct Text {
+        QString name;
+        QRect box; // in the window
+        QFont font;
+    };
+    QList<Text> texts;
+    const auto add = [&](QWidget *control, QRect box, const QFont &font) {
+        if (!control->isVisibleTo(window) || !control->isEnabled())
+            return;
+        // What its containers leave in view.
+        box.translate(control->mapTo(window, QPoint()));
+        for (QWidget *shown = control; shown != window; shown = shown->parentWidget())
+            box &= QRect(shown->mapTo(window, QPoint()), shown->size());
+        if (!box.isEmpty())
+            texts.append(Text{control->objectName(), box, font});
+    };
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            add(label, label->contentsRect(), label->font());
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        if (!button->text().isEmpty())
+            add(button, button->rect().adjusted(3, 3, -3, -3), button->font());
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>())
+        add(frame,
+            {6, 0, frame->fontMetrics().horizontalAdvance(frame->title()) + 4,
+             frame->fontMetrics().height()},
+            frame->font());
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        add(field, field->contentsRect().adjusted(2, 2, -2, -2), field->font());
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>())
+        for (QAction *entry : bar->actions())
+            if (entry->isEnabled())
+                add(bar, bar->actionGeometry(entry), bar->font());
+
+    const QImage shot = window->grab().toImage();
+    const qreal scale = shot.devicePixelRatio();
+    QStringList faults;
+    for (const Text &text : std::as_const(texts)) {
+        const QRect box(text.box.topLeft() * scale, text.box.size() * scale);
+        QHash<QRgb, int> counts;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        QRgb background = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > counts.value(background))
+                background = it.key();
+        qreal best = 1;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            best = qMax(best, contrastRatio(QColor(it.key()), QColor(background)));
+        const qreal points =
+            text.font.pixelSize() > 0 ? text.font.pixelSize() * 0.75 : text.font.pointSizeF();
+        const qreal least = text.font.bold() && points >= 14 ? 3.0 : 4.5;
+        if (best < least)
+            faults.append(u"%1 %2:1"_s.arg(text.name).arg(best, 0, 'f', 2));
+    }
+    return faults;
+}
+
+// The font that draws the first Chinese character of a text, if it has one.
+QString hanFamily(const QString &text, const QFont &font)
+{
+    static const QRegularExpression han(u"\\p{Han}"_s);
+    const QRegularExpressionMatch found = han.match(text);
+    if (!found.hasMatch())
+        return QString();
+    QTextLayout layout(found.captured(), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+// Where Chinese characters outside the window's own controls, in message
+// boxes, menus, the text fields' menus and tooltips, take another font than
+// the window's.
+QStringList otherHanFonts(QWidget *window, const QString &text)
+{
+    const QString wanted = hanFamily(text, child<QLabel>(window, "Label1")->font());
+    QMessageBox box(QMessageBox::Information, u"LV Sortilo"_s, text);
+    QLineEdit field;
+    const std::unique_ptr<QMenu> fieldMenu(field.createStandardContextMenu());
+    const std::pair<QString, QFont> elsewhere[] = {
+        {u"message box"_s, child<QLabel>(&box, "qt_msgbox_label")->font()},
+        {u"menu"_s, child<QMenu>(window, "mnuHelp")->font()},
+        {u"text field's menu"_s, fieldMenu->font()},
+        {u"tooltip"_s, QToolTip::font()},
+    };
+    QStringList faults;
+    for (const auto &[where, font] : elsewhere)
+        if (const QString family = hanFamily(text, font); family != wanted)
+            faults.append(u"%1 in %2, not %3"_s.arg(where, family, wanted));
+    return faults;
+}
+
 } // namespace
 
 // Every text of every window fits the place its layout gives it, in the font
 // that stands in for Verdana, in each language the program speaks; where it
-// speaks Chinese, no English is left.
+// speaks Chinese, no English is left; under a dark or a high-contrast palette,
+// every text reads well.
 class tst_layouts : public QObject {
     Q_OBJECT
 private slots:
@@ -161,6 +330,12 @@ void checkWindow(QWidget *window, const QString &language)
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
     const QStringList english = untranslatedTexts(window, language);
     QVERIFY2(english.isEmpty(), qPrintable(u"in English: "_s + english.join(u" | "_s)));
+    // Readable under a dark and a high-contrast palette alike.
+    for (const QString &palette : {u"dark"_s, u"high-contrast"_s}) {
+        const DesktopPalette desktop(palette);
+        const QStringList poor = textsHardToRead(window);
+        QVERIFY2(poor.isEmpty(), qPrintable(palette + u": "_s + poor.join(u", "_s)));
+    }
 }
 
 } // namespace
@@ -176,6 +351,13 @@ void tst_layouts::mainWindowTextsFit()
     checkWindow(&run.program.frmMain().load(), language);
     if (QTest::currentTestFailed())
         return;
+    // Chinese in one font everywhere, as the window has it.
+    QWidget *const main = &run.program.frmMain().load();
+    const QString chinese = child<QLabel>(main, "Label1")->text();
+    if (language != u"English") {
+        const QStringList others = otherHanFonts(main, chinese);
+        QVERIFY2(others.isEmpty(), qPrintable(others.join(u"; "_s)));
+    }
     // The panel that takes the picture's place during the wait.
     run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"), [&] {
         auto *const panel = child<QWidget>(&run.program.frmMain().load(), "picMessage");

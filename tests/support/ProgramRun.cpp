@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
 
 using namespace std::chrono_literals;
 using namespace Qt::Literals::StringLiterals;
@@ -18,8 +19,25 @@ ProgramRun::~ProgramRun()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+namespace {
+
+// Qt keeps the fonts it has put together for each request, with the fonts
+// that draw the letters the first lacks; a font added and taken away again
+// empties that store. A language then starts from fonts chosen anew, as in a
+// run of the program of its own.
+void forgetFontsChosen()
+{
+    const int added =
+        QFontDatabase::addApplicationFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"_s);
+    if (added >= 0)
+        QFontDatabase::removeApplicationFont(added);
+}
+
+} // namespace
+
 SpokenLanguage::SpokenLanguage(const QString &name)
 {
+    forgetFontsChosen();
     app::Language language = app::Language::English;
     if (name == u"zh_TW")
         language = app::Language::TraditionalChinese;
@@ -33,7 +51,11 @@ SpokenLanguage::SpokenLanguage(const QString &name)
                      __FILE__, __LINE__);
 }
 
-SpokenLanguage::~SpokenLanguage() { app::UseLanguage(app::Language::English); }
+SpokenLanguage::~SpokenLanguage()
+{
+    app::UseLanguage(app::Language::English);
+    forgetFontsChosen();
+}
 
 QWidget &missingControls()
 {
