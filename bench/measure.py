@@ -15,6 +15,7 @@ import signal
 import statistics
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -97,13 +98,25 @@ def status_kb(pid, field):
 class Session(Desktop):
     """Our own Xvfb (no window manager, so that mapwatch sees the program's
     windows as the root's children) and our own session bus, as a desktop has;
-    a fresh home for each run."""
+    a fresh home for each run, with its runtime folder in memory where the
+    system has a memory file system (/dev/shm), as a desktop's
+    /run/user/UID is."""
 
     def __init__(self, tools):
         super().__init__("bench", window_manager=False)
         self.tools = tools
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.runs = 0
+        self.runtime_root = None
+        if os.path.isdir("/dev/shm") and os.access("/dev/shm", os.W_OK):
+            self.runtime_root = tempfile.mkdtemp(prefix="lv-sortilo-bench-", dir="/dev/shm")
+
+    def close(self, keep_folder=False):
+        try:
+            super().close(keep_folder=keep_folder)
+        finally:
+            if self.runtime_root:
+                shutil.rmtree(self.runtime_root, ignore_errors=True)
 
     def start(self):
         super().start()
@@ -120,6 +133,10 @@ class Session(Desktop):
                 shutil.copy(os.path.join(settings_from, name), home.config)
         env = dict(self.env)
         env.update(home.variables(os.environ.get("PATH", "/usr/bin:/bin")))
+        if self.runtime_root:
+            runtime = os.path.join(self.runtime_root, "run-%03d" % self.runs)
+            os.mkdir(runtime, 0o700)
+            env["XDG_RUNTIME_DIR"] = runtime
         if lang:
             env.pop("LC_ALL", None)
             env.update({"LANG": CHINESE[lang]["LANG"], "LANGUAGE": lang})
@@ -544,7 +561,9 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
            "- **Display.** Our own `Xvfb -displayfd`, one 1024x768 24-bit screen, no window "
            "manager, and our own session bus (`dbus-daemon --session`) as a desktop has. "
            "Every launch gets a fresh temporary HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, "
-           "XDG_CACHE_HOME and XDG_RUNTIME_DIR and a stand-in `xdg-open` first on PATH.",
+           "XDG_CACHE_HOME and XDG_RUNTIME_DIR and a stand-in `xdg-open` first on PATH; "
+           "XDG_RUNTIME_DIR is in memory (under `/dev/shm`, where the system has it), as a "
+           "desktop's `/run/user/UID` is.",
            "- **Yardstick.** `bench/bare_window.cpp`: a QApplication showing one QLabel "
            "window of exactly the main window's outer size, %dx%d px, with no menu bar (the "
            "main window measured %dx%d: a %dx%d client area under a %d px menu bar)."
