@@ -15,6 +15,7 @@ import signal
 import statistics
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -25,6 +26,14 @@ from desktop import (DEADLINE, MAIN_CLIENT, MENU_BAR_MAX, SETTINGS_FILE,  # noqa
 
 # The bare window is exactly the main window's outer size (bench/bare_window.cpp).
 BARE_SIZE = (438, 335)
+
+# The desktop languages other than English that launches are measured in: LANG
+# and LANGUAGE are set, and the bare window shows a line in that language (the
+# main window's caption in it), so that it loads the fonts that draw it.
+CHINESE = {
+    "zh_TW": {"LANG": "zh_TW.UTF-8", "text": "按一下圖片，立即求取您的 Sortilo 靈籤！"},
+    "zh_CN": {"LANG": "zh_CN.UTF-8", "text": "点击图片，马上求取您的 Sortilo 灵签！"},
+}
 
 IDLE_SECONDS = 10.0
 # Processor time is read over the wait less this margin, so that building and
@@ -89,21 +98,34 @@ def status_kb(pid, field):
 class Session(Desktop):
     """Our own Xvfb (no window manager, so that mapwatch sees the program's
     windows as the root's children) and our own session bus, as a desktop has;
-    a fresh home for each run."""
+    a fresh home for each run, with its runtime folder in memory where the
+    system has a memory file system (/dev/shm), as a desktop's
+    /run/user/UID is."""
 
     def __init__(self, tools):
         super().__init__("bench", window_manager=False)
         self.tools = tools
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.runs = 0
+        self.runtime_root = None
+        if os.path.isdir("/dev/shm") and os.access("/dev/shm", os.W_OK):
+            self.runtime_root = tempfile.mkdtemp(prefix="lv-sortilo-bench-", dir="/dev/shm")
+
+    def close(self, keep_folder=False):
+        try:
+            super().close(keep_folder=keep_folder)
+        finally:
+            if self.runtime_root:
+                shutil.rmtree(self.runtime_root, ignore_errors=True)
 
     def start(self):
         super().start()
         self.start_session_bus()
 
-    def run_env(self, settings_from=None):
+    def run_env(self, settings_from=None, lang=None):
         """A fresh home for one run; with settings_from, the settings file of an
-        earlier run in its configuration folder."""
+        earlier run in its configuration folder; with lang (a key of CHINESE),
+        the desktop's language set to it."""
         self.runs += 1
         home = Home(os.path.join(self.dir, "run-%03d" % self.runs))
         if settings_from:
@@ -111,6 +133,13 @@ class Session(Desktop):
                 shutil.copy(os.path.join(settings_from, name), home.config)
         env = dict(self.env)
         env.update(home.variables(os.environ.get("PATH", "/usr/bin:/bin")))
+        if self.runtime_root:
+            runtime = os.path.join(self.runtime_root, "run-%03d" % self.runs)
+            os.mkdir(runtime, 0o700)
+            env["XDG_RUNTIME_DIR"] = runtime
+        if lang:
+            env.pop("LC_ALL", None)
+            env.update({"LANG": CHINESE[lang]["LANG"], "LANGUAGE": lang})
         return env, home.folder, home.config
 
 
@@ -231,12 +260,19 @@ def launch(session, command, env, cwd, kind, keep=False):
         raise
 
 
-def full_run(session, tools, kind, settings_from):
+def command_for(tools, kind, lang):
+    """The command line of a launch of that kind in that language."""
+    if kind != "bare":
+        return [tools["program"]]
+    return [tools["bare"]] + (["--text", CHINESE[lang]["text"]] if lang else [])
+
+
+def full_run(session, tools, kind, settings_from, lang=None):
     """A launch of one kind ("bare", "first" or "later") kept running: VmHWM a
-    second after the map; for a later start, then 10 s idle and one reading.
-    Returns the figures and the run's configuration folder."""
-    env, root, config = session.run_env(settings_from if kind == "later" else None)
-    command = [tools["bare"] if kind == "bare" else tools["program"]]
+    second after the map; for a later start in English, then 10 s idle and one
+    reading. Returns the figures and the run's configuration folder."""
+    env, root, config = session.run_env(settings_from if kind == "later" else None, lang)
+    command = command_for(tools, kind, lang)
     figures, watched, wid, map_seen = launch(session, command, env, root, kind, keep=True)
     try:
         window = session.window(wid)
@@ -248,7 +284,7 @@ def full_run(session, tools, kind, settings_from):
         figures["hwm_kb"] = status_kb(watched.pid, "VmHWM")
         if kind == "first" and not os.path.exists(os.path.join(config, SETTINGS_FILE)):
             raise Failure("the first start wrote no settings file")
-        if kind == "later":
+        if kind == "later" and not lang:
             figures.update(idle_and_wait(session, watched, wid))
         return figures, config
     finally:
@@ -295,11 +331,10 @@ def idle_and_wait(session, watched, wid):
     }
 
 
-def quick_launch(session, tools, kind, settings_from):
+def quick_launch(session, tools, kind, settings_from, lang=None):
     """A launch alone, the program killed at its first paint."""
-    env, root, _ = session.run_env(settings_from if kind == "later" else None)
-    return launch(session, [tools["bare"] if kind == "bare" else tools["program"]], env, root,
-                  kind)
+    env, root, _ = session.run_env(settings_from if kind == "later" else None, lang)
+    return launch(session, command_for(tools, kind, lang), env, root, kind)
 
 
 def readings_run(session, tools, readings, extra=()):
@@ -394,18 +429,29 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
     size = later[0]["size"]
     tick_ms = 1000 / TICKS_PER_SECOND
 
-    def launch_row(kind, event, label):
+    def launch_row(kind, event, label, bare="bare"):
         key = event + "_s"
-        ratio = m[kind][key] / m["bare"][key]
+        ratio = m[kind][key] / m[bare][key]
         return (label, "%.1f ms vs %.1f ms bare: ratio **%.2f**"
-                % (m[kind][key] * 1e3, m["bare"][key] * 1e3, ratio),
+                % (m[kind][key] * 1e3, m[bare][key] * 1e3, ratio),
                 "<= %.2f" % TARGETS[event], verdict(ratio <= TARGETS[event]))
 
-    def hwm_row(kind, label):
-        ratio = hwm[kind] / hwm["bare"]
+    def hwm_row(kind, label, bare="bare"):
+        ratio = hwm[kind] / hwm[bare]
         return (label, "%.1f MB vs %.1f MB bare: ratio **%.2f**"
-                % (hwm[kind] / 1024, hwm["bare"] / 1024, ratio),
+                % (hwm[kind] / 1024, hwm[bare] / 1024, ratio),
                 "<= %.2f" % TARGETS["hwm"], verdict(ratio <= TARGETS["hwm"]))
+
+    chinese_rows = []
+    for lang in CHINESE:
+        later_, bare_ = "later " + lang, "bare " + lang
+        chinese_rows += [
+            launch_row(later_, "paint", "1. Launch to the first paint, later start, in %s" % lang,
+                       bare_),
+            launch_row(later_, "map", "1. Launch to the map, later start, in %s" % lang, bare_),
+            hwm_row(later_, "2. Peak resident memory 1 s after the map, later start, in %s"
+                    % lang, bare_),
+        ]
 
     rows = [
         launch_row("later", "paint",
@@ -415,6 +461,7 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
         launch_row("first", "map", "1. Launch to the main window mapped, first start"),
         hwm_row("later", "2. Peak resident memory 1 s after the map, later start"),
         hwm_row("first", "2. Peak resident memory 1 s after the map, first start"),
+    ] + chinese_rows + [
         ("3. Processor time during one reading's 3 s wait",
          "**%d** ticks of %d ms (%.1f ms on the threads' clocks)" % (wait_ticks, tick_ms,
                                                                       wait_ms),
@@ -444,6 +491,30 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
             spread([r[key] * scale for r in launches["first"]]),
             spread([r[key] * scale for r in launches["later"]]),
             m["later"][key] / m["bare"][key]))
+
+    n_chinese = len(launches["bare " + next(iter(CHINESE))])
+    chinese = ["| Launch, medians of %d | %s |" % (n_chinese, " | ".join(
+                   "bare window in %s | later start in %s | later / bare" % (lang, lang)
+                   for lang in CHINESE)),
+               "| --- |" + " --- | --- | --- |" * len(CHINESE)]
+    for key, label, scale in (("map_s", "to the map, ms", 1e3),
+                              ("paint_s", "to the first paint, ms", 1e3),
+                              ("map_cpu_ms", "processor time to the map, ms", 1),
+                              ("paint_cpu_ms", "processor time to the first paint, ms", 1)):
+        cells = []
+        for lang in CHINESE:
+            bare_, later_ = launches["bare " + lang], launches["later " + lang]
+            cells += [spread([r[key] * scale for r in bare_]),
+                      spread([r[key] * scale for r in later_]),
+                      "%.2f" % (m["later " + lang][key] / m["bare " + lang][key])]
+        chinese.append("| %s | %s |" % (label, " | ".join(cells)))
+    hwm_cells = []
+    for lang in CHINESE:
+        hwm_cells += [spread([r["hwm_kb"] / 1024 for r in full["bare " + lang]]),
+                      spread([r["hwm_kb"] / 1024 for r in full["later " + lang]]),
+                      "%.2f" % (hwm["later " + lang] / hwm["bare " + lang])]
+    chinese.append("| peak memory 1 s after the map, MB (%d full runs) | %s |"
+                   % (len(full["bare " + next(iter(CHINESE))]), " | ".join(hwm_cells)))
 
     raw = ["| Round | bare HWM kB | first HWM kB | later HWM kB | wait ticks / ms "
            "| idle ticks / ms | results after s | click to results on screen, ms |",
@@ -483,11 +554,16 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
     md += table
     md += ["", "Launch in detail (median, with the interquartile range):", ""]
     md += extra
+    md += ["", "The same in Chinese (`LANG` and `LANGUAGE` set; the bare window shows the main "
+           "window's caption in that language):", ""]
+    md += chinese
     md += ["",
            "- **Display.** Our own `Xvfb -displayfd`, one 1024x768 24-bit screen, no window "
            "manager, and our own session bus (`dbus-daemon --session`) as a desktop has. "
            "Every launch gets a fresh temporary HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, "
-           "XDG_CACHE_HOME and XDG_RUNTIME_DIR and a stand-in `xdg-open` first on PATH.",
+           "XDG_CACHE_HOME and XDG_RUNTIME_DIR and a stand-in `xdg-open` first on PATH; "
+           "XDG_RUNTIME_DIR is in memory (under `/dev/shm`, where the system has it), as a "
+           "desktop's `/run/user/UID` is.",
            "- **Yardstick.** `bench/bare_window.cpp`: a QApplication showing one QLabel "
            "window of exactly the main window's outer size, %dx%d px, with no menu bar (the "
            "main window measured %dx%d: a %dx%d client area under a %d px menu bar)."
@@ -496,16 +572,23 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
            "takes one full run of each kind (bare window, first start, later start), in an "
            "order that turns from round to round, then %d more launches of each kind that "
            "are killed at their first paint. Launch figures are medians of all %d launches "
-           "of a kind; the others are medians of the %d full runs."
+           "of a kind; the others are medians of the %d full runs. Each round then does "
+           "the same in each Chinese language with the bare window and a later start."
            % (n_full, EXTRA_LAUNCHES, n_launch, n_full),
+           "- **Languages.** English: the desktop's `LC_ALL=C.UTF-8`. Chinese: `LC_ALL` unset, "
+           "`LANG` and `LANGUAGE` set (%s); the bare window is started with `--text` and "
+           "shows the main window's caption in that language (%s), drawn in the font that "
+           "fontconfig gives Qt for the language. Chinese full runs measure peak memory "
+           "only." % (", ".join("`LANG=%s LANGUAGE=%s`" % (v["LANG"], k)
+                                for k, v in CHINESE.items()),
+                      ", ".join("\"%s\"" % v["text"] for v in CHINESE.values())),
            "- **Launch.** `bench/mapwatch.cpp` selects SubstructureNotify on the root window "
            "before it forks, then forks and execs the program and reports the time from "
            "just before the fork to the first MapNotify of a top-level (not "
            "override-redirect) window, and to the first drawing into that window (a DAMAGE "
            "extension report), with the program's processor time at each (the threads "
            "alive at that moment, from `/proc/<pid>/task/*/schedstat`: a thread that has "
-           "already ended, such as the one that reads the font configuration at start, "
-           "is not counted). Every launch checks that the first window mapped has the "
+           "already ended is not counted). Every launch checks that the first window mapped has the "
            "size of the bare or of the main window. In full runs the first window is checked "
            "to be the main window. *First start*: no settings file; the program writes it. "
            "*Later start*: the settings file that a first start wrote is copied into the "
@@ -574,6 +657,30 @@ def write_report(path, generated):
 
 EXTRA_LAUNCHES = 3
 KINDS = ("bare", "first", "later")
+# The launches in each language of CHINESE: the bare window and a later start.
+CHINESE_KINDS = ("bare", "later")
+
+
+def chinese_round(session, tools, settings, lang, round_, launches, full):
+    """One round in that language: a full run of each kind, then EXTRA_LAUNCHES
+    more launches of each, alternating, in an order that turns from round to
+    round. The figures are kept under "bare zh_TW", "later zh_TW" and so on,
+    but for the warm-up round (0)."""
+    order = CHINESE_KINDS[round_ % 2:] + CHINESE_KINDS[:round_ % 2]
+    this = {kind: full_run(session, tools, kind, settings, lang)[0] for kind in order}
+    quick = {kind: [] for kind in order}
+    for _ in range(EXTRA_LAUNCHES):
+        for kind in order:
+            quick[kind].append(quick_launch(session, tools, kind, settings, lang))
+    log("%-8s %s: map ms bare/later %.1f/%.1f; paint ms %.1f/%.1f; HWM kB %d/%d" % (
+        "round %d" % round_ if round_ else "warm-up", lang, this["bare"]["map_s"] * 1e3,
+        this["later"]["map_s"] * 1e3, this["bare"]["paint_s"] * 1e3,
+        this["later"]["paint_s"] * 1e3, this["bare"]["hwm_kb"], this["later"]["hwm_kb"]))
+    if round_:
+        for kind in order:
+            key = "%s %s" % (kind, lang)
+            full.setdefault(key, []).append(this[kind])
+            launches.setdefault(key, []).extend([this[kind]] + quick[kind])
 
 
 def main():
@@ -632,6 +739,8 @@ def main():
                 for kind in KINDS:
                     full[kind].append(this[kind])
                     launches[kind] += [this[kind]] + quick[kind]
+            for lang in CHINESE:
+                chinese_round(session, tools, settings, lang, round_, launches, full)
 
         memory = []
         for i in range(args.runs):

@@ -21,6 +21,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include <unistd.h>
 
@@ -191,6 +192,26 @@ std::optional<QString> IniSettingsStore::read(const QString &section, const QStr
     return value.toString();
 }
 
+namespace {
+
+// A folder for the private copy of a write. QSettings flushes the copy, and
+// the lock file it makes beside it, to the disk, which is wasted on a copy
+// that is thrown away: the user's runtime folder, kept in memory on most
+// desktops, takes those flushes at no cost. Where it cannot hold the copy,
+// the system's temporary folder does.
+std::unique_ptr<QTemporaryDir> scratchFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty()) {
+        auto folder = std::make_unique<QTemporaryDir>(runtime + u"/settings-XXXXXX"_s);
+        if (folder->isValid())
+            return folder;
+    }
+    return std::make_unique<QTemporaryDir>();
+}
+
+} // namespace
+
 // QSettings guards each write with a lock file beside the settings file, and
 // waits until one it finds goes stale: 30 s for an empty lock, or for one
 // written on another host of a shared home folder, and for ever for one whose
@@ -202,10 +223,10 @@ bool IniSettingsStore::write(const QString &section, const QString &key, const Q
 {
     if (!looksReadable())
         return false;
-    const QTemporaryDir scratch;
-    if (!scratch.isValid())
+    const std::unique_ptr<QTemporaryDir> scratch = scratchFolder();
+    if (!scratch->isValid())
         return false;
-    const QString copyPath = scratch.filePath(u"settings.ini"_s);
+    const QString copyPath = scratch->filePath(u"settings.ini"_s);
     if (QFileInfo::exists(m_filePath) && !QFile::copy(m_filePath, copyPath))
         return false;
     {

@@ -72,6 +72,14 @@ private slots:
 void tst_QtPlatform::storeKeepsWhatItWrites()
 {
     QTemporaryDir folder;
+    // The user's runtime folder, where the write keeps its private copy on the way.
+    const QString runtime = folder.filePath(u"runtime"_s);
+    QVERIFY(QDir().mkdir(runtime));
+    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner));
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    const auto restoreRuntime = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtimeBefore); });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     const QString path = folder.filePath(u"config/lv-sortilo.ini"_s);
     platform::IniSettingsStore store(path);
     QCOMPARE(store.read(u"Settings"_s, u"key"_s), QString());
@@ -81,6 +89,10 @@ void tst_QtPlatform::storeKeepsWhatItWrites()
     QCOMPARE(other.value(u"Settings/k\u00e9y"_s).toString(), u"CACG>BC>AH\u0085"_s);
     QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, u"k\u00e9y"_s),
              u"CACG>BC>AH\u0085"_s);
+    // Nothing of the write is left behind in the runtime folder, which is
+    // kept in memory on most desktops.
+    QCOMPARE(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
 }
 
 void tst_QtPlatform::storeSurvivesFilesItDidNotWrite_data()
