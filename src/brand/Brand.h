@@ -25,7 +25,9 @@ inline constexpr QRgb Yellow = 0xFFFF00;
 inline constexpr QRgb ButtonGrey = 0xE0E0E0;
 inline constexpr QRgb LinkBlue = 0x0000C0;
 
-enum FontStyle { Plain = 0, Bold = 1, Underline = 2 };
+// LatinOnly: for a text in Latin letters alone, such as the program's name,
+// drawn by the Latin font in every language.
+enum FontStyle { Plain = 0, Bold = 1, Underline = 2, LatinOnly = 4 };
 
 // Verdana at the given point size, or DejaVu Sans where Verdana is missing. The
 // size is fixed in device-independent pixels (points at 96 dots per inch) so

@@ -87,7 +87,7 @@ void frmAbout::lookAndLayout()
 
     place(Label2, layout::Label2);
     Label2->setText(WindowTitle.toString());
-    Label2->setFont(verdana(9.75, Bold));
+    Label2->setFont(verdana(9.75, Bold | LatinOnly));
 
     place(lblCobrand, layout::lblCobrand);
     lblCobrand->setText(tr("Click here for more details."));

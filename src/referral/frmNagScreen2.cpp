@@ -111,7 +111,7 @@ void frmNagScreen2::lookAndLayout()
 
     place(Label1, layout::Label1);
     Label1->setText(WindowTitle.toString());
-    Label1->setFont(msSansSerif(18));
+    Label1->setFont(msSansSerif(18, LatinOnly));
     // The white area keeps the black text it was made with, whatever the palette.
     setTextColour(Label1, Black);
 
