@@ -1,9 +1,16 @@
-"""Help > About Software: a modal window that OK, Enter or Esc closes."""
+"""Help > About Software: a modal window that OK, Enter or Esc closes. The
+main window's two link bands, which it blocks while it is open, open their
+pages in the browser once it is closed."""
 
 import harness
 from harness import check, is_about, is_main, MAIN_CLIENT
 
-BOTTOM_LINK = (219, 282)
+# Client-area points on the link texts.
+BOTTOM_LINK = (219, 282)  # "Home Business Opportunity. ..."
+TOP_LINK = (219, 20)      # "The Most Popular Online Velmora Discussion Board. ..."
+
+BRANDING_PAGE = "http://help.velmorasoft.com/fully-branded.html"
+HOME_PAGE = "http://www.velmorasoft.com"
 
 
 def open_about(s, main):
@@ -43,9 +50,19 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     s.wait_gone(is_about, "the about window to close on Esc")
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
-    # Once it is closed, the main window answers again; and it opens anew.
+    # Once it is closed, the main window answers again: each link band opens
+    # its own page, once.
     s.click(main, *BOTTOM_LINK, menu_bar_of=MAIN_CLIENT)
-    s.wait_addresses(1, "the link to work again after the about window")
+    opened = s.wait_addresses(1, "the bottom link's page to be opened")
+    check(opened == [BRANDING_PAGE], "the bottom link opened %r, not %r" % (opened, [BRANDING_PAGE]))
+    s.click(main, *TOP_LINK, menu_bar_of=MAIN_CLIENT)
+    opened = s.wait_addresses(2, "the top link's page to be opened")
+    check(opened == [BRANDING_PAGE, HOME_PAGE],
+          "after the top link the pages opened are %r" % (opened,))
+    s.stays(lambda: len(s.opened_addresses()) == 2, "each click opens one page only", 0.5)
+    check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
+
+    # And the about window opens anew.
     about = open_about(s, main)
     s.activate(about)
     s.key("Return")

@@ -1,7 +1,9 @@
-"""The farewell window's refer-a-friend form hands what was typed to the
-referral page, exactly as typed; and where the browser cannot be started,
-what was typed stays out of the program's output, which goes to the log."""
+"""The farewell window's refer-a-friend form shows its prompts where the user
+can read them, and hands what was typed to the referral page, exactly as
+typed; and where the browser cannot be started, what was typed stays out of
+the program's output, which goes to the log."""
 
+import collections
 import os
 import urllib.parse
 
@@ -17,6 +19,16 @@ FIELDS = {
     "friend_email": (248, 264, 225, 19),
 }
 SUBMIT_BUTTON = (248, 297)
+PROMPTS = {
+    "name": "Your Name",
+    "email": "Your Email Address",
+    "friend_name": "Friend's Name",
+    "friend_email": "Friend's Email Address",
+}
+# A prompt in a small font covers a few dozen pixels that stand out clearly
+# from the field's background.
+LEAST_TEXT_PIXELS = 20
+CONTRAST = 100
 
 ENTRIES = {
     "name": "Ann & Co",
@@ -24,6 +36,37 @@ ENTRIES = {
     "friend_name": "Bob=1",
     "friend_email": "bob@example.org",
 }
+
+
+def luminance(r, g, b):
+    return (299 * r + 587 * g + 114 * b) // 1000
+
+
+def text_pixels(pixels, screen_width, rect):
+    x0, y0, width, height = rect
+    values = []
+    # Inside the field's frame.
+    for y in range(y0 + 3, y0 + height - 3):
+        row = (y * screen_width) * 3
+        for x in range(x0 + 3, x0 + width - 3):
+            i = row + x * 3
+            values.append(luminance(pixels[i], pixels[i + 1], pixels[i + 2]))
+    background = collections.Counter(values).most_common(1)[0][0]
+    return sum(1 for v in values if abs(v - background) >= CONTRAST)
+
+
+def check_prompts_readable(s, farewell):
+    def counts():
+        width, _, pixels = s.screen_pixels()
+        return {PROMPTS[field]: text_pixels(pixels, width, (farewell.x + x, farewell.y + y, w, h))
+                for field, (x, y, w, h) in FIELDS.items()}
+    try:
+        s.wait_for(lambda: all(n >= LEAST_TEXT_PIXELS for n in counts().values()),
+                   "the four prompts to be readable")
+    except harness.Failure:
+        raise harness.Failure(
+            "fields whose prompt cannot be seen (pixels standing out from the field, of at "
+            "least %d): %r" % (LEAST_TEXT_PIXELS, counts())) from None
 
 
 def fill_field(s, farewell, field, text):
@@ -47,6 +90,7 @@ def fill_form(s):
     s.key("alt+f", "x")
     farewell = s.wait_window(is_farewell, "the farewell window after File > Exit")
     s.wait_gone(is_main, "the main window to go")
+    check_prompts_readable(s, farewell)
 
     for field in ("name", "email", "friend_name", "friend_email"):
         fill_field(s, farewell, field, ENTRIES[field])
