@@ -25,8 +25,6 @@ private slots:
     void secondReadingAfterBack();
     void menuDuringWaitOpensPageAndReadingCompletes();
     void aboutDuringWaitHoldsReadingUntilClosed();
-    void closingMainDuringWaitDropsReading();
-    void escapeInResultsActsAsExit();
     void enterPressesFocusedButtonOrExit_data();
     void enterPressesFocusedButtonOrExit();
     void stickNumberCentredInSquare_data();
@@ -240,33 +238,6 @@ void tst_reading::aboutDuringWaitHoldsReadingUntilClosed()
     QVERIFY(aboutWasOpen);
     QVERIFY(!resultsWhileAboutOpen);
     QVERIFY(run.program.frmDisplay().ifLoaded());
-}
-
-void tst_reading::closingMainDuringWaitDropsReading()
-{
-    ProgramRun run;
-    run.start();
-    auto &main = mainWindow(run);
-    run.read(child<QAbstractButton>(&main, "picMain"),
-             [&] { ProgramRun::choose(&main, child<QAction>(&main, "mnuExit")); });
-    QVERIFY(!run.program.frmDisplay().ifLoaded());
-    QVERIFY(!run.program.frmMain().ifLoaded());
-    QVERIFY(run.program.frmNagScreen2().ifLoaded());
-    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isVisible());
-}
-
-void tst_reading::escapeInResultsActsAsExit()
-{
-    ProgramRun run;
-    run.start();
-    auto &main = mainWindow(run);
-    run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
-    QVERIFY(QTest::qWaitForWindowActive(display));
-    QTest::keyClick(display, Qt::Key_Escape);
-    QVERIFY(!run.program.frmDisplay().ifLoaded());
-    QVERIFY(main.isHidden());
-    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isVisible());
 }
 
 // Also when the user went to the menus or to another window and came back:

@@ -35,6 +35,7 @@ const QMap<QString, QString> stateAfter{
     {u"results' close box"_s, u"main hidden, results unloaded, farewell visible"_s},
     {u"results' Exit button"_s, u"main hidden, results unloaded, farewell visible"_s},
     {u"results' Exit entry"_s, u"main hidden, results unloaded, farewell visible"_s},
+    {u"results' Esc"_s, u"main hidden, results unloaded, farewell visible"_s},
     {u"Back"_s, u"main visible, results unloaded, farewell hidden"_s},
 };
 
@@ -74,12 +75,16 @@ void act(ProgramRun &run, const QString &event)
         QTest::mouseClick(child<QPushButton>(results, "cmdExit"), Qt::LeftButton);
     else if (event == u"results' Exit entry")
         ProgramRun::choose(results, child<QAction>(results, "mnuExit"));
+    else if (event == u"results' Esc")
+        QTest::keyClick(results, Qt::Key_Escape);
     else if (event == u"Back")
         QTest::mouseClick(child<QPushButton>(results, "cmdOK"), Qt::LeftButton);
     else if (event == u"farewell's close box")
         farewell->close();
     else if (event == u"farewell's Exit button")
         QTest::mouseClick(child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
+    else if (event == u"farewell's Exit access key")
+        QTest::keyClick(farewell, Qt::Key_X, Qt::AltModifier);
     else
         QTest::qFail(qPrintable(u"no event "_s + event), __FILE__, __LINE__);
     // Back in the event loop, unloaded windows go.
@@ -102,6 +107,7 @@ void tst_closeRouting::closesLeadToFarewellWindow_data()
     row("results closed by their box", {u"read"_s, u"results' close box"_s});
     row("results closed by their Exit button", {u"read"_s, u"results' Exit button"_s});
     row("results closed by their Exit entry", {u"read"_s, u"results' Exit entry"_s});
+    row("results closed by Esc", {u"read"_s, u"results' Esc"_s});
     row("Back, then main closed", {u"read"_s, u"Back"_s, u"main's close box"_s});
     row("two Backs, then main closed",
         {u"read"_s, u"Back"_s, u"read"_s, u"Back"_s, u"main's Exit entry"_s});
@@ -145,6 +151,10 @@ void tst_closeRouting::farewellEndsProgramWithMainWindowLoaded_data()
         << QStringList{u"read"_s, u"results' Exit button"_s, u"farewell's Exit button"_s};
     QTest::newRow("main closed, farewell's close box")
         << QStringList{u"main's close box"_s, u"farewell's close box"_s};
+    QTest::newRow("main closed, farewell's Exit button")
+        << QStringList{u"main's close box"_s, u"farewell's Exit button"_s};
+    QTest::newRow("main closed, farewell's Exit access key")
+        << QStringList{u"main's close box"_s, u"farewell's Exit access key"_s};
     QTest::newRow("Back, results closed, farewell's close box") << QStringList{
         u"read"_s, u"Back"_s, u"read"_s, u"results' Exit entry"_s, u"farewell's close box"_s};
 }
@@ -157,12 +167,19 @@ void tst_closeRouting::farewellEndsProgramWithMainWindowLoaded()
     const QString ending = events.takeLast();
     for (const QString &event : std::as_const(events))
         act(run, event);
-    QVERIFY(run.program.frmNagScreen2().ifLoaded());
-    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isVisible());
+    referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2().ifLoaded();
+    QVERIFY(farewell);
+    QVERIFY(farewell->isVisible());
+    QCOMPARE(child<QPushButton>(farewell, "cmdClose")->text(), u"E&xit"_s);
+    farewell->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(farewell));
     const CleanEnd end(run);
+    QVERIFY(end.unloads().contains(u"frmNagScreen2"_s));
 
     act(run, ending);
 
+    // An access key presses its button after the button's short press animation.
+    QTRY_VERIFY(!run.platform.processExit.statuses.isEmpty());
     QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
 }
 

@@ -32,8 +32,6 @@ private slots:
     void downloadsLinkOpensSoftwaresPage();
     void typedReferralOpensReferralPage();
     void refusedReferralKeepsWindowAndRecordsEntries();
-    void exitEndsProgram_data();
-    void exitEndsProgram();
     void windowStaysOnTopUnderProgramTitle();
     void tabVisitsControlsInFormOrder();
 };
@@ -212,36 +210,6 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
         QCOMPARE(record.friendName, u"Friend's Name"_s);
         QCOMPARE(record.friendEmail, u"bob@example.org"_s);
     }
-}
-
-void tst_frmNagScreen2::exitEndsProgram_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit button") << u"button"_s;
-    QTest::newRow("Exit button's access key") << u"alt+x"_s;
-    QTest::newRow("close box") << u"close box"_s;
-}
-
-void tst_frmNagScreen2::exitEndsProgram()
-{
-    QFETCH(QString, how);
-    ProgramRun run;
-    frmNagScreen2 *const farewell = showFarewell(run);
-    QVERIFY(farewell);
-    QCOMPARE(child<QPushButton>(farewell, "cmdClose")->text(), u"E&xit"_s);
-    const CleanEnd end(run);
-    QVERIFY(end.unloads().contains(u"frmNagScreen2"_s));
-
-    if (how == u"button")
-        QTest::mouseClick(child<QPushButton>(farewell, "cmdClose"), Qt::LeftButton);
-    else if (how == u"alt+x")
-        QTest::keyClick(farewell, Qt::Key_X, Qt::AltModifier);
-    else
-        farewell->close();
-
-    // An access key presses its button after the button's short press animation.
-    QTRY_VERIFY(!run.platform.processExit.statuses.isEmpty());
-    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
 }
 
 void tst_frmNagScreen2::windowStaysOnTopUnderProgramTitle()
