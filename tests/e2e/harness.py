@@ -41,6 +41,26 @@ SANITIZER_REPORT = re.compile(
 REQUIRED_TOOLS = ("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "xev", "import")
 
 
+# The tests' table of fortunes: each stick's number and sentence, a tab apart.
+FORTUNES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support",
+                        "fortunes.tsv")
+STICK_COUNT = 78
+
+
+def fortunes():
+    """{stick number: sentence}, from the tests' table of fortunes."""
+    table = {}
+    with open(FORTUNES, encoding="utf-8") as f:
+        for line in f:
+            number, tab, sentence = line.rstrip("\n").partition("\t")
+            check(number.isdigit() and tab and sentence, "%s: not a stick's line: %r"
+                  % (FORTUNES, line))
+            table[int(number)] = sentence
+    check(sorted(table) == list(range(1, STICK_COUNT + 1)),
+          "%s does not hold sticks 1 to %d once each" % (FORTUNES, STICK_COUNT))
+    return table
+
+
 def today():
     return datetime.date.today()
 

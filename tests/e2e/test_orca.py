@@ -8,19 +8,15 @@ field as the user tabs into it.
 Orca runs in the session's desktop with speech going to a silent sound
 device; orca_speech.py starts it and writes down every utterance."""
 
-import os
 import re
 
 import pyatspi
 
 import atspi_reader
 import harness
-from harness import DEADLINE, check, is_farewell, is_main, is_results
+from harness import DEADLINE, check, fortunes, is_farewell, is_main, is_results, STICK_COUNT
 import orca_speech
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-FORTUNES = os.path.join(HERE, "..", "support", "fortunes.tsv")
-STICK_COUNT = 78
 
 ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
 
@@ -32,19 +28,6 @@ LINK = "Click Here To Visit Velmora Softwares"
 FIRST_PROMPT_FIELD = "Your Name text"
 # Orca's read-whole-window: the keypad's plus, twice, with Num Lock off.
 READ_WHOLE_WINDOW_GAP_MS = 120
-
-
-def fortunes():
-    """{stick number: sentence}, from the tests' table of fortunes."""
-    table = {}
-    with open(FORTUNES, encoding="utf-8") as f:
-        for line in f:
-            if line.strip():
-                number, sentence = line.rstrip("\n").split("\t")
-                table[int(number)] = sentence
-    check(sorted(table) == list(range(1, STICK_COUNT + 1)),
-          "%s does not hold sticks 1 to %d" % (FORTUNES, STICK_COUNT))
-    return table
 
 
 def said(orca, text, what, deadline=DEADLINE):

@@ -23,7 +23,7 @@ import time
 import xml.etree.ElementTree as ElementTree
 
 import harness
-from harness import check, is_main, is_results
+from harness import check, fortunes, is_main, is_results, STICK_COUNT
 
 APPLICATION = "lv-sortilo"
 PRESS = "Press"
@@ -31,9 +31,7 @@ VENDOR_HOST = "www.velmorasoft.com"
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 READER = os.path.join(HERE, "atspi_reader.py")
-FORTUNES = os.path.join(HERE, "..", "support", "fortunes.tsv")
 TRANSLATIONS = os.path.join(HERE, "..", "..", "translations", "lv-sortilo_%s.ts")
-STICK_COUNT = 78
 
 # The locales the test runs in, and the translation the program speaks in each;
 # None for the English it is written in.
@@ -46,23 +44,6 @@ LOCALES = {
 }
 
 ACCESSIBILITY_ON = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
-
-
-# --- the fortunes, as the table of fortunes gives them -------------------------
-
-
-def fortunes():
-    """{stick number: sentence}, from the tests' table of fortunes."""
-    table = {}
-    with open(FORTUNES, encoding="utf-8") as f:
-        for line in f:
-            number, tab, sentence = line.rstrip("\n").partition("\t")
-            check(number.isdigit() and tab and sentence, "%s: not a stick's line: %r"
-                  % (FORTUNES, line))
-            table[int(number)] = sentence
-    check(sorted(table) == list(range(1, STICK_COUNT + 1)),
-          "%s does not hold sticks 1 to %d once each" % (FORTUNES, STICK_COUNT))
-    return table
 
 
 class Texts:
