@@ -19,11 +19,10 @@ QStringList &hanFamilies()
 QFont fontOf(const QString &family, qreal points, int style)
 {
     QStringList families{forms::look::installedFamily(family, u"DejaVu Sans"_s)};
-    // Where the windows speak Chinese, the Chinese font comes first: it draws
-    // the quotes, dashes and dots of a Chinese text too, full width, which
-    // the Latin font would otherwise draw narrow, touching the characters.
-    if (!hanFamilies().isEmpty() && !(style & LatinOnly))
-        families = hanFamilies() + families + QStringList{u"DejaVu Sans"_s};
+    if (!hanFamilies().isEmpty())
+        families = (style & ChineseFirst)
+                       ? hanFamilies() + families
+                       : families + QStringList{u"DejaVu Sans"_s} + hanFamilies();
     QFont font = forms::look::pixelFont(families, points);
     font.setBold(style & Bold);
     font.setUnderline(style & Underline);

@@ -25,9 +25,11 @@ inline constexpr QRgb Yellow = 0xFFFF00;
 inline constexpr QRgb ButtonGrey = 0xE0E0E0;
 inline constexpr QRgb LinkBlue = 0x0000C0;
 
-// LatinOnly: for a text in Latin letters alone, such as the program's name,
-// drawn by the Latin font in every language.
-enum FontStyle { Plain = 0, Bold = 1, Underline = 2, LatinOnly = 4 };
+// ChineseFirst: for a paragraph whose Chinese has quotes or dashes, which
+// the Chinese font then draws full width as well, where the Latin font would
+// draw them narrow, touching the characters. Its Latin letters take the
+// Chinese font's forms, and its lines are a little taller.
+enum FontStyle { Plain = 0, Bold = 1, Underline = 2, ChineseFirst = 4 };
 
 // Verdana at the given point size, or DejaVu Sans where Verdana is missing. The
 // size is fixed in device-independent pixels (points at 96 dots per inch) so

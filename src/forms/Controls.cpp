@@ -250,9 +250,8 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
     QAbstractButton::keyPressEvent(event);
 }
 
-Shape::Shape(const QString &name, QRgb colour, QWidget *container)
+Shape::Shape(const QString &name, QWidget *container)
     : QWidget(container)
-    , m_colour(colour)
 {
     setObjectName(name);
 }
@@ -262,7 +261,7 @@ void Shape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_colour);
+    painter.setBrush(palette().color(QPalette::WindowText));
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 

@@ -131,17 +131,14 @@ private:
     QPixmap m_rendition;
 };
 
-// A filled circle.
+// A filled circle, in its palette's text colour: coloured as a text is.
 class Shape final : public QWidget {
     Q_OBJECT
 public:
-    Shape(const QString &name, QRgb colour, QWidget *container);
+    Shape(const QString &name, QWidget *container);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    QColor m_colour;
 };
 
 } // namespace forms

@@ -1,8 +1,12 @@
 #include "Dialog.h"
 
 #include "Accessibility.h"
+#include "Placement.h"
 
 #include <QEvent>
+#include <QScreen>
+
+#include <utility>
 
 namespace forms {
 
@@ -19,6 +23,11 @@ void Dialog::setVisible(bool visible)
 {
     const bool appears = visible && !isVisible();
     const bool goes = !visible && isVisible();
+    // Over the middle of its opener, frame and title bar included, as the
+    // opener is.
+    if (appears && !std::exchange(m_placed, true) && parentWidget())
+        centreWhole(this, parentWidget()->window()->frameGeometry().center(),
+                    parentWidget()->window()->screen()->availableGeometry());
     QDialog::setVisible(visible);
     if (appears)
         activateWindow();

@@ -5,7 +5,7 @@
 namespace forms {
 
 // A window opened from another, which it belongs to: Qt keeps it in front of
-// its opener, blocks the opener while it is open and places it over it. Esc
+// its opener, blocks the opener while it is open. It opens over the middle of its opener. Esc
 // closes it and Enter presses its default button.
 class Dialog : public QDialog {
     Q_OBJECT
@@ -19,6 +19,9 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+
+private:
+    bool m_placed = false;
 };
 
 } // namespace forms

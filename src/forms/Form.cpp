@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "FormRegistry.h"
+#include "Placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -86,40 +87,14 @@ void Form::setVisible(bool visible)
     }
 }
 
-namespace {
-
-// The frame that the window manager last put round a window of the program:
-// the best guess for the next window before it is framed.
-QMargins &lastFrame()
-{
-    static QMargins frame;
-    return frame;
-}
-
-QMargins frameOf(const QWidget *window)
-{
-    const QWindow *const handle = window->windowHandle();
-    const QMargins frame = handle ? handle->frameMargins() : QMargins();
-    if (!frame.isNull())
-        lastFrame() = frame;
-    return frame.isNull() ? lastFrame() : frame;
-}
-
-} // namespace
-
 // The whole window, frame and title bar included, in the middle of the
 // screen. The frame is known only once the window manager has framed the
 // window; until then the frame of the windows before stands in for it.
 void Form::centreOnScreen()
 {
     setFixedSize(sizeHint());
-    m_centredFrame = frameOf(this);
     const QRect screenArea = screen()->availableGeometry();
-    QRect area(QPoint(), size().grownBy(m_centredFrame));
-    area.moveCenter(screenArea.center());
-    // A window larger than the screen keeps its title bar and its left edge
-    // in view.
-    move(qMax(area.left(), screenArea.left()), qMax(area.top(), screenArea.top()));
+    m_centredFrame = centreWhole(this, screenArea.center(), screenArea);
 }
 
 bool Form::event(QEvent *event)
@@ -127,9 +102,8 @@ bool Form::event(QEvent *event)
     const bool handled = QMainWindow::event(event);
     // Framed otherwise than guessed as it opened: centred once more, before
     // the user has moved it.
-    if (m_placed && !m_reCentred && isVisible() &&
-        (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) &&
-        windowHandle() && !windowHandle()->frameMargins().isNull()) {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) && m_placed &&
+        !m_reCentred && isVisible() && windowHandle() && !windowHandle()->frameMargins().isNull()) {
         m_reCentred = true;
         if (windowHandle()->frameMargins() != m_centredFrame)
             centreOnScreen();

@@ -65,14 +65,16 @@ private:
     void load();
     void centreOnScreen();
 
-    FormRegistry &m_registry;
-    QWidget *const m_client;
+    // Made before the client area, whose making already sends the window
+    // events.
     State m_state = State::Loaded;
     bool m_placed = false;
     bool m_reCentred = false;
     QMargins m_centredFrame;
     bool m_waitedHidden = false;
     bool m_announcePending = false;
+    FormRegistry &m_registry;
+    QWidget *const m_client;
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
 };

@@ -82,12 +82,12 @@ void frmAbout::lookAndLayout()
         tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
            "also known as Kau Cim. This form of divination with sticks is a religious art and has "
            "proven to be very accurate."));
-    Label1->setFont(verdana(8.25));
+    Label1->setFont(verdana(8.25, ChineseFirst));
     Label1->setWordWrap(true);
 
     place(Label2, layout::Label2);
     Label2->setText(WindowTitle.toString());
-    Label2->setFont(verdana(9.75, Bold | LatinOnly));
+    Label2->setFont(verdana(9.75, Bold));
 
     place(lblCobrand, layout::lblCobrand);
     lblCobrand->setText(tr("Click here for more details."));

@@ -42,14 +42,14 @@ std::optional<int> answerCommandLine(int argc, char **argv)
         return std::nullopt;
     const std::string program = calledAs(argc, argv);
     for (int i = 1; i < argc; ++i) {
-        if (is(argv[i], "--help") || is(argv[i], "--version"))
+        if (is(argv[i], "-h") || is(argv[i], "--help") || is(argv[i], "--version"))
             continue;
-        std::fprintf(stderr, "%s: unknown argument \"%s\" (usage: %s [--help | --version])\n",
+        std::fprintf(stderr, "%s: unknown argument \"%s\" (usage: %s [-h | --help | --version])\n",
                      program.c_str(), printable(argv[i]).c_str(), program.c_str());
         return UsageError;
     }
-    if (is(argv[1], "--help"))
-        std::printf("Usage: %s [--help | --version]: starts LV Sortilo, Chinese bamboo-stick "
+    if (is(argv[1], "-h") || is(argv[1], "--help"))
+        std::printf("Usage: %s [-h | --help | --version]: starts LV Sortilo, Chinese bamboo-stick "
                     "fortune readings on the desktop (man 6 lv-sortilo).\n",
                     program.c_str());
     else

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -129,21 +130,50 @@ void keepTitleInView(QMessageBox &box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// A message box over the middle of the window it speaks to, or of the screen,
+// frame and title bar included. Qt places a box before it has taken its final
+// size, which leaves it off the middle.
+class CentredBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    QPointer<QWidget> opener;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        const QWidget *const over = opener && opener->isVisible() ? opener->window() : nullptr;
+        const QRect area = (over ? over->screen() : screen())->availableGeometry();
+        // The frame is known only once the window manager has framed the box;
+        // until then, the frame of the window it speaks to stands in for it.
+        const QWindow *const framed = over ? over->windowHandle() : nullptr;
+        const QMargins frame = framed ? framed->frameMargins() : QMargins();
+        QRect whole(QPoint(), size().grownBy(frame));
+        whole.moveCenter(over ? over->frameGeometry().center() : area.center());
+        QPoint at(qMax(whole.left(), area.left()), qMax(whole.top(), area.top()));
+        // The box was made before it was shown, so Qt takes the place asked
+        // for as that of its inside, less the frame it already knows of.
+        at += QPoint(frame.left(), frame.top()) - (geometry().topLeft() - pos());
+        move(at);
+    }
+};
+
 } // namespace
 
 Answer MessageBoxes::ask(const Message &message)
 {
     const bool yesNo = message.buttons == Message::Buttons::YesNo;
-    QMessageBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
-                                                         : QMessageBox::Information,
-                    message.title, displayText(message.text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    CentredBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
+                                                        : QMessageBox::Information,
+                   message.title, displayText(message.text),
+                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     keepTitleInView(box);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
     const QPointer<QWidget> opener = message.owner;
+    box.opener = opener;
     if (opener) {
         box.winId();
         opener->winId();

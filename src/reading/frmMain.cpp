@@ -54,10 +54,10 @@ frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
     , Label1(forms::newLabel(u"Label1"_s, Frame1))
     , picMessage(new forms::Band(u"picMessage"_s, Frame1))
     , pi(forms::newLabel(u"pi"_s, picMessage))
-    , shp1(new forms::Shape(u"shp1"_s, brand::DarkBlue, picMessage))
-    , shp2(new forms::Shape(u"shp2"_s, brand::DarkBlue, picMessage))
-    , shp3(new forms::Shape(u"shp3"_s, brand::DarkBlue, picMessage))
-    , shp4(new forms::Shape(u"shp4"_s, brand::DarkBlue, picMessage))
+    , shp1(new forms::Shape(u"shp1"_s, picMessage))
+    , shp2(new forms::Shape(u"shp2"_s, picMessage))
+    , shp3(new forms::Shape(u"shp3"_s, picMessage))
+    , shp4(new forms::Shape(u"shp4"_s, picMessage))
     , picMain(new forms::PictureButton(u"picMain"_s, brand::picture(u"sticks"), Frame1))
     , lblCaption(forms::newLabel(u"lblCaption"_s, Frame1))
     , Frame5(new forms::Band(u"Frame5"_s, client()))
@@ -85,6 +85,7 @@ void frmMain::lookAndLayout()
         tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
            "also known as Kau Cim. This form of divination is a religious art and has proven to "
            "be very accurate."));
+    Label1->setFont(verdana(8.25, ChineseFirst));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setReadableTextColour(Label1, Red);
@@ -104,6 +105,9 @@ void frmMain::lookAndLayout()
     place(shp2, layout::shp2);
     place(shp3, layout::shp3);
     place(shp4, layout::shp4);
+    // The dots go with the caption, in its colour on any palette.
+    for (QWidget *dot : {shp1, shp2, shp3, shp4})
+        setReadableTextColour(dot, DarkBlue);
 
     place(picMain, layout::picMain);
     picMain->setAccessibleName(tr("Bamboo fortune sticks"));

@@ -111,7 +111,7 @@ void frmNagScreen2::lookAndLayout()
 
     place(Label1, layout::Label1);
     Label1->setText(WindowTitle.toString());
-    Label1->setFont(msSansSerif(18, LatinOnly));
+    Label1->setFont(msSansSerif(18));
     // The white area keeps the black text it was made with, whatever the palette.
     setTextColour(Label1, Black);
 
@@ -128,6 +128,11 @@ void frmNagScreen2::lookAndLayout()
     Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
     Check1->setFont(verdana(14.25));
     setTextColour(Check1, LinkBlue);
+    // Its box stays as white as the area around it: on a dark palette's dark
+    // box, the empty box would read as ticked.
+    QPalette whiteBox = Check1->palette();
+    whiteBox.setColor(QPalette::Base, QColor(White));
+    Check1->setPalette(whiteBox);
     Check1->setCursor(Qt::PointingHandCursor);
 
     place(cmdClose, layout::cmdClose);

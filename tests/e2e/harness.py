@@ -61,6 +61,15 @@ def fortunes():
     return table
 
 
+def frame_centre(s, window):
+    """The centre of the window with its frame, as the window manager drew it."""
+    extents = s.x_tool(["xprop", "-id", str(window.wid), "_NET_FRAME_EXTENTS"])
+    left, right, top, bottom = (int(n) for n in re.findall(r"\d+", extents.split("=")[-1]))
+    now = s.window(window.wid)
+    return ((now.x - left) + (left + now.width + right) / 2,
+            (now.y - top) + (top + now.height + bottom) / 2)
+
+
 def today():
     return datetime.date.today()
 

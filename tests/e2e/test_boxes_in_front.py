@@ -4,7 +4,7 @@ and a second copy's "already running"."""
 
 
 import harness
-from harness import check, is_box, is_farewell, is_main
+from harness import check, frame_centre, is_box, is_farewell, is_main
 
 REFER_BUTTON = (248, 297)
 
@@ -30,6 +30,10 @@ def refusal_opens_in_front_of_farewell(s):
     check(box.pid() == program.pid, "the box is not the program's")
     s.wait_for(lambda: in_front_of(s, box, farewell),
                "the refusal box in front of the farewell window")
+    # Over the middle of the farewell window, frame and title bar included.
+    box_centre, farewell_centre = frame_centre(s, box), frame_centre(s, farewell)
+    check(max(abs(a - b) for a, b in zip(box_centre, farewell_centre)) <= 1,
+          "the box's centre %s, the farewell window's %s" % (box_centre, farewell_centre))
     s.activate(box)
     s.key("Return")
     s.wait_gone(is_box, "the box to go after OK")

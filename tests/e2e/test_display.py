@@ -13,7 +13,7 @@ from harness import check, is_main
 NO_DISPLAY = "lv-sortilo: no graphical display could be opened"
 # Names a Wayland compositor that is not there.
 NO_COMPOSITOR = "wayland-lv-sortilo-e2e-none"
-USAGE = "Usage: lv-sortilo [--help | --version]"
+USAGE = "Usage: lv-sortilo [-h | --help | --version]"
 
 
 def display_without_server():
@@ -70,6 +70,7 @@ def command_line_takes_no_arguments(s):
         f.write("* { background: red; }\n")
     tries = [
         (["--help"], 0, USAGE, ""),
+        (["-h"], 0, USAGE, ""),
         (["--version"], 0, "lv-sortilo 1.0", ""),
         (["-reverse"], 2, "", 'lv-sortilo: unknown argument "-reverse"'),
         (["-qwindowtitle", "X"], 2, "", 'lv-sortilo: unknown argument "-qwindowtitle"'),

@@ -169,7 +169,7 @@ void tst_Forms::closeBoxUnloads()
     flushDeletes();
 }
 
-// Modal to its opener, owned by it, back at once when minimised, and gone
+// Modal to its opener, owned by it, over its middle, back at once when minimised, and gone
 // with Esc, which hands the keyboard back to the opener.
 void tst_Forms::dialogBelongsToItsOpenerAndHandsTheKeyboardBack()
 {
@@ -185,6 +185,9 @@ void tst_Forms::dialogBelongsToItsOpenerAndHandsTheKeyboardBack()
     QCOMPARE(QApplication::activeModalWidget(), dialog.data());
     QCOMPARE(dialog->windowHandle()->transientParent(), opener.windowHandle());
     QCOMPARE(dialog->size(), QSize(100, 50));
+    QVERIFY(
+        (dialog->frameGeometry().center() - opener.frameGeometry().center()).manhattanLength() <=
+        1);
     dialog->showMinimized();
     QTRY_VERIFY(!dialog->isMinimized());
     QTest::keyClick(dialog, Qt::Key_Escape);
