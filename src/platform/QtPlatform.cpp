@@ -1,23 +1,17 @@
 #include "QtPlatform.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QMessageBox>
-#include <QPointer>
 #include <QSaveFile>
-#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
-#include <QWindow>
 
 #include <atomic>
 #include <cstdio>
@@ -99,95 +93,6 @@ void DesktopBrowser::open(const QUrl &address)
         return;
     const QueryKeptOutOfLog keptOut(address);
     QDesktopServices::openUrl(address);
-}
-
-namespace {
-
-// A lone carriage return separates lines in the program's texts; Qt's labels
-// break lines only at a line feed.
-QString displayText(QString text)
-{
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
-// A box at least as wide as its title bar needs. Qt leaves room for the
-// title and 50 pixels more, which a window manager's icon and three buttons
-// beside the title outgrow: a short message under the program's short title
-// would have the title cut. The title is drawn about as large as the box's text, and bold;
-// each button is about a line high and wide.
-void keepTitleInView(QMessageBox &box)
-{
-    auto *const grid = qobject_cast<QGridLayout *>(box.layout());
-    if (!grid)
-        return;
-    QFont bold = box.font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    const int needed = metrics.horizontalAdvance(box.windowTitle()) + 5 * metrics.height();
-    grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                  grid->rowCount(), 0, 1, grid->columnCount());
-}
-
-// A message box over the middle of the window it speaks to, or of the screen,
-// frame and title bar included. Qt places a box before it has taken its final
-// size, which leaves it off the middle.
-class CentredBox final : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-    QPointer<QWidget> opener;
-
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        QMessageBox::showEvent(event);
-        const QWidget *const over = opener && opener->isVisible() ? opener->window() : nullptr;
-        const QRect area = (over ? over->screen() : screen())->availableGeometry();
-        // The frame is known only once the window manager has framed the box;
-        // until then, the frame of the window it speaks to stands in for it.
-        const QWindow *const framed = over ? over->windowHandle() : nullptr;
-        const QMargins frame = framed ? framed->frameMargins() : QMargins();
-        QRect whole(QPoint(), size().grownBy(frame));
-        whole.moveCenter(over ? over->frameGeometry().center() : area.center());
-        QPoint at(qMax(whole.left(), area.left()), qMax(whole.top(), area.top()));
-        // The box was made before it was shown, so Qt takes the place asked
-        // for as that of its inside, less the frame it already knows of.
-        at += QPoint(frame.left(), frame.top()) - (geometry().topLeft() - pos());
-        move(at);
-    }
-};
-
-} // namespace
-
-Answer MessageBoxes::ask(const Message &message)
-{
-    const bool yesNo = message.buttons == Message::Buttons::YesNo;
-    CentredBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
-                                                        : QMessageBox::Information,
-                   message.title, displayText(message.text),
-                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    keepTitleInView(box);
-    // In front of the window it speaks to, and of every other: a box that waits
-    // for an answer must never open behind a window that stays on top.
-    const QPointer<QWidget> opener = message.owner;
-    box.opener = opener;
-    if (opener) {
-        box.winId();
-        opener->winId();
-        box.windowHandle()->setTransientParent(opener->windowHandle());
-    }
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    const int answer = box.exec();
-    // The keyboard goes back to the window the box spoke to, which a window
-    // manager would see to; without one, nothing else does.
-    if (opener && opener->isVisible())
-        opener->activateWindow();
-    if (!yesNo)
-        return Answer::Ok;
-    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 IniSettingsStore::IniSettingsStore(QString filePath)
