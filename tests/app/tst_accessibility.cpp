@@ -129,11 +129,8 @@ void tst_accessibility::everyControlIsNamedAfterWhatItShows()
     QFETCH(QString, language);
     const SpokenLanguage spoken(language);
     ProgramRun run;
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    const QList<QWidget *> windows{&run.program.frmMain().load(),
-                                   run.program.frmDisplay().ifLoaded(), run.window(u"frmAbout"_s),
-                                   &run.program.frmNagScreen2().load()};
+    const QList<QWidget *> windows{run.window(u"frmDisplay"_s), &run.program.frmMain().load(),
+                                   run.window(u"frmAbout"_s), &run.program.frmNagScreen2().load()};
     QStringList faults;
     int checked = 0;
     for (QWidget *window : windows)
@@ -198,9 +195,8 @@ void tst_accessibility::ctrlCCopiesTheReading()
     const SpokenLanguage spoken(language);
     ProgramRun run;
     run.platform.random.values = {0.0f};
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
+    QWidget *const display = run.window(u"frmDisplay"_s);
+    QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
     QTest::keyClick(child<QPushButton>(display, "cmdOK"), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(run.platform.clipboard.text, copied);

@@ -1,10 +1,13 @@
 """A second copy started while one runs says so and leaves; the first runs on.
-The copies need not agree on their runtime folder: one copy runs per user."""
+The copies need not agree on their runtime folder: one copy runs per user.
+Two copies started at the same instant leave exactly one running. The second
+copy's box opens in front of the farewell window, which stays on top."""
 
 import os
 
 import harness
-from harness import check, is_box, is_main
+from harness import check, is_box, is_farewell, is_main
+from test_boxes_in_front import in_front_of, leave_for_farewell
 
 
 def start_copy(s, runtime="same"):
@@ -20,20 +23,28 @@ def start_copy(s, runtime="same"):
     return s.start_program()
 
 
-def second_copy_reports_running_copy_and_exits(s, runtime="same"):
-    first = s.start_program()
-    main = s.wait_window(is_main, "the first copy's main window")
-    check(main.pid() == first.pid, "the main window is not the first copy's")
+def second_copy_reports_running_copy_and_exits(s, runtime, first_at="main"):
+    if first_at == "farewell":
+        first, shown = leave_for_farewell(s)
+        is_shown = is_farewell
+    else:
+        first = s.start_program()
+        shown = s.wait_window(is_main, "the first copy's main window")
+        is_shown = is_main
+    check(shown.pid() == first.pid, "the first copy's window is not the first copy's")
 
     second = start_copy(s, runtime)
 
     def box_of_second():
         windows = s.windows()
-        check(len([w for w in windows if is_main(w)]) == 1,
+        check(len([w for w in windows if is_main(w)]) == (first_at == "main"),
               "the second copy showed a main window: %r" % windows)
         boxes = [w for w in windows if is_box(w) and w.pid() == second.pid]
         return boxes[0] if len(boxes) == 1 else None
     box = s.wait_for(box_of_second, "the second copy's \"already running\" box")
+    if first_at == "farewell":
+        s.wait_for(lambda: in_front_of(s, box, shown),
+                   "the second copy's box in front of the first copy's farewell window")
 
     s.activate(box)
     s.key("Return")
@@ -41,19 +52,57 @@ def second_copy_reports_running_copy_and_exits(s, runtime="same"):
 
     check(first.alive(), "the first copy ended too")
     s.wait_gone(is_box, "the box to go")
-    mains = s.find(is_main)
-    check(len(mains) == 1 and mains[0].pid() == first.pid,
-          "the first copy's main window is not there alone: %r" % mains)
+    windows = s.find(is_shown)
+    check(len(windows) == 1 and windows[0].pid() == first.pid,
+          "the first copy's window is not there alone: %r" % windows)
     s.stays(first.alive, "the first copy keeps running", 0.3)
 
 
-def second_copy_without_runtime_folder_reports_running_copy(s):
+def simultaneous_starts_leave_exactly_one_copy(s, runtime):
+    first = start_copy(s, runtime)
+    second = start_copy(s, runtime)
+    copies = {first.pid: first, second.pid: second}
+
+    def both_shown():
+        windows = s.windows()
+        mains = [w for w in windows if is_main(w)]
+        boxes = [w for w in windows if is_box(w)]
+        check(len(mains) <= 1, "%d main windows: %r" % (len(mains), mains))
+        check(len(boxes) <= 1, "%d message boxes: %r" % (len(boxes), boxes))
+        return (mains, boxes) if mains and boxes else None
+    mains, boxes = s.wait_for(both_shown, "a main window and an \"already running\" box")
+    runner = copies.get(mains[0].pid())
+    refused = copies.get(boxes[0].pid())
+    check(runner is not None and refused is not None and runner is not refused,
+          "the main window and the box do not come from one copy each")
+
+    s.activate(boxes[0])
+    s.key("Return")
+    s.check_ended_cleanly(refused, "the refused copy to end after OK")
+    s.stays(lambda: runner.alive() and not refused.alive(), "exactly one copy remains", 0.3)
+    mains = s.find(is_main)
+    check(len(mains) == 1 and mains[0].pid() == runner.pid,
+          "the remaining copy's main window is not there alone: %r" % mains)
+    check(not s.find(is_box), "a box is still shown")
+
+
+def second_copy_over_farewell(s):
+    second_copy_reports_running_copy_and_exits(s, runtime="same", first_at="farewell")
+
+
+def second_copy_without_runtime_folder(s):
     second_copy_reports_running_copy_and_exits(s, runtime="unset")
 
 
+def simultaneous_starts_in_runtime_folders_apart(s):
+    simultaneous_starts_leave_exactly_one_copy(s, runtime="elsewhere")
+
+
+# A copy with the same runtime folder is refused over the farewell window, at
+# the same instant with one of its own, and with none over the main window.
 if __name__ == "__main__":
-    variants = {
-        "same": second_copy_reports_running_copy_and_exits,
-        "runtime-unset": second_copy_without_runtime_folder_reports_running_copy,
-    }
-    harness.run_variant(variants, default="same")
+    harness.run_variant({
+        "over-farewell": second_copy_over_farewell,
+        "runtime-unset": second_copy_without_runtime_folder,
+        "simultaneous-runtime-apart": simultaneous_starts_in_runtime_folders_apart,
+    })

@@ -19,17 +19,12 @@ class tst_reading : public QObject {
 private slots:
     void readingShowsStickAndSentence_data();
     void readingShowsStickAndSentence();
-    void waitingShowsPanelInPlaceOfPicture();
     void backReturnsToReadyMainWindow_data();
     void backReturnsToReadyMainWindow();
-    void secondReadingAfterBack();
     void menuDuringWaitOpensPageAndReadingCompletes();
     void aboutDuringWaitHoldsReadingUntilClosed();
     void enterPressesFocusedButtonOrExit_data();
     void enterPressesFocusedButtonOrExit();
-    void stickNumberCentredInSquare_data();
-    void stickNumberCentredInSquare();
-    void longestSentenceWrapsUncut();
     void pictureStartsReadingFromKeyboard_data();
     void pictureStartsReadingFromKeyboard();
 };
@@ -94,6 +89,8 @@ bool goAwayAndBack(QWidget *window, const QString &how)
 
 } // namespace
 
+// The number, one digit or two, in the middle of its square; the sentence,
+// the longest one too, wrapped and whole.
 void tst_reading::readingShowsStickAndSentence_data()
 {
     QTest::addColumn<float>("r");
@@ -101,6 +98,7 @@ void tst_reading::readingShowsStickAndSentence_data()
     QTest::addColumn<QString>("sentence");
     QTest::newRow("stick 1") << 0.0f << u"1"_s << designFortune(1);
     QTest::newRow("stick 42") << 41.5f / 78 << u"42"_s << designFortune(42);
+    QTest::newRow("stick 60, the longest sentence") << 59.5f / 78 << u"60"_s << designFortune(60);
     QTest::newRow("stick 78") << 0.9999f << u"78"_s << designFortune(78);
 }
 
@@ -115,26 +113,7 @@ void tst_reading::readingShowsStickAndSentence()
     auto &main = mainWindow(run);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QVERIFY(!run.program.frmDisplay().ifLoaded());
-
-    run.read(child<QAbstractButton>(&main, "picMain"));
-
-    auto *const display = run.program.frmDisplay().ifLoaded();
-    QVERIFY(display);
-    QVERIFY(display->isVisible());
-    QCOMPARE(child<QLabel>(display, "lblStick")->text(), number);
-    QCOMPARE(child<QLabel>(display, "lblDesc")->text(), sentence);
-    QVERIFY(main.isHidden());
-    // The first reading loads the farewell window, and leaves it hidden.
-    QVERIFY(run.program.frmNagScreen2().ifLoaded());
-    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
-}
-
-void tst_reading::waitingShowsPanelInPlaceOfPicture()
-{
-    ProgramRun run;
-    run.start();
-    auto &main = mainWindow(run);
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    // While the sticks are shaken, a panel stands in the picture's place.
     bool panelShown = false, pictureHidden = false, mainShown = false, noResults = false;
     run.read(child<QAbstractButton>(&main, "picMain"), [&] {
         panelShown = child<QFrame>(&main, "picMessage")->isVisible();
@@ -146,6 +125,25 @@ void tst_reading::waitingShowsPanelInPlaceOfPicture()
     QVERIFY(pictureHidden);
     QVERIFY(mainShown);
     QVERIFY(noResults);
+
+    auto *const display = run.program.frmDisplay().ifLoaded();
+    QVERIFY(display);
+    QVERIFY(display->isVisible());
+    QLabel *const stick = child<QLabel>(display, "lblStick");
+    QCOMPARE(stick->text(), number);
+    const QRect square = child<QWidget>(display, "Frame3")->rect();
+    QVERIFY(square.contains(stick->geometry()));
+    QVERIFY(stick->width() >= stick->sizeHint().width());
+    QVERIFY(qAbs(stick->geometry().center().x() - square.center().x()) <= 1);
+    QVERIFY(qAbs(stick->geometry().center().y() - square.center().y()) <= 1);
+    QLabel *const shown = child<QLabel>(display, "lblDesc");
+    QCOMPARE(shown->text(), sentence);
+    QVERIFY(shown->wordWrap());
+    QVERIFY(shown->heightForWidth(shown->width()) <= shown->height());
+    QVERIFY(main.isHidden());
+    // The first reading loads the farewell window, and leaves it hidden.
+    QVERIFY(run.program.frmNagScreen2().ifLoaded());
+    QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
 }
 
 void tst_reading::backReturnsToReadyMainWindow_data()
@@ -160,10 +158,10 @@ void tst_reading::backReturnsToReadyMainWindow()
 {
     QFETCH(QString, how);
     ProgramRun run;
-    run.start();
+    // Stick 1, the farewell window's word of support, stick 40.
+    run.platform.random.values = {0.0f, 0.0f, 0.5f};
+    QWidget *const display = run.window(u"frmDisplay"_s);
     auto &main = mainWindow(run);
-    run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
     QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
     if (how == u"button")
@@ -180,22 +178,12 @@ void tst_reading::backReturnsToReadyMainWindow()
     QVERIFY(child<QFrame>(&main, "picMessage")->isHidden());
     QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
-}
 
-void tst_reading::secondReadingAfterBack()
-{
-    ProgramRun run;
-    run.platform.random.values = {0.0f, 0.0f, 0.5f};
-    run.start();
-    auto &main = mainWindow(run);
+    // Ready for another reading, with a stick of its own.
     run.read(child<QAbstractButton>(&main, "picMain"));
-    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay().ifLoaded(), "cmdOK"),
-                      Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
-    QVERIFY(display && display->isVisible());
-    QCOMPARE(child<QLabel>(display, "lblStick")->text(), u"40"_s);
+    auto *const next = run.program.frmDisplay().ifLoaded();
+    QVERIFY(next && next->isVisible());
+    QCOMPARE(child<QLabel>(next, "lblStick")->text(), u"40"_s);
 }
 
 void tst_reading::menuDuringWaitOpensPageAndReadingCompletes()
@@ -262,10 +250,9 @@ void tst_reading::enterPressesFocusedButtonOrExit()
     QFETCH(QString, awayAndBack);
     QFETCH(bool, backToMain);
     ProgramRun run;
-    run.start();
+    QWidget *const display = run.window(u"frmDisplay"_s);
     auto &main = mainWindow(run);
-    run.read(child<QAbstractButton>(&main, "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
+    QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
     QCOMPARE(display->focusWidget(), child<QPushButton>(display, "cmdOK"));
     if (focus == u"cmdExit")
@@ -279,41 +266,6 @@ void tst_reading::enterPressesFocusedButtonOrExit()
     QVERIFY(!run.program.frmDisplay().ifLoaded());
     QCOMPARE(main.isVisible(), backToMain);
     QCOMPARE(run.program.frmNagScreen2().ifLoaded()->isVisible(), !backToMain);
-}
-
-void tst_reading::stickNumberCentredInSquare_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::newRow("one digit") << 0.0f;
-    QTest::newRow("two digits") << 0.9999f;
-}
-
-void tst_reading::stickNumberCentredInSquare()
-{
-    QFETCH(float, r);
-    ProgramRun run;
-    run.platform.random.values = {r};
-    run.start();
-    run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
-    const QRect square = child<QWidget>(display, "Frame3")->rect();
-    const QRect number = child<QLabel>(display, "lblStick")->geometry();
-    QVERIFY(square.contains(number));
-    QVERIFY(number.width() >= child<QLabel>(display, "lblStick")->sizeHint().width());
-    QVERIFY(qAbs(number.center().x() - square.center().x()) <= 1);
-    QVERIFY(qAbs(number.center().y() - square.center().y()) <= 1);
-}
-
-void tst_reading::longestSentenceWrapsUncut()
-{
-    ProgramRun run;
-    run.platform.random.values = {59.5f / 78};
-    run.start();
-    run.read(child<QAbstractButton>(&mainWindow(run), "picMain"));
-    QLabel *const sentence = child<QLabel>(run.program.frmDisplay().ifLoaded(), "lblDesc");
-    QCOMPARE(sentence->text(), designFortune(60));
-    QVERIFY(sentence->wordWrap());
-    QVERIFY(sentence->heightForWidth(sentence->width()) <= sentence->height());
 }
 
 // Space or Enter on the picture, also when the user went to the menus or to

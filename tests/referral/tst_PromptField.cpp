@@ -23,11 +23,8 @@ class tst_PromptField : public QObject {
 private slots:
     void fieldShowsPromptOnlyWhileEmpty_data();
     void fieldShowsPromptOnlyWhileEmpty();
-    void messageReachedByTabKeepsItsLineBreak();
-    void emptiedMessageGetsPromptWithoutLineBreak();
     void spaceTypedIntoEmailFieldIsRefused_data();
     void spaceTypedIntoEmailFieldIsRefused();
-    void pastedSpacesAreNotChecked();
     void textNeverLandsInPrompt_data();
     void textNeverLandsInPrompt();
     void pastedTextGoesOutAsPasted_data();
@@ -82,6 +79,11 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty_data()
     row("tab before the prompt is content", "txtName", u"\tYour Name"_s, true, u"\tYour Name"_s,
         u""_s, true, u"\tYour Name"_s);
     row("tab alone is content", "txtEmail", u"\t"_s, false, u"\t"_s, u""_s, false, u"\t"_s);
+    // The message's prompt as loaded ends in a line break, which makes it an entry.
+    row("message as loaded keeps its line break", "txtMessage", asLoaded, true,
+        u"Your Message\r\n"_s, u""_s, true, u"Your Message\r\n"_s);
+    row("emptied message gets the prompt without line break", "txtMessage", u""_s, true, u""_s,
+        u""_s, true, u"Your Message"_s);
     row("message prompt without line break goes", "txtMessage", u"Your Message"_s, true, u""_s,
         u""_s, false, u"Your Message"_s);
     row("message prompt with spaces around it goes", "txtMessage", u"  Your Message "_s, true,
@@ -143,42 +145,6 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty()
     QVERIFY(run.platform.messages.shown.isEmpty());
 }
 
-void tst_PromptField::messageReachedByTabKeepsItsLineBreak()
-{
-    ProgramRun run;
-    frmNagScreen2 *const farewell = showFarewell(run);
-    QVERIFY(farewell);
-    QPlainTextEdit *const message = child<QPlainTextEdit>(farewell, "txtMessage");
-    // Out of sight below its frame, yet a live field.
-    QVERIFY(!child<QWidget>(farewell, "Frame2")->rect().intersects(message->geometry()));
-    QVERIFY(message->isVisible());
-    QVERIFY(message->isEnabled());
-
-    QVERIFY(tabTo(message));
-    QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
-    QTest::keyClick(focused(), Qt::Key_Tab);
-    QCOMPARE(message->toPlainText(), u"Your Message\n"_s);
-    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(run.program.referral().message, u"Your Message\r\n"_s);
-}
-
-void tst_PromptField::emptiedMessageGetsPromptWithoutLineBreak()
-{
-    ProgramRun run;
-    frmNagScreen2 *const farewell = showFarewell(run);
-    QVERIFY(farewell);
-    QVERIFY(tabTo(child<QPlainTextEdit>(farewell, "txtMessage")));
-    clearByKeys();
-    QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u""_s);
-
-    QTest::keyClick(focused(), Qt::Key_Tab);
-
-    QCOMPARE(focused(), child<QPushButton>(farewell, "cmdClose"));
-    QCOMPARE(child<QPlainTextEdit>(farewell, "txtMessage")->toPlainText(), u"Your Message"_s);
-    QTest::mouseClick(child<QPushButton>(farewell, "cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(run.program.referral().message, u"Your Message"_s);
-}
-
 void tst_PromptField::spaceTypedIntoEmailFieldIsRefused_data()
 {
     QTest::addColumn<QString>("field");
@@ -222,20 +188,6 @@ void tst_PromptField::spaceTypedIntoEmailFieldIsRefused()
         QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
         QCOMPARE(shown.owner, farewell);
     }
-}
-
-void tst_PromptField::pastedSpacesAreNotChecked()
-{
-    ProgramRun run;
-    frmNagScreen2 *const farewell = showFarewell(run);
-    QVERIFY(farewell);
-    QApplication::clipboard()->setText(u"ann @ example.com"_s);
-    QTest::mouseClick(child<QLineEdit>(farewell, "txtEmail"), Qt::LeftButton);
-
-    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
-
-    QCOMPARE(child<QLineEdit>(farewell, "txtEmail")->text(), u"ann @ example.com"_s);
-    QVERIFY(run.platform.messages.shown.isEmpty());
 }
 
 // Text that reaches a field still showing its prompt replaces it, whatever
@@ -383,6 +335,9 @@ void tst_PromptField::pastedTextGoesOutAsPasted_data()
         << u"txtName"_s << fill + emoji + u"y"_s << fill;
     QTest::newRow("name whose last character just fits")
         << u"txtName"_s << fill.left(32'765) + emoji + u"y"_s << fill.left(32'765) + emoji;
+    // Only typed spaces are refused in an e-mail field.
+    QTest::newRow("e-mail with pasted spaces")
+        << u"txtEmail"_s << u"ann @ example.com"_s << u"ann @ example.com"_s;
     QTest::newRow("name with a no-break space")
         << u"txtName"_s << u"Ann\u00a0Lee"_s << u"Ann\u00a0Lee"_s;
 }
@@ -416,7 +371,9 @@ void tst_PromptField::pastedTextGoesOutAsPasted()
 
     QCOMPARE(run.platform.messages.texts(), QStringList());
     QCOMPARE(run.platform.browser.opened.size(), 1);
-    const QString key = field == u"txtMessage" ? u"taf3"_s : u"taf1"_s;
+    const QString key = field == u"txtMessage" ? u"taf3"_s
+                        : field == u"txtEmail" ? u"taf2"_s
+                                               : u"taf1"_s;
     QCOMPARE(queryValue(run.platform.browser.opened.first(), key), sent);
 }
 

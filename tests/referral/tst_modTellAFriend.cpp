@@ -20,7 +20,6 @@ private slots:
     void submitClickRefusesWithFirstProblem();
     void submitReferralNamesFirstMissingEntry_data();
     void submitReferralNamesFirstMissingEntry();
-    void annAndBobGetExactAddress();
     void addressGivesBackEveryValue_data();
     void addressGivesBackEveryValue();
     void trimSpacesRemovesSpacesOnly_data();
@@ -208,26 +207,6 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
     QCOMPARE(messages.shown.first().icon, platform::Message::Icon::Error);
     QCOMPARE(messages.shown.first().buttons, platform::Message::Buttons::Ok);
     QVERIFY(browser.opened.isEmpty());
-}
-
-void tst_modTellAFriend::annAndBobGetExactAddress()
-{
-    ProgramRun run;
-    auto &farewell = run.program.frmNagScreen2().load();
-    child<QLineEdit>(&farewell, "txtName")->setText(u"Ann"_s);
-    child<QLineEdit>(&farewell, "txtEmail")->setText(u"ann@example.com"_s);
-    child<QLineEdit>(&farewell, "txtFriendName")->setText(u"Bob"_s);
-    child<QLineEdit>(&farewell, "txtFriendEmail")->setText(u"bob@example.org"_s);
-
-    child<QPushButton>(&farewell, "cmdSubmit")->click();
-
-    const QString expected =
-        u"http://www.velmorasoft.com/lvms-refer-a-friend.php?taf1=Ann&taf2=ann%40example.com"
-        u"&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40example.org"
-        u"&taf6=http%3A%2F%2Flvsortilo.velmorasoft.com%2F"_s;
-    QCOMPARE(run.platform.browser.openedAddresses(), QStringList{expected});
-    QCOMPARE(run.program.referral().address, expected);
-    QVERIFY(run.platform.messages.shown.isEmpty());
 }
 
 void tst_modTellAFriend::addressGivesBackEveryValue_data()
