@@ -52,7 +52,6 @@ private slots:
     void questionComesBeforeMainWindow();
     void withoutReminderNothingAsksOrIsWritten_data();
     void withoutReminderNothingAsksOrIsWritten();
-    void generatorSeededOnceBeforeFirstDraw();
     void startupHostIsNeverShown();
     void startsWhateverTheSettingsFileHolds_data();
     void startsWhateverTheSettingsFileHolds();
@@ -60,10 +59,12 @@ private slots:
     void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
+// The random generator is seeded once, at the start, ready for the first draw.
 void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
 {
     ProgramRun run;
     run.start();
+    QCOMPARE(run.platform.random.seedings, 1);
     QVERIFY(run.program.frmMain().ifLoaded());
     QVERIFY(run.program.frmMain().ifLoaded()->isVisible());
     QVERIFY(run.platform.messages.shown.isEmpty());
@@ -147,13 +148,6 @@ void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
     QVERIFY(fakes.browser.opened.isEmpty());
 }
 
-void tst_frmStartup::generatorSeededOnceBeforeFirstDraw()
-{
-    ProgramRun run;
-    run.start();
-    QCOMPARE(run.platform.random.seedings, 1);
-}
-
 void tst_frmStartup::startupHostIsNeverShown()
 {
     ProgramRun run;
@@ -219,8 +213,7 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds()
         }
         fake::Platform fakes;
         platform::IniSettingsStore store(path);
-        app::Program program({fakes.browser, fakes.messages, store, fakes.clock, fakes.random,
-                              fakes.instanceLock, fakes.processExit, fakes.clipboard});
+        app::Program program(fakes.services(store));
         program.start();
         QVERIFY(program.frmMain().ifLoaded() && program.frmMain().ifLoaded()->isVisible());
         QVERIFY(fakes.messages.shown.isEmpty());

@@ -324,27 +324,13 @@ QStringList punctuationInOtherFonts(const QLabel *label)
 class tst_layouts : public QObject {
     Q_OBJECT
 private slots:
-    void mainWindowTextsFit_data();
-    void mainWindowTextsFit();
-    void resultsWindowTextsFit_data();
-    void resultsWindowTextsFit();
-    void aboutWindowTextsFit_data();
-    void aboutWindowTextsFit();
-    void farewellWindowTextsFit_data();
-    void farewellWindowTextsFit();
+    void textsFit_data();
+    void textsFit();
     void controlsDrawnAsDesigned_data();
     void controlsDrawnAsDesigned();
 };
 
 namespace {
-
-// Each window in each language the program speaks.
-void languageRows()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString &language : Languages)
-        QTest::newRow(qPrintable(language)) << language;
-}
 
 void checkWindow(QWidget *window, const QString &language)
 {
@@ -360,92 +346,74 @@ void checkWindow(QWidget *window, const QString &language)
     }
 }
 
-} // namespace
-
-void tst_layouts::mainWindowTextsFit_data() { languageRows(); }
-
-void tst_layouts::mainWindowTextsFit()
+// The main window's Chinese in one font everywhere, as the window has it, and
+// the panel that takes the picture's place during the wait.
+void checkMainWindowBeyondItsControls(ProgramRun &run, const QString &language)
 {
-    QFETCH(QString, language);
-    const SpokenLanguage spoken(language);
-    ProgramRun run;
-    run.start();
-    checkWindow(&run.program.frmMain().load(), language);
-    if (QTest::currentTestFailed())
-        return;
-    // Chinese in one font everywhere, as the window has it.
     QWidget *const main = &run.program.frmMain().load();
-    const QString chinese = child<QLabel>(main, "Label1")->text();
     if (language != u"English") {
+        auto *const label = child<QLabel>(main, "Label1");
         const QStringList others =
-            otherHanFonts(main, chinese) + punctuationInOtherFonts(child<QLabel>(main, "Label1"));
+            otherHanFonts(main, label->text()) + punctuationInOtherFonts(label);
         QVERIFY2(others.isEmpty(), qPrintable(others.join(u"; "_s)));
     }
-    // The panel that takes the picture's place during the wait.
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"), [&] {
-        auto *const panel = child<QWidget>(&run.program.frmMain().load(), "picMessage");
+    run.read(child<QAbstractButton>(main, "picMain"), [&] {
+        auto *const panel = child<QWidget>(main, "picMessage");
         QVERIFY(panel->isVisible());
         checkWindow(panel, language);
     });
-    QCOMPARE(run.program.frmMain().load().client()->size(), QSize(438, 317));
 }
 
-void tst_layouts::resultsWindowTextsFit_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("stick");
-    for (const QString &language : Languages)
-        for (int stick = 1; stick <= 78; ++stick)
-            QTest::addRow("%s stick %d", qPrintable(language), stick) << language << stick;
-}
+} // namespace
 
-void tst_layouts::resultsWindowTextsFit()
+// Each window in each language, the results window with each stick and the
+// farewell window with each of its words of support. The random draw picks
+// the stick and the words.
+void tst_layouts::textsFit_data()
 {
-    QFETCH(QString, language);
-    QFETCH(int, stick);
-    const SpokenLanguage spoken(language);
-    ProgramRun run;
-    run.platform.random.values = {(stick - 0.5f) / 78};
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    auto *const display = run.program.frmDisplay().ifLoaded();
-    QCOMPARE(child<QLabel>(display, "lblStick")->text(), QString::number(stick));
-    checkWindow(display, language);
-    QCOMPARE(display->client()->size(), QSize(578, 352));
-}
-
-void tst_layouts::aboutWindowTextsFit_data() { languageRows(); }
-
-void tst_layouts::aboutWindowTextsFit()
-{
-    QFETCH(QString, language);
-    const SpokenLanguage spoken(language);
-    ProgramRun run;
-    run.start();
-    checkWindow(run.window(u"frmAbout"_s), language);
-}
-
-void tst_layouts::farewellWindowTextsFit_data()
-{
+    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("language");
     QTest::addColumn<float>("r");
-    for (const QString &language : Languages)
+    QTest::addColumn<QString>("stick"); // as the results window shows it
+    QTest::addColumn<QSize>("clientSize");
+    for (const QString &language : Languages) {
+        const QByteArray language8 = language.toLatin1();
+        const char *const name = language8.constData();
+        QTest::addRow("%s main window", name)
+            << u"frmMain"_s << language << 0.5f << QString() << QSize(438, 317);
+        QTest::addRow("%s about window", name)
+            << u"frmAbout"_s << language << 0.5f << QString() << QSize();
+        for (int stick = 1; stick <= 78; ++stick)
+            QTest::addRow("%s stick %d", name, stick)
+                << u"frmDisplay"_s << language << (stick - 0.5f) / 78 << QString::number(stick)
+                << QSize(578, 352);
         for (int message = 0; message < referral::frmNagScreen2::SupportMessageCount; ++message)
-            QTest::addRow("%s support message %d", qPrintable(language), message)
-                << language << (message + 0.5f) / 4;
+            QTest::addRow("%s support message %d", name, message)
+                << u"frmNagScreen2"_s << language << (message + 0.5f) / 4 << QString()
+                << QSize(741, 315);
+    }
 }
 
-void tst_layouts::farewellWindowTextsFit()
+void tst_layouts::textsFit()
 {
+    QFETCH(QString, window);
     QFETCH(QString, language);
     QFETCH(float, r);
+    QFETCH(QString, stick);
+    QFETCH(QSize, clientSize);
     const SpokenLanguage spoken(language);
     ProgramRun run;
     run.platform.random.values = {r};
-    run.start();
-    auto &farewell = run.program.frmNagScreen2().load();
-    checkWindow(&farewell, language);
-    QCOMPARE(farewell.client()->size(), QSize(741, 315));
+    QWidget *const shown = run.window(window);
+    if (!stick.isEmpty())
+        QCOMPARE(child<QLabel>(shown, "lblStick")->text(), stick);
+    checkWindow(shown, language);
+    if (QTest::currentTestFailed())
+        return;
+    if (window == u"frmMain")
+        checkMainWindowBeyondItsControls(run, language);
+    if (clientSize.isValid())
+        QCOMPARE(qobject_cast<forms::Form *>(shown)->client()->size(), clientSize);
 }
 
 void tst_layouts::controlsDrawnAsDesigned_data()

@@ -28,10 +28,17 @@ public:
     {
         return address.toEncoded().size() <= longestAddress;
     }
-    void open(const QUrl &address) override { opened.append(address); }
+    void open(const QUrl &address) override
+    {
+        opened.append(address);
+        if (whileOpening)
+            whileOpening(address);
+    }
     QStringList openedAddresses() const;
 
     QList<QUrl> opened;
+    // Runs as the page opens.
+    std::function<void(const QUrl &)> whileOpening;
     // In bytes, as Linux passes one argument to a program (128 KiB, the NUL
     // that ends it included).
     qsizetype longestAddress = 128 * 1024 - 1;
@@ -109,9 +116,11 @@ struct Platform {
     ProcessExit processExit;
     Clipboard clipboard;
 
-    platform::Services services()
+    platform::Services services() { return services(settings); }
+    // The same, with settings kept elsewhere: in a real file, say.
+    platform::Services services(platform::SettingsStore &store)
     {
-        return {browser, messages, settings, clock, random, instanceLock, processExit, clipboard};
+        return {browser, messages, store, clock, random, instanceLock, processExit, clipboard};
     }
 };
 
