@@ -52,7 +52,6 @@ private slots:
     void questionComesBeforeMainWindow();
     void withoutReminderNothingAsksOrIsWritten_data();
     void withoutReminderNothingAsksOrIsWritten();
-    void startupHostIsNeverShown();
     void startsWhateverTheSettingsFileHolds_data();
     void startsWhateverTheSettingsFileHolds();
     void endApplicationUnloadsEveryWindowOnceThenExits();
@@ -148,21 +147,6 @@ void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
     QVERIFY(fakes.browser.opened.isEmpty());
 }
 
-void tst_frmStartup::startupHostIsNeverShown()
-{
-    ProgramRun run;
-    ShownWindows shown;
-    run.start();
-    auto &main = run.program.frmMain().load();
-    run.read(child<QAbstractButton>(&main, "picMain"));
-    QTest::mouseClick(child<QPushButton>(run.program.frmDisplay().ifLoaded(), "cmdOK"),
-                      Qt::LeftButton);
-    main.close();
-    QVERIFY(shown.names.contains(u"frmMain"_s));
-    QVERIFY(shown.names.contains(u"frmNagScreen2"_s));
-    QVERIFY(!shown.names.contains(u"frmStartup"_s));
-}
-
 void tst_frmStartup::startsWhateverTheSettingsFileHolds_data()
 {
     QTest::addColumn<QString>("kind");
@@ -226,9 +210,12 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds()
         startWithSettingsFile();
 }
 
+// A full reading, then the end: every window is unloaded once, and the
+// startup host, loaded all along, is never shown.
 void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
 {
     ProgramRun run;
+    ShownWindows shown;
     run.start();
     run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
     const QList<forms::Form *> loaded = run.program.forms().loadedForms();
@@ -238,6 +225,9 @@ void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
     QCOMPARE(end.unloads().keys(),
              (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
     QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
+    QVERIFY(shown.names.contains(u"frmMain"_s));
+    QVERIFY(shown.names.contains(u"frmNagScreen2"_s));
+    QVERIFY(!shown.names.contains(u"frmStartup"_s));
 }
 
 // The host's unload handler ends the program itself, in the middle of the
