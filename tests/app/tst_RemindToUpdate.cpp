@@ -20,11 +20,9 @@ class tst_RemindToUpdate : public QObject {
 private slots:
     void asksOnlyAfterFourteenDays_data();
     void asksOnlyAfterFourteenDays();
-    void firstStartWritesTodayAndAsksNothing();
     void yesOpensDownloadPageAfterWriting();
-    void plainKeyIsNeverRead();
-    void damagedValueAsksAndWritesNothing_data();
-    void damagedValueAsksAndWritesNothing();
+    void storedDateNotUsableAsksNothing_data();
+    void storedDateNotUsableAsksNothing();
     void storeThatFails_data();
     void storeThatFails();
 };
@@ -94,18 +92,6 @@ void tst_RemindToUpdate::asksOnlyAfterFourteenDays()
     QCOMPARE(question.buttons, platform::Message::Buttons::YesNo);
 }
 
-void tst_RemindToUpdate::firstStartWritesTodayAndAsksNothing()
-{
-    Reminder reminder;
-    reminder.run();
-    QVERIFY(reminder.fakes.messages.shown.isEmpty());
-    QCOMPARE(reminder.stored(), u"2026-12-07"_s);
-    // Only the key and the value are encoded; the section is plain.
-    QSettings file(reminder.store.filePath(), QSettings::IniFormat);
-    QCOMPARE(file.childGroups(), QStringList{u"Settings"_s});
-    QVERIFY(!file.contains(u"Settings/Duration"_s));
-}
-
 void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
 {
     Reminder reminder;
@@ -121,33 +107,41 @@ void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
     QCOMPARE(storedWhenOpened, isoDate(Today));
 }
 
-void tst_RemindToUpdate::plainKeyIsNeverRead()
+// What the store holds under the key, encoded or plain, when it holds no
+// usable date: nothing is asked; with no date at all, today's is written under
+// the encoded key, in a plain section, and a damaged one is left as it was.
+void tst_RemindToUpdate::storedDateNotUsableAsksNothing_data()
 {
-    Reminder reminder;
-    QVERIFY(reminder.store.write(u"Settings"_s, u"Duration"_s,
-                                 EncodeSetting(isoDate(Today.addDays(-30)))));
-    reminder.run();
-    QVERIFY(reminder.fakes.messages.shown.isEmpty());
-    QCOMPARE(reminder.stored(), isoDate(Today));
-}
-
-void tst_RemindToUpdate::damagedValueAsksAndWritesNothing_data()
-{
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("not a date") << EncodeSetting(u"yesterday");
-    QTest::newRow("stored unencoded") << isoDate(Today.addDays(-30));
-    QTest::newRow("impossible date") << EncodeSetting(u"2026-02-30");
+    QTest::addColumn<QString>("storedAfter");
+    const QString encoded = EncodeSetting(u"Duration");
+    const QString today = EncodeSetting(u"2026-12-07");
+    QTest::newRow("nothing stored") << QString() << QString() << today;
+    QTest::newRow("a date under the plain key")
+        << u"Duration"_s << EncodeSetting(isoDate(Today.addDays(-30))) << today;
+    QTest::newRow("not a date") << encoded << EncodeSetting(u"yesterday")
+                                << EncodeSetting(u"yesterday");
+    QTest::newRow("stored unencoded")
+        << encoded << isoDate(Today.addDays(-30)) << isoDate(Today.addDays(-30));
+    QTest::newRow("impossible date")
+        << encoded << EncodeSetting(u"2026-02-30") << EncodeSetting(u"2026-02-30");
 }
 
-void tst_RemindToUpdate::damagedValueAsksAndWritesNothing()
+void tst_RemindToUpdate::storedDateNotUsableAsksNothing()
 {
+    QFETCH(QString, key);
     QFETCH(QString, value);
+    QFETCH(QString, storedAfter);
     Reminder reminder;
-    reminder.store_(value);
-    const QString before = reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value();
+    if (!key.isNull())
+        QVERIFY(reminder.store.write(u"Settings"_s, key, value));
     reminder.run();
     QVERIFY(reminder.fakes.messages.shown.isEmpty());
-    QCOMPARE(reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value(), before);
+    QCOMPARE(reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value(), storedAfter);
+    QSettings file(reminder.store.filePath(), QSettings::IniFormat);
+    QCOMPARE(file.childGroups(), QStringList{u"Settings"_s});
+    QCOMPARE(file.contains(u"Settings/Duration"_s), key == u"Duration"_s);
 }
 
 // A store that cannot be read asks nothing. One that can be read but not
