@@ -1,7 +1,7 @@
 #include "Dialog.h"
 
 #include "Accessibility.h"
-#include "Placement.h"
+#include "platform/Placement.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -26,8 +26,8 @@ void Dialog::setVisible(bool visible)
     // Over the middle of its opener, frame and title bar included, as the
     // opener is.
     if (appears && !std::exchange(m_placed, true) && parentWidget())
-        centreWhole(this, parentWidget()->window()->frameGeometry().center(),
-                    parentWidget()->window()->screen()->availableGeometry());
+        platform::centreWhole(this, parentWidget()->window()->frameGeometry().center(),
+                              parentWidget()->window()->screen()->availableGeometry());
     QDialog::setVisible(visible);
     if (appears)
         activateWindow();

@@ -2,7 +2,7 @@
 
 #include "Accessibility.h"
 #include "FormRegistry.h"
-#include "Placement.h"
+#include "platform/Placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -94,7 +94,7 @@ void Form::centreOnScreen()
 {
     setFixedSize(sizeHint());
     const QRect screenArea = screen()->availableGeometry();
-    m_centredFrame = centreWhole(this, screenArea.center(), screenArea);
+    m_centredFrame = platform::centreWhole(this, screenArea.center(), screenArea);
 }
 
 bool Form::event(QEvent *event)

@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "Placement.h"
+
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
@@ -53,17 +55,11 @@ protected:
         QMessageBox::showEvent(event);
         const QWidget *const over = opener && opener->isVisible() ? opener->window() : nullptr;
         const QRect area = (over ? over->screen() : screen())->availableGeometry();
-        // The frame is known only once the window manager has framed the box;
-        // until then, the frame of the window it speaks to stands in for it.
-        const QWindow *const framed = over ? over->windowHandle() : nullptr;
-        const QMargins frame = framed ? framed->frameMargins() : QMargins();
-        QRect whole(QPoint(), size().grownBy(frame));
-        whole.moveCenter(over ? over->frameGeometry().center() : area.center());
-        QPoint at(qMax(whole.left(), area.left()), qMax(whole.top(), area.top()));
-        // The box was made before it was shown, so Qt takes the place asked
-        // for as that of its inside, less the frame it already knows of.
-        at += QPoint(frame.left(), frame.top()) - (geometry().topLeft() - pos());
-        move(at);
+        // Until the window manager has framed the box, the frame of the
+        // window it speaks to stands in for its own.
+        if (over)
+            frameOf(over);
+        centreWhole(this, over ? over->frameGeometry().center() : area.center(), area);
     }
 };
 

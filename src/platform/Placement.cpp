@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace forms {
+namespace platform {
 
 namespace {
 
@@ -38,4 +38,4 @@ QMargins centreWhole(QWidget *window, QPoint centre, const QRect &area)
     return frame;
 }
 
-} // namespace forms
+} // namespace platform

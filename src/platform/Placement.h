@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace forms {
+namespace platform {
 
 // The frame that the window manager put round a window. Before it has framed
 // the window, the frame it last put round another stands in for it.
@@ -17,4 +17,4 @@ QMargins frameOf(const QWidget *window);
 // title bar and its left edge in view. Returns the frame it counted on.
 QMargins centreWhole(QWidget *window, QPoint centre, const QRect &area);
 
-} // namespace forms
+} // namespace platform
