@@ -31,10 +31,10 @@ void Program::start() { m_windows.frmStartup.load(); }
 void Program::remindToUpdate()
 {
     if (m_updateReminder == UpdateReminder::On)
-        app::modHelp::RemindToUpdate(m_services);
+        modHelp::RemindToUpdate(m_services);
 }
 
-void Program::end() { app::modHelp::EndApplication(m_forms, m_services.processExit); }
+void Program::end() { modHelp::EndApplication(m_forms, m_services.processExit); }
 
 app::frmStartup *Program::newStartup()
 {

@@ -15,9 +15,7 @@ frmStartup::frmStartup(forms::FormRegistry &registry, platform::InstanceLock &in
     , m_instanceLock(instanceLock)
     , m_messages(messages)
     , m_random(random)
-{
-    brand::dressWindow(this);
-}
+{}
 
 void frmStartup::Form_Load()
 {

@@ -5,8 +5,9 @@
 namespace forms {
 
 // A window opened from another, which it belongs to: Qt keeps it in front of
-// its opener, blocks the opener while it is open. It opens over the middle of its opener. Esc
-// closes it and Enter presses its default button.
+// its opener and, shown with exec(), blocks the opener until it closes. It
+// opens over the middle of its opener. Esc closes it and Enter presses its
+// default button.
 class Dialog : public QDialog {
     Q_OBJECT
 public:

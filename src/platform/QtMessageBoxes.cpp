@@ -26,8 +26,8 @@ QString displayText(QString text)
 // A box at least as wide as its title bar needs. Qt leaves room for the
 // title and 50 pixels more, which a window manager's icon and three buttons
 // beside the title outgrow: a short message under the program's short title
-// would have the title cut. The title is drawn about as large as the box's text, and bold;
-// each button is about a line high and wide.
+// would have the title cut. The title is drawn about as large as the box's
+// text, and bold; each button is about a line high and wide.
 void keepTitleInView(QMessageBox &box)
 {
     auto *const grid = qobject_cast<QGridLayout *>(box.layout());

@@ -46,7 +46,7 @@ constexpr Twips Label2{120, 120, 6255, 735};
 } // namespace
 
 frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
-                 const platform::Clock &clock, reading::modFortunrCookies::FortuneCookies &fortunes)
+                 const platform::Clock &clock, modFortunrCookies::FortuneCookies &fortunes)
     : ReadingWindow(registry, browser, layout::Window)
     , m_clock(clock)
     , m_fortunes(fortunes)

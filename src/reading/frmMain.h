@@ -22,7 +22,7 @@ class frmMain final : public ReadingWindow {
     Q_OBJECT
 public:
     frmMain(forms::FormRegistry &registry, platform::Browser &browser, const platform::Clock &clock,
-            reading::modFortunrCookies::FortuneCookies &fortunes);
+            modFortunrCookies::FortuneCookies &fortunes);
 
     // Ready for the next reading: the picture again, in place of the panel.
     void makeReady();
@@ -46,7 +46,7 @@ private:
     void sizeWaitCaption();
 
     const platform::Clock &m_clock;
-    reading::modFortunrCookies::FortuneCookies &m_fortunes;
+    modFortunrCookies::FortuneCookies &m_fortunes;
     bool m_waitCaptionSized = false;
 
     forms::Band *const Frame1;

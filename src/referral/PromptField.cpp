@@ -19,12 +19,12 @@ namespace referral {
 
 QString TextOnEntering(const QString &text, QStringView prompt)
 {
-    return referral::modTellAFriend::TrimSpaces(text) == prompt ? QString() : text;
+    return modTellAFriend::TrimSpaces(text) == prompt ? QString() : text;
 }
 
 QString TextOnLeaving(const QString &text, QStringView prompt)
 {
-    return referral::modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
+    return modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
 }
 
 PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages)
@@ -52,6 +52,8 @@ PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Me
             now->window() == m_field->window())
             LostFocus();
     });
+    // Dimmed in the colours of the palette the desktop has now.
+    forms::look::followPalette(field, [this] { dimWhileShowingPrompt(); });
 }
 
 QString PromptField::text() const
@@ -109,10 +111,6 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
             setText(TextOnEntering(text(), m_prompt));
         clearPromptOnEntering();
         break;
-    case QEvent::ApplicationPaletteChange:
-        // Once the field has taken the new palette's colours.
-        QMetaObject::invokeMethod(this, &PromptField::dimWhileShowingPrompt, Qt::QueuedConnection);
-        break;
     case QEvent::InputMethod:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
@@ -127,7 +125,7 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
 
 void PromptField::dimWhileShowingPrompt()
 {
-    const bool prompt = referral::modTellAFriend::TrimSpaces(text()) == m_prompt;
+    const bool prompt = modTellAFriend::TrimSpaces(text()) == m_prompt;
     QPalette palette = m_field->palette();
     const QColor text = QApplication::palette(m_field).color(QPalette::Text);
     // Dimmed, yet readable on the palette's background.
@@ -169,8 +167,8 @@ bool PromptField::KeyPress(const QString &typed)
 {
     if (m_kind != Kind::Email || typed != u" "_s)
         return false;
-    referral::modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"),
-                                          m_field->window());
+    modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"),
+                                m_field->window());
     m_field->setFocus(Qt::OtherFocusReason);
     return true;
 }

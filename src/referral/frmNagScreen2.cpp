@@ -51,7 +51,7 @@ QString vendorHost() { return pages::modHelp::PageAddress(pages::modHelp::Vendor
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
                              platform::Messages &messages, platform::RandomSource &random,
-                             referral::modTellAFriend::Referral &referral)
+                             modTellAFriend::Referral &referral)
     : Form(registry, u"frmNagScreen2"_s, layout::Client)
     , m_browser(browser)
     , m_messages(messages)
@@ -72,15 +72,15 @@ frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &b
     , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
-    , m_name(new PromptField(txtName, referral::modTellAFriend::NamePrompt(),
-                             PromptField::Kind::Plain, messages))
-    , m_email(new PromptField(txtEmail, referral::modTellAFriend::EmailPrompt(),
-                              PromptField::Kind::Email, messages))
-    , m_friendName(new PromptField(txtFriendName, referral::modTellAFriend::FriendNamePrompt(),
+    , m_name(new PromptField(txtName, modTellAFriend::NamePrompt(), PromptField::Kind::Plain,
+                             messages))
+    , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt(), PromptField::Kind::Email,
+                              messages))
+    , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt(),
                                    PromptField::Kind::Plain, messages))
-    , m_friendEmail(new PromptField(txtFriendEmail, referral::modTellAFriend::FriendEmailPrompt(),
+    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt(),
                                     PromptField::Kind::Email, messages))
-    , m_message(new PromptField(txtMessage, referral::modTellAFriend::MessagePrompt(),
+    , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt(),
                                 PromptField::Kind::Plain, messages))
 {
     brand::dressWindow(this);
@@ -175,11 +175,11 @@ void frmNagScreen2::layOutReferralForm()
         field->setFont(msSansSerif(8.25));
         setSystemColours(field);
     }
-    m_name->setText(referral::modTellAFriend::NamePrompt());
-    m_email->setText(referral::modTellAFriend::EmailPrompt());
-    m_friendName->setText(referral::modTellAFriend::FriendNamePrompt());
-    m_friendEmail->setText(referral::modTellAFriend::FriendEmailPrompt());
-    m_message->setText(referral::modTellAFriend::MessagePrompt() + u"\r\n"_s);
+    m_name->setText(modTellAFriend::NamePrompt());
+    m_email->setText(modTellAFriend::EmailPrompt());
+    m_friendName->setText(modTellAFriend::FriendNamePrompt());
+    m_friendEmail->setText(modTellAFriend::FriendEmailPrompt());
+    m_message->setText(modTellAFriend::MessagePrompt() + u"\r\n"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
 
@@ -269,17 +269,17 @@ void frmNagScreen2::cmdClose_Click() { emit endRequested(); }
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    referral::modTellAFriend::Referral &referral = m_referral;
-    referral.name = referral::modTellAFriend::TrimSpaces(m_name->text());
-    referral.email = referral::modTellAFriend::TrimSpaces(m_email->text());
-    referral.message = referral::modTellAFriend::TrimSpaces(m_message->text());
-    referral.friendName = referral::modTellAFriend::TrimSpaces(m_friendName->text());
-    referral.friendEmail = referral::modTellAFriend::TrimSpaces(m_friendEmail->text());
-    if (const auto problem = referral::modTellAFriend::EmailAddressProblem(referral)) {
-        referral::modTellAFriend::ShowRefusal(m_messages, *problem, this);
+    modTellAFriend::Referral &referral = m_referral;
+    referral.name = modTellAFriend::TrimSpaces(m_name->text());
+    referral.email = modTellAFriend::TrimSpaces(m_email->text());
+    referral.message = modTellAFriend::TrimSpaces(m_message->text());
+    referral.friendName = modTellAFriend::TrimSpaces(m_friendName->text());
+    referral.friendEmail = modTellAFriend::TrimSpaces(m_friendEmail->text());
+    if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
+        modTellAFriend::ShowRefusal(m_messages, *problem, this);
         return;
     }
-    referral::modTellAFriend::SubmitReferral(referral, m_messages, m_browser, this);
+    modTellAFriend::SubmitReferral(referral, m_messages, m_browser, this);
 }
 
 } // namespace referral

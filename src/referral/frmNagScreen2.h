@@ -37,7 +37,7 @@ public:
     // browser opens the links and the referral; the message boxes refuse.
     frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
                   platform::Messages &messages, platform::RandomSource &random,
-                  referral::modTellAFriend::Referral &referral);
+                  modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
     static QString SupportMessage(int index);
@@ -62,7 +62,7 @@ private:
     platform::Browser &m_browser;
     platform::Messages &m_messages;
     platform::RandomSource &m_random;
-    referral::modTellAFriend::Referral &m_referral;
+    modTellAFriend::Referral &m_referral;
 
     forms::Picture *const Picture1;
     QLabel *const Label1;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -398,6 +399,15 @@ void tst_PromptField::promptsAreDimmedTypedTextIsNot()
     QVERIFY(tabTo(child<QLineEdit>(farewell, "txtEmail")));
     QCOMPARE(child<QLineEdit>(farewell, "txtName")->text(), u"Your Name"_s);
     QCOMPARE(colour(child<QLineEdit>(farewell, "txtName")), dimmed);
+    // Dimmed in the new colours when the desktop changes its colour scheme.
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    QPalette dark = before;
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(0xA0A0A0));
+    QApplication::setPalette(dark);
+    QTRY_COMPARE(colour(child<QLineEdit>(farewell, "txtName")), QColor(0xA0A0A0));
 }
 
 QTEST_MAIN(tst_PromptField)
