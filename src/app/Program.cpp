@@ -30,8 +30,14 @@ void Program::start() { m_windows.frmStartup.load(); }
 
 void Program::remindToUpdate()
 {
-    if (m_updateReminder == UpdateReminder::On)
-        modHelp::RemindToUpdate(m_services);
+    // The start-up and the main window's load each run the reminder, and the
+    // date the first run saves keeps the second from asking again. Where the
+    // date could not be saved, the second run is not made at all: the user is
+    // asked at most once per start, whatever becomes of the save.
+    if (m_updateReminder == UpdateReminder::Off || m_remindedThisStart)
+        return;
+    m_remindedThisStart = true;
+    modHelp::RemindToUpdate(m_services);
 }
 
 void Program::end() { modHelp::EndApplication(m_forms, m_services.processExit); }

@@ -54,6 +54,7 @@ private:
 
     const platform::Services m_services;
     const UpdateReminder m_updateReminder;
+    bool m_remindedThisStart = false;
     forms::FormRegistry m_forms;
     reading::modFortunrCookies::FortuneCookies m_fortunes;
     referral::modTellAFriend::Referral m_referral;

@@ -1,5 +1,7 @@
 #include "ApplicationStart.h"
 
+#include "CommandLine.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,11 +10,9 @@
 #include <QPluginLoader>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <string>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,36 +33,20 @@ QByteArray windowSystemFor(const QProcessEnvironment &environment)
 
 namespace {
 
-// What Qt says while it opens the display, kept until it is known whether it
-// could: then it goes where it would have gone, or under the plain message.
-struct HeldMessage {
-    QtMsgType type;
-    std::string file, function, category;
-    int line;
-    QString text;
-};
-
+// What the start needs to say why no display could be opened.
 struct Start {
-    std::mutex mutex;
-    std::vector<HeldMessage> held;
-    QtMessageHandler previousHandler = nullptr;
     QString program;
     // The environment Qt starts in, and the platform the user chose in it.
     QProcessEnvironment environment;
     QString chosenPlatform;
+    QtMessageHandler qtHandler = nullptr;
+    std::atomic<bool> opening = false;
 };
 
 Start &start()
 {
     static Start instance;
     return instance;
-}
-
-QString formatted(const HeldMessage &message)
-{
-    const QMessageLogContext context(message.file.c_str(), message.line, message.function.c_str(),
-                                     message.category.c_str());
-    return qFormatLogMessage(message.type, context, message.text);
 }
 
 QString quoted(const QString &text) { return u'"' + text + u'"'; }
@@ -138,8 +122,12 @@ QString quotedList(const QStringList &names)
 // not installed, or cannot be loaded, or it found no display to open.
 QString noDisplayReason()
 {
+    const QStringList platforms = platformsTried(start().environment);
+    if (platforms.isEmpty())
+        return start().program + u": QT_QPA_PLATFORM is "_s + quoted(start().chosenPlatform) +
+               u", which names no Qt platform."_s;
     QStringList missing, loaded, reasons;
-    for (const QString &name : platformsTried(start().environment)) {
+    for (const QString &name : platforms) {
         const QString file = platformPluginFile(name);
         if (file.isEmpty()) {
             missing.append(name);
@@ -166,40 +154,25 @@ QString noDisplayReason()
 }
 
 // Qt ends the process with a core dump and advice to reinstall when no
-// platform can open a display; the user learns what is missing instead.
+// platform can open a display; the user learns what is missing instead, under
+// what Qt said on the way.
 [[noreturn]] void reportNoDisplay()
 {
     // What Qt may say while the reason is found out would come too late.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    const QByteArray reason = noDisplayReason().toLocal8Bit();
+    const QByteArray reason = printable(noDisplayReason()).toLocal8Bit();
     std::fprintf(stderr, "%s\n", reason.constData());
-    for (const HeldMessage &message : start().held) {
-        const QByteArray line = formatted(message).toLocal8Bit();
-        std::fprintf(stderr, "  %s\n", line.constData());
-    }
     std::fflush(stderr);
     std::_Exit(1);
 }
 
-void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// Passes what Qt says on as Qt would write it, with its control characters
+// made harmless: a message may quote a file name or an environment variable.
+void passOnHarmless(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    std::lock_guard lock(start().mutex);
-    if (type == QtFatalMsg)
+    if (type == QtFatalMsg && start().opening)
         reportNoDisplay();
-    start().held.push_back({type, context.file ? context.file : "",
-                            context.function ? context.function : "",
-                            context.category ? context.category : "", context.line, text});
-}
-
-void passOnHeldMessages()
-{
-    std::lock_guard lock(start().mutex);
-    for (const HeldMessage &message : start().held) {
-        const QMessageLogContext context(message.file.c_str(), message.line,
-                                         message.function.c_str(), message.category.c_str());
-        start().previousHandler(message.type, context, message.text);
-    }
-    start().held.clear();
+    start().qtHandler(type, context, printable(text));
 }
 
 } // namespace
@@ -218,11 +191,11 @@ std::unique_ptr<QApplication> startApplication(char *programPath)
     static char fallbackPath[] = "lv-sortilo";
     static char *arguments[] = {programPath ? programPath : fallbackPath, nullptr};
     static int argumentCount = 1;
-    start().program = QFileInfo(QString::fromLocal8Bit(arguments[0])).fileName();
-    start().previousHandler = qInstallMessageHandler(holdWhileStarting);
+    start().program = printable(programName(arguments[0]));
+    start().qtHandler = qInstallMessageHandler(passOnHarmless);
+    start().opening = true;
     auto application = std::make_unique<QApplication>(argumentCount, arguments);
-    qInstallMessageHandler(start().previousHandler);
-    passOnHeldMessages();
+    start().opening = false;
     // Only the program itself is steered; what it starts chooses for itself.
     if (!windowSystem.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");

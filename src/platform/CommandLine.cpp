@@ -1,8 +1,12 @@
 #include "CommandLine.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
 #include <cstdio>
-#include <cstring>
-#include <string>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
@@ -10,51 +14,66 @@ namespace {
 
 constexpr int UsageError = 2;
 
-// The name the program was started by, as shells and man pages show it.
-std::string calledAs(int argc, char **argv)
+void print(std::FILE *stream, const QString &text)
 {
-    if (argc < 1 || !argv[0] || !*argv[0])
-        return "lv-sortilo";
-    const char *const slash = std::strrchr(argv[0], '/');
-    return slash && slash[1] ? slash + 1 : argv[0];
+    std::fputs(printable(text).toLocal8Bit().constData(), stream);
 }
 
-// An argument as it can be written to a terminal: a control character would
-// act on the terminal, so it stands as "?".
-std::string printable(const char *argument)
+} // namespace
+
+QString programName(const char *programPath)
 {
-    std::string text(argument);
-    for (char &c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7f)
-            c = '?';
+    const QString name =
+        programPath ? QFileInfo(QString::fromLocal8Bit(programPath)).fileName() : QString();
+    return name.isEmpty() ? u"lv-sortilo"_s : name;
+}
+
+QString printable(QString text)
+{
+    for (QChar &c : text) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 && code != u'\n' && code != u'\t') || (code >= 0x7f && code <= 0x9f))
+            c = QChar::ReplacementCharacter;
     }
     return text;
 }
-
-bool is(const char *argument, const char *option) { return std::strcmp(argument, option) == 0; }
-
-} // namespace
 
 std::optional<int> answerCommandLine(int argc, char **argv)
 {
     if (argc <= 1)
         return std::nullopt;
-    const std::string program = calledAs(argc, argv);
-    for (int i = 1; i < argc; ++i) {
-        if (is(argv[i], "-h") || is(argv[i], "--help") || is(argv[i], "--version"))
-            continue;
-        std::fprintf(stderr, "%s: unknown argument \"%s\" (usage: %s [-h | --help | --version])\n",
-                     program.c_str(), printable(argv[i]).c_str(), program.c_str());
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"LV Sortilo: Chinese bamboo-stick fortune readings (man 6 lv-sortilo)."_s);
+    // Qt's own options, such as -reverse, are refused as a whole word each.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // Not addHelpOption(): its --help-all would list options of Qt's that the
+    // program refuses.
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays help on commandline options."_s);
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString program = programName(argv[0]);
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error =
+            parser.positionalArguments().isEmpty()
+                ? parser.errorText()
+                : u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst());
+        print(stderr, program + u": "_s + error + u'\n');
         return UsageError;
     }
-    if (is(argv[1], "-h") || is(argv[1], "--help"))
-        std::printf("Usage: %s [-h | --help | --version]: starts LV Sortilo, Chinese bamboo-stick "
-                    "fortune readings on the desktop (man 6 lv-sortilo).\n",
-                    program.c_str());
-    else
-        std::printf("lv-sortilo %s\n", SORTILO_VERSION);
-    // A line that could not be written is a failure, as with a full disk.
+    if (parser.isSet(version)) {
+        print(stdout, program + u' ' + QStringLiteral(SORTILO_VERSION) + u'\n');
+    } else {
+        // The help names the program as it was started, which Qt takes from
+        // the application object.
+        int count = 1;
+        QCoreApplication application(count, argv);
+        print(stdout, parser.helpText());
+    }
+    // A text that could not be written is a failure, as with a full disk.
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

@@ -3,6 +3,7 @@
 #include "Browser.h"
 #include "Clipboard.h"
 #include "Clock.h"
+#include "IniSettingsStore.h"
 #include "InstanceLock.h"
 #include "Messages.h"
 #include "ProcessExit.h"
@@ -18,8 +19,11 @@
 // The platform services of the running program, backed by Qt and the system.
 namespace platform {
 
-// Reaches the browser through Qt, which hands the address to a program (on
-// most desktops xdg-open) as one argument.
+// Opens an address with xdg-open, the desktop's own launcher, which hands it to
+// the browser the user chose (through the desktop's own means, or $BROWSER).
+// The address is its one argument; nothing xdg-open or the browser prints
+// reaches the program's output, for the referral page's address holds what the
+// user typed.
 class DesktopBrowser final : public Browser {
 public:
     bool canOpen(const QUrl &address) const override;
@@ -29,22 +33,6 @@ public:
 class MessageBoxes final : public Messages {
 public:
     Answer ask(const Message &message) override;
-};
-
-// An INI file named after the application in the user's configuration folder.
-class IniSettingsStore final : public SettingsStore {
-public:
-    explicit IniSettingsStore(QString filePath);
-    std::optional<QString> read(const QString &section, const QString &key) override;
-    bool write(const QString &section, const QString &key, const QString &value) override;
-    const QString &filePath() const { return m_filePath; }
-
-    // Where the store of the named application lives for this user.
-    static QString pathFor(const QString &applicationName);
-
-private:
-    bool looksReadable() const;
-    QString m_filePath;
 };
 
 class SystemClock final : public Clock {

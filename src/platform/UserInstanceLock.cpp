@@ -1,8 +1,8 @@
 #include "UserInstanceLock.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
 
@@ -12,8 +12,6 @@
 #include <cstring>
 #include <thread>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -21,46 +19,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
-
-FileInstanceLock::FileInstanceLock(QString lockPath)
-    : m_lockPath(std::move(lockPath))
-{}
-
-FileInstanceLock::~FileInstanceLock()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-QString FileInstanceLock::pathFor(const QString &applicationName)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + u'/' + applicationName + u"-"_s + QString::number(::getuid()) + u".lock"_s;
-}
-
-bool FileInstanceLock::claim()
-{
-    if (m_fd >= 0)
-        return true;
-    const QByteArray path = QFile::encodeName(m_lockPath);
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return true;
-    int locked;
-    do
-        locked = ::flock(fd, LOCK_EX | LOCK_NB);
-    while (locked != 0 && errno == EINTR);
-    if (locked != 0) {
-        const bool heldByAnother = errno == EWOULDBLOCK;
-        ::close(fd);
-        // A file system that cannot lock (ENOLCK) does not mean another copy runs.
-        return !heldByAnother;
-    }
-    m_fd = fd;
-    return true;
-}
 
 namespace {
 
@@ -104,12 +62,24 @@ Holder holderOf(const sockaddr_un &address, socklen_t length)
 
 } // namespace
 
-UserInstanceLock::UserInstanceLock(QByteArray socketName, QString lockPath)
+UserInstanceLock::UserInstanceLock(QByteArray socketName, const QString &lockPath)
     : m_socketName(std::move(socketName))
-    , m_file(std::move(lockPath))
-{}
+{
+    if (!lockPath.isEmpty()) {
+        m_file = std::make_unique<QLockFile>(lockPath);
+        // A copy that ended without removing its lock is found out by its
+        // process id, however old the lock is.
+        m_file->setStaleLockTime(0);
+    }
+}
 
 UserInstanceLock::~UserInstanceLock() { releaseSocket(); }
+
+QString UserInstanceLock::lockPathFor(const QString &applicationName)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : folder + u'/' + applicationName + u".lock"_s;
+}
 
 QByteArray UserInstanceLock::socketNameFor(const QString &applicationName)
 {
@@ -129,7 +99,8 @@ bool UserInstanceLock::claim()
         return true;
     if (claimSocket() == SocketClaim::HeldByThisUser)
         return false;
-    if (!m_file.claim()) {
+    // A lock file that cannot be made or read tells nothing of another copy.
+    if (m_file && !m_file->tryLock(0) && m_file->error() == QLockFile::LockFailedError) {
         releaseSocket();
         return false;
     }

@@ -95,17 +95,24 @@ void tst_frmStartup::secondCopyShowsMessageAndEnds()
 void tst_frmStartup::questionComesBeforeMainWindow_data()
 {
     QTest::addColumn<platform::Answer>("answer");
+    QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("pagesOpened");
-    QTest::newRow("yes") << platform::Answer::Yes << 1;
-    QTest::newRow("no") << platform::Answer::No << 0;
+    QTest::newRow("yes") << platform::Answer::Yes << true << 1;
+    QTest::newRow("no") << platform::Answer::No << true << 0;
+    // The start-up and the main window's load each run the reminder; the
+    // question comes once all the same.
+    QTest::newRow("yes, date not saved") << platform::Answer::Yes << false << 1;
+    QTest::newRow("no, date not saved") << platform::Answer::No << false << 0;
 }
 
 void tst_frmStartup::questionComesBeforeMainWindow()
 {
     QFETCH(platform::Answer, answer);
+    QFETCH(bool, saved);
     QFETCH(int, pagesOpened);
     ProgramRun run;
     run.platform.settings.values.insert(storedKey(), app::modHelp::EncodeSetting(u"2026-11-22"));
+    run.platform.settings.unwritable = !saved;
     run.platform.messages.answers = {answer};
     ShownWindows shown;
     QStringList shownWhileAsking{u"not asked"_s};
@@ -117,7 +124,7 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     QVERIFY(shownWhileAsking.isEmpty());
     QVERIFY(run.program.frmMain().ifLoaded()->isVisible());
     QCOMPARE(app::modHelp::DecodeSetting(run.platform.settings.values.value(storedKey())),
-             u"2026-12-07"_s);
+             saved ? u"2026-12-07"_s : u"2026-11-22"_s);
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
 }
 
