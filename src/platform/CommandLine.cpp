@@ -56,11 +56,11 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString program = programName(argv[0]);
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    const bool parsed = parser.parse(arguments);
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
         const QString error =
-            parser.positionalArguments().isEmpty()
-                ? parser.errorText()
-                : u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst());
+            !parsed ? parser.errorText()
+                    : u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst());
         print(stderr, program + u": "_s + error + u'\n');
         return UsageError;
     }

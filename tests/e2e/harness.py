@@ -125,6 +125,7 @@ class Session(desktop.Desktop):
     (LV_SORTILO in the environment)."""
 
     program_class = Program
+    count = 0
 
     def __init__(self, name, screen=desktop.SCREEN, window_manager=True):
         super().__init__("e2e-" + name, screen, window_manager)
@@ -136,6 +137,12 @@ class Session(desktop.Desktop):
         check(self.executable and os.access(self.executable, os.X_OK),
               "LV_SORTILO does not name the program to test: %r" % self.executable)
         super().start()
+        # One copy of the program runs per user and executable name: under a
+        # name of the session's own, tests run side by side, and beside a copy
+        # that the user has open.
+        Session.count += 1
+        self.program_name = "lv-sortilo-%d-%d" % (os.getpid(), Session.count)
+        self.executable = self.home.install_program(self.executable, self.program_name)
 
     def start_program(self, extra_env=None, command=None):
         """Starts the program, or the given command in its stead, with the

@@ -10,10 +10,9 @@ import subprocess
 import harness
 from harness import check, is_main
 
-NO_DISPLAY = "lv-sortilo: no graphical display could be opened"
+NO_DISPLAY = "%s: no graphical display could be opened"
 # Names a Wayland compositor that is not there.
 NO_COMPOSITOR = "wayland-lv-sortilo-e2e-none"
-USAGE = "Usage: lv-sortilo [-h | --help | --version]"
 
 
 def display_without_server():
@@ -26,26 +25,33 @@ def display_without_server():
 
 
 def no_display_says_so_and_exits_with_status_1(s):
+    """What Qt says on the way is passed on as it comes; the last line says
+    why the program cannot start."""
     unset_display = ["env", "-u", "DISPLAY", s.executable]
+    no_display = NO_DISPLAY % s.program_name
     tries = [
-        ("DISPLAY unset", unset_display, {}, NO_DISPLAY),
+        ("DISPLAY unset", unset_display, {}, no_display, ""),
         ("DISPLAY names no server", None, {"DISPLAY": display_without_server()},
-         NO_DISPLAY + ' (DISPLAY is "'),
+         no_display + ' (DISPLAY is "', "could not connect to display"),
         ("a Wayland session without a compositor", unset_display,
-         {"XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": NO_COMPOSITOR}, NO_DISPLAY),
+         {"XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": NO_COMPOSITOR}, no_display, ""),
         # The display is there; what is missing is the plugin.
         ("a platform whose plugin is not installed", None, {"QT_QPA_PLATFORM": "bogus"},
-         'lv-sortilo: the Qt platform plugin "bogus" is not installed'),
+         '%s: the Qt platform plugin "bogus" is not installed' % s.program_name, ""),
+        ("a platform variable that names none", None, {"QT_QPA_PLATFORM": ";;;"},
+         '%s: QT_QPA_PLATFORM is ";;;", which names no Qt platform.' % s.program_name, ""),
     ]
-    for what, command, extra_env, first_words in tries:
+    for what, command, extra_env, last_words, qt_said in tries:
         program = s.start_program(extra_env=extra_env, command=command)
         status = program.wait_exit(what="the program to end with %s" % what)
         output = program.output()
         check(status == 1, "with %s the program ended with %r, not status 1; it said:\n%s"
               % (what, status, output))
-        first_line = output.splitlines()[0] if output else ""
-        check(first_line.startswith(first_words),
-              "with %s the program did not begin with %r:\n%s" % (what, first_words, output))
+        last_line = output.splitlines()[-1] if output else ""
+        check(last_line.startswith(last_words),
+              "with %s the program did not end with %r:\n%s" % (what, last_words, output))
+        check(qt_said in output.rpartition(last_line)[0],
+              "with %s, Qt's %r does not come before the reason:\n%s" % (what, qt_said, output))
         check("Reinstalling" not in output,
               "with %s the program still gives Qt's advice to reinstall:\n%s" % (what, output))
 
@@ -63,27 +69,36 @@ def wayland_desktop_runs_through_xwayland(s):
 
 
 def command_line_takes_no_arguments(s):
-    """--help and --version answer with a line each; every other argument,
-    Qt's own options among them, is refused before any window opens."""
+    """-h, --help, -v and --version are answered as Qt's parser words them;
+    every other argument, Qt's own options among them, is refused with one
+    line, before any window opens. Control characters in the name the
+    program is started by never reach the terminal."""
     style = os.path.join(s.dir, "style.qss")
     with open(style, "w") as f:
         f.write("* { background: red; }\n")
+    name = s.program_name
+    usage = "Usage: %s [options]\n" % s.executable
+    refused = "%s: Unknown option '%%s'.\n" % name
     tries = [
-        (["--help"], 0, USAGE, ""),
-        (["-h"], 0, USAGE, ""),
-        (["--version"], 0, "lv-sortilo 1.0", ""),
-        (["-reverse"], 2, "", 'lv-sortilo: unknown argument "-reverse"'),
-        (["-qwindowtitle", "X"], 2, "", 'lv-sortilo: unknown argument "-qwindowtitle"'),
-        (["-stylesheet", style], 2, "", 'lv-sortilo: unknown argument "-stylesheet"'),
-        (["-platform", "xcb"], 2, "", 'lv-sortilo: unknown argument "-platform"'),
-        (["--help", "extra"], 2, "", 'lv-sortilo: unknown argument "extra"'),
+        (None, ["--help"], 0, usage, ""),
+        (None, ["-h"], 0, usage, ""),
+        (None, ["--version"], 0, "%s 1.0.0\n" % name, ""),
+        (None, ["-v"], 0, "%s 1.0.0\n" % name, ""),
+        (None, ["-reverse"], 2, "", refused % "reverse"),
+        (None, ["-qwindowtitle", "X"], 2, "", refused % "qwindowtitle"),
+        (None, ["-stylesheet", style], 2, "", refused % "stylesheet"),
+        (None, ["-platform", "xcb"], 2, "", refused % "platform"),
+        (None, ["--help", "extra"], 2, "", "%s: Unexpected argument 'extra'.\n" % name),
+        # ESC [ 2 J clears a terminal; U+009B is the same introducer in one
+        # character.
+        (b"/tmp/\x1b[2J\xc2\x9bJ", ["-x"], 2, "", "\ufffd[2J\ufffdJ: Unknown option 'x'.\n"),
     ]
-    for arguments, expected_status, stdout_start, stderr_start in tries:
+    for argv0, arguments, expected_status, stdout_start, stderr_text in tries:
         what = " ".join(arguments)
         try:
-            result = subprocess.run([s.executable] + arguments, env=s.env, cwd=s.dir,
-                                    stdin=subprocess.DEVNULL, capture_output=True,
-                                    timeout=harness.DEADLINE)
+            result = subprocess.run([argv0 or s.executable] + arguments, executable=s.executable,
+                                    env=s.env, cwd=s.dir, stdin=subprocess.DEVNULL,
+                                    capture_output=True, timeout=harness.DEADLINE)
         except subprocess.TimeoutExpired:
             raise harness.Failure("with %s the program did not end: it ran" % what) from None
         out, err = (result.stdout.decode(errors="replace"),
@@ -91,14 +106,14 @@ def command_line_takes_no_arguments(s):
         check(result.returncode == expected_status,
               "with %s the program ended with %r, not %d; it said:\n%s%s"
               % (what, result.returncode, expected_status, out, err))
-        for stream, text, start in (("standard output", out, stdout_start),
-                                    ("standard error", err, stderr_start)):
-            if not start:
-                check(not text, "with %s the program wrote on %s:\n%s" % (what, stream, text))
-                continue
-            check(text.startswith(start) and text.count("\n") == 1 and text.endswith("\n"),
-                  "with %s the program did not write one line starting %r on %s:\n%s"
-                  % (what, start, stream, text))
+        check(out.startswith(stdout_start) and bool(out) == bool(stdout_start),
+              "with %s the program did not write %r on standard output:\n%s"
+              % (what, stdout_start, out))
+        if stdout_start.startswith("Usage"):
+            check("-v, --version" in out and "--help-all" not in out,
+                  "with %s the help does not list just -h and -v:\n%s" % (what, out))
+        check(err == stderr_text, "with %s the program did not write %r on standard error:\n%r"
+              % (what, stderr_text, err))
     check(not s.windows(), "the program left windows: %r" % s.windows())
 
 

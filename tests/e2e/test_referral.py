@@ -1,10 +1,13 @@
 """The farewell window's refer-a-friend form shows its prompts where the user
 can read them, and hands what was typed to the referral page, exactly as
-typed; and where the browser cannot be started, what was typed stays out of
-the program's output, which goes to the log."""
+typed; and where no browser can be started, what was typed stays out of
+the program's output, which goes to the log, and out of the output of what
+opens the browser, which the program does not pass on."""
 
 import collections
 import os
+import shlex
+import shutil
 import urllib.parse
 
 import harness
@@ -123,17 +126,26 @@ def referral_form_sends_entries_as_typed(s):
           "the farewell window did not stay after sending")
 
 
-def referral_entries_stay_out_of_log_when_browser_fails(s):
-    # An xdg-open that cannot be started: Qt reports the failed launch.
-    with open(os.path.join(s.home.folder, "bin", "xdg-open"), "w") as f:
-        f.write("#!/nonexistent/sh\n")
+def referral_entries_stay_out_of_output_with_real_xdg_open_and_no_browser(s):
+    """Debian's own xdg-open, where no browser works: the one it finds fails
+    and says why, and xdg-open says it found no way to open the address. The
+    program's output holds none of the entries."""
+    os.remove(os.path.join(s.home.folder, "bin", "xdg-open"))
+    check(shutil.which("xdg-open", path=s.env["PATH"]) == "/usr/bin/xdg-open",
+          "Debian's xdg-open is not the one the program finds")
+    browser = os.path.join(s.home.folder, "bin", "failing-browser")
+    with open(browser, "w") as f:
+        f.write("#!/bin/sh\nprintf '%%s\\n' \"$@\" >> %s\n"
+                "echo \"cannot open $*\" >&2\nexit 1\n" % shlex.quote(s.home.record))
+    os.chmod(browser, 0o755)
+    s.env["BROWSER"] = browser
     program, farewell = fill_form(s)
     s.click(farewell, *SUBMIT_BUTTON)
 
-    s.wait_for(lambda: "lvms-refer-a-friend.php" in program.output(),
-               "the program to report that the referral page could not be opened")
+    s.wait_addresses(1, "xdg-open to hand the referral page to the browser")
+    s.wait_for(lambda: s.processes(program) == [program.pid], "xdg-open to give up")
     output = program.output()
-    for entry in list(ENTRIES.values()) + ["Your Message"]:
+    for entry in list(ENTRIES.values()) + ["Your Message", "lvms-refer-a-friend"]:
         for form in (entry, urllib.parse.quote(entry, safe="")):
             check(form not in output, "the program's output holds %r:\n%s" % (form, output))
     check(program.alive() and len(s.find(is_farewell)) == 1,
@@ -143,5 +155,5 @@ def referral_entries_stay_out_of_log_when_browser_fails(s):
 if __name__ == "__main__":
     harness.run_variant({
         "typed": referral_form_sends_entries_as_typed,
-        "browser-fails": referral_entries_stay_out_of_log_when_browser_fails,
+        "browser-fails": referral_entries_stay_out_of_output_with_real_xdg_open_and_no_browser,
     }, default="typed")

@@ -25,7 +25,6 @@ import xml.etree.ElementTree as ElementTree
 import harness
 from harness import check, fortunes, is_main, is_results, STICK_COUNT
 
-APPLICATION = "lv-sortilo"
 PRESS = "Press"
 VENDOR_HOST = "www.velmorasoft.com"
 
@@ -109,12 +108,12 @@ def read(s, *args):
 
 def application(s):
     """The program's accessible tree, or None while it cannot be read."""
-    answer = read(s, "tree", APPLICATION)
+    answer = read(s, "tree", s.program_name)
     apps = answer.get("applications")
     if not apps:
-        application.last_error = answer.get("error", "no application named %r" % APPLICATION)
+        application.last_error = answer.get("error", "no application named %r" % s.program_name)
         return None
-    check(len(apps) == 1, "%d applications named %r on the bus" % (len(apps), APPLICATION))
+    check(len(apps) == 1, "%d applications named %r on the bus" % (len(apps), s.program_name))
     return apps[0]
 
 
@@ -212,7 +211,7 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s, locale=None):
     # program's answer; meanwhile the tree is read again and again.
     log = open(os.path.join(s.dir, "press.json"), "wb")
     try:
-        press = subprocess.Popen(reader_command("press", APPLICATION, *PICTURE), env=s.env,
+        press = subprocess.Popen(reader_command("press", s.program_name, *PICTURE), env=s.env,
                                  stdin=subprocess.DEVNULL, stdout=log,
                                  stderr=subprocess.STDOUT, start_new_session=True)
     finally:
@@ -285,7 +284,7 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s, locale=None):
 
     # And each link opens its page when pressed through the bus.
     for count, (text, page) in enumerate(LINKS.items(), start=1):
-        answer = read(s, "press", APPLICATION, "link", text)
+        answer = read(s, "press", s.program_name, "link", text)
         check(answer.get("pressed") is True, "pressing the link %r answered %r" % (text, answer))
         opened = s.wait_addresses(count, "the page of the link %r" % text)
         check(opened[-1] == page, "the link %r opened %r, not %r" % (text, opened[-1], page))

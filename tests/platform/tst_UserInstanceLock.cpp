@@ -101,6 +101,8 @@ private:
 class tst_UserInstanceLock : public QObject {
     Q_OBJECT
 private slots:
+    void lockFileLiesOnlyInAFolderOfTheUsersOwn_data();
+    void lockFileLiesOnlyInAFolderOfTheUsersOwn();
     void lockAdmitsOneCopyPerUser_data();
     void lockAdmitsOneCopyPerUser();
     void lockIsFreeAgainOnceItsHolderIsGone_data();
@@ -108,6 +110,72 @@ private slots:
     void simultaneousClaimsAdmitOne_data();
     void simultaneousClaimsAdmitOne();
 };
+
+void tst_UserInstanceLock::lockFileLiesOnlyInAFolderOfTheUsersOwn_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("lockFolder");
+    QTest::newRow("the runtime folder") << u"own"_s << u"own"_s;
+    // Qt stands in a folder of the user's own, in the temporary folder.
+    QTest::newRow("no runtime folder") << QString() << u"runtime-%1"_s;
+    // Another user cannot have the lock file made where they can reach it.
+    QTest::newRow("no runtime folder, and its stand-in made by another user")
+        << u"-"_s << QString();
+    // Qt either leaves it or stands in its own folder, as its version has it.
+    QTest::newRow("a runtime folder of another user's") << u"other"_s << u"*"_s;
+}
+
+// Another user can neither plant the lock file nor have it made where they
+// can: it lies only in a folder that is the user's and closed to others.
+void tst_UserInstanceLock::lockFileLiesOnlyInAFolderOfTheUsersOwn()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QString, lockFolder);
+    const bool otherUser = runtime == u"-" || runtime == u"other";
+    if (otherUser && !test::ChildProcess::canBecomeNobody())
+        QSKIP("a folder of another user's needs the superuser's rights to make");
+    QTemporaryDir temporary;
+    const QString user = qEnvironmentVariable("USER", u"root"_s);
+    const auto folder = [&](const QString &name, bool ofAnotherUser) {
+        const QString path = temporary.filePath(name);
+        QDir().mkpath(path);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+        if (ofAnotherUser && ::chown(QFile::encodeName(path).constData(), 65534, 65534) != 0)
+            qWarning("could not give %s to another user", qPrintable(path));
+        return path;
+    };
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tmpBefore = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        qputenv("TMPDIR", tmpBefore);
+    });
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    if (runtime == u"own" || runtime == u"other")
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder(runtime, runtime == u"other")));
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
+    if (runtime == u"-")
+        folder(u"runtime-"_s + user, true);
+
+    const QString path = platform::UserInstanceLock::lockPathFor(u"lv-sortilo"_s);
+    if (lockFolder.isNull() || (lockFolder == u"*" && path.isEmpty())) {
+        QCOMPARE(path, QString());
+    } else {
+        if (lockFolder != u"*")
+            QCOMPARE(path, temporary.filePath(lockFolder.contains(u'%') ? lockFolder.arg(user)
+                                                                        : lockFolder) +
+                               u"/lv-sortilo.lock"_s);
+        QCOMPARE(QFileInfo(path).fileName(), u"lv-sortilo.lock"_s);
+        const QFileInfo info(QFileInfo(path).path());
+        QCOMPARE(info.ownerId(), ::geteuid());
+        QCOMPARE(info.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther),
+                 QFileDevice::Permissions());
+    }
+    // The other user's socket cannot stop the copy either way.
+    QVERIFY(platform::UserInstanceLock(unusedSocketName(), path).claim());
+}
 
 void tst_UserInstanceLock::lockAdmitsOneCopyPerUser_data()
 {

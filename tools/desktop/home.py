@@ -2,6 +2,7 @@
 
 import os
 import shlex
+import shutil
 
 
 class Home:
@@ -11,6 +12,8 @@ class Home:
 
     def __init__(self, folder):
         self.folder = folder
+        # The program keeps its settings in a file named after its executable.
+        self.settings_file = "lv-sortilo.ini"
         for name in ("home", "config", "data", "cache", "runtime", "bin"):
             os.makedirs(os.path.join(folder, name), mode=0o700, exist_ok=True)
         self.config = os.path.join(folder, "config")
@@ -23,6 +26,18 @@ class Home:
                     "    printf '%%s\\n' \"$address\" >> %s\n"
                     "done\n" % shlex.quote(self.record))
         os.chmod(stub, 0o755)
+
+    def install_program(self, executable, name):
+        """The executable under another name, in this home's folder of programs:
+        the program names its settings file and its one-copy lock after the
+        name it is started by."""
+        installed = os.path.join(self.folder, "bin", name)
+        try:
+            os.link(executable, installed)
+        except OSError:
+            shutil.copy2(executable, installed)
+        self.settings_file = name + ".ini"
+        return installed
 
     def variables(self, path):
         """The environment variables that lead into this home, with the

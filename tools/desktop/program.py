@@ -59,7 +59,7 @@ def is_box(w):
 
 # --- the settings file ---------------------------------------------------------
 
-SETTINGS_FILE = "lv-sortilo.ini"
+SETTINGS_FILE = "lv-sortilo.ini"  # of the program under its own name
 SETTINGS_SECTION = "Settings"
 SETTINGS_SHIFT = 17
 
@@ -98,7 +98,7 @@ def date_line(date):
 
 
 def settings_path(home):
-    return os.path.join(home.config, SETTINGS_FILE)
+    return os.path.join(home.config, home.settings_file)
 
 
 def read_settings_text(home):
