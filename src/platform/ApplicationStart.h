@@ -23,10 +23,11 @@ QByteArray windowSystemFor(const QProcessEnvironment &environment);
 
 // The program's application object, on the window system above and known by
 // its desktop entry. Qt is given the program's path alone: none of its own
-// options (-reverse, -stylesheet, -qwindowtitle ...) reaches it. Where no
-// graphical display can be opened it says why plainly on stderr, a missing
-// platform plugin or a display that does not answer, and ends the process
-// with status 1.
+// options (-reverse, -stylesheet, -qwindowtitle ...) reaches it. What Qt says
+// goes on to standard error as it comes, control characters made harmless.
+// Where no graphical display can be opened, the last line says why plainly,
+// a missing platform plugin or a display that does not answer, and the
+// process ends with status 1.
 std::unique_ptr<QApplication> startApplication(char *programPath);
 
 } // namespace platform
