@@ -46,13 +46,14 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty_data()
     QTest::addColumn<bool>("leaveByTab");
     QTest::addColumn<QString>("onLeaving");
     QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("awayMeanwhile");
     const QString asLoaded;
     const auto row = [](const char *name, const char *field, const QString &initial,
                         bool enterByTab, const QString &onEntering, const QString &typed,
                         bool leaveByTab, const QString &onLeaving,
-                        const QString &language = u"English"_s) {
+                        const QString &language = u"English"_s, bool awayMeanwhile = false) {
         QTest::newRow(name) << QString::fromLatin1(field) << initial << enterByTab << onEntering
-                            << typed << leaveByTab << onLeaving << language;
+                            << typed << leaveByTab << onLeaving << language << awayMeanwhile;
     };
     row("name prompt goes and comes back", "txtName", asLoaded, true, u""_s, u""_s, true,
         u"Your Name"_s);
@@ -104,6 +105,12 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty_data()
         false, u"Your Email Address"_s, u""_s, false, u"Your Email Address"_s, u"zh_TW"_s);
     row("Chinese message prompt without line break goes", "txtMessage", u"您的留言"_s, true, u""_s,
         u""_s, true, u"您的留言"_s, u"zh_CN"_s);
+    // The user goes to another program and comes back before leaving the
+    // field: the field is not left meanwhile.
+    row("typed spaces stay while in another program", "txtName", asLoaded, false, u""_s, u"   "_s,
+        true, u"Your Name"_s, u"English"_s, true);
+    row("emptied field shows no prompt while in another program", "txtFriendEmail", asLoaded, true,
+        u""_s, u""_s, false, u"Friend's Email Address"_s, u"English"_s, true);
 }
 
 void tst_PromptField::fieldShowsPromptOnlyWhileEmpty()
@@ -116,6 +123,7 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty()
     QFETCH(bool, leaveByTab);
     QFETCH(QString, onLeaving);
     QFETCH(QString, language);
+    QFETCH(bool, awayMeanwhile);
     const SpokenLanguage spoken(language);
     ProgramRun run;
     frmNagScreen2 *const farewell = showFarewell(run);
@@ -133,6 +141,17 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty()
     // field as entering left it.
     QTest::keyClicks(focused(), typed);
     QTRY_COMPARE(textOf(target), onEntering + typed);
+    if (awayMeanwhile) {
+        QWidget otherProgram;
+        otherProgram.show();
+        otherProgram.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&otherProgram));
+        QCOMPARE(textOf(target), onEntering + typed);
+        farewell->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(farewell));
+        QCOMPARE(focused(), target);
+        QCOMPARE(textOf(target), onEntering + typed);
+    }
 
     QWidget *const elsewhere = target == child<QLineEdit>(farewell, "txtName")
                                    ? child<QLineEdit>(farewell, "txtEmail")
