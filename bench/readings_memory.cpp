@@ -17,6 +17,7 @@
 //   growth KB      (resident memory after the last reading less after the first)
 
 #include "app/Program.h"
+#include "forms/MessageBoxes.h"
 #include "platform/Clock.h"
 #include "platform/QtPlatform.h"
 #include "reading/frmDisplay.h"
@@ -121,12 +122,10 @@ int main(int argc, char *argv[])
     }
 
     platform::QtPlatform real(u"lv-sortilo"_s);
-    const platform::Services base = real.services();
-    FastClock fastClock(base.clock);
-    const platform::Services services{base.browser,     base.messages, base.settings,
-                                      fastClock,        base.random,   base.instanceLock,
-                                      base.processExit, base.clipboard};
-    app::Program program(services);
+    forms::MessageBoxes messages;
+    FastClock fastClock(real.clock);
+    app::Program program({real.browser, messages, real.settings, fastClock, real.random,
+                          real.instanceLock, real.processExit, real.clipboard});
 
     // The wait sleeps until its timer fires or any other event comes; its
     // timer counts real milliseconds, so on the fast clock it needs a nudge to

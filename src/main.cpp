@@ -2,6 +2,7 @@
 #include "app/Translations.h"
 #include "brand/Brand.h"
 #include "forms/Look.h"
+#include "forms/MessageBoxes.h"
 #include "platform/ApplicationStart.h"
 #include "platform/CommandLine.h"
 #include "platform/QtPlatform.h"
@@ -32,8 +33,11 @@ int main(int argc, char *argv[])
     // Message boxes, too, carry the program's icon.
     QApplication::setWindowIcon(brand::programIcon());
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    platform::QtPlatform platform(name);
-    app::Program program(platform.services(), Reminder);
+    platform::QtPlatform system(name);
+    forms::MessageBoxes messages;
+    app::Program program({system.browser, messages, system.settings, system.clock, system.random,
+                          system.instanceLock, system.processExit, system.clipboard},
+                         Reminder);
     program.start();
     return application->exec();
 }

@@ -12,7 +12,7 @@
 
 namespace app {
 
-Program::Program(const platform::Services &services, UpdateReminder updateReminder)
+Program::Program(const app::Services &services, UpdateReminder updateReminder)
     : m_services(services)
     , m_updateReminder(updateReminder)
     , m_fortunes(services.random)

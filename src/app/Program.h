@@ -2,9 +2,9 @@
 
 #include "forms/FormRef.h"
 #include "forms/FormRegistry.h"
-#include "platform/Services.h"
 #include "reading/modFortunrCookies.h"
 #include "referral/modTellAFriend.h"
+#include "Services.h"
 #include "WindowSwitching.h"
 
 namespace app {
@@ -19,7 +19,7 @@ enum class UpdateReminder { On, Off };
 // follows from them, which is where the program switches between windows.
 class Program {
 public:
-    explicit Program(const platform::Services &services,
+    explicit Program(const app::Services &services,
                      UpdateReminder updateReminder = UpdateReminder::On);
     ~Program();
     Program(const Program &) = delete;
@@ -52,7 +52,7 @@ private:
     reading::frmDisplay *newDisplay();
     referral::frmNagScreen2 *newNagScreen();
 
-    const platform::Services m_services;
+    const app::Services m_services;
     const UpdateReminder m_updateReminder;
     bool m_remindedThisStart = false;
     forms::FormRegistry m_forms;

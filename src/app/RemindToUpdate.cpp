@@ -1,11 +1,11 @@
 #include "RemindToUpdate.h"
 
 #include "brand/Brand.h"
+#include "forms/MessageBoxes.h"
 #include "pages/WebPages.h"
 #include "platform/Clock.h"
-#include "platform/Messages.h"
-#include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "Services.h"
 #include "SettingsCodec.h"
 
 #include <QCoreApplication>
@@ -20,25 +20,25 @@ namespace {
 constexpr QStringView Section = u"Settings";
 constexpr qint64 DaysBetweenReminders = 14;
 
-void writeToday(const platform::Services &services, const QString &key)
+void writeToday(const app::Services &services, const QString &key)
 {
     const QString today = services.clock.today().toString(Qt::ISODate);
     services.settings.write(Section.toString(), key, EncodeSetting(today));
 }
 
-platform::Answer askAboutUpdate(platform::Messages &messages)
+forms::Answer askAboutUpdate(forms::Messages &messages)
 {
     // The two sentences are parted by a lone carriage return.
     const QString question =
         QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
         u'\r' + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
     return messages.ask({question, brand::MessageTitle.toString(),
-                         platform::Message::Icon::Information, platform::Message::Buttons::YesNo});
+                         forms::Message::Icon::Information, forms::Message::Buttons::YesNo});
 }
 
 } // namespace
 
-void RemindToUpdate(const platform::Services &services)
+void RemindToUpdate(const app::Services &services)
 {
     const QString key = EncodeSetting(u"Duration");
     const std::optional<QString> stored = services.settings.read(Section.toString(), key);
@@ -55,11 +55,11 @@ void RemindToUpdate(const platform::Services &services)
     const qint64 days = services.clock.today().daysTo(last);
     if (days >= -DaysBetweenReminders && days <= DaysBetweenReminders)
         return;
-    const platform::Answer answer = askAboutUpdate(services.messages);
+    const forms::Answer answer = askAboutUpdate(services.messages);
     // The page is opened after the write, and also when the write fails: the
     // user asked for it. The question then comes back at the next start.
     writeToday(services, key);
-    if (answer == platform::Answer::Yes)
+    if (answer == forms::Answer::Yes)
         pages::modHelp::ProductDownloadPage(services.browser);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace platform {
+namespace app {
 struct Services;
 }
 
@@ -8,6 +8,6 @@ namespace app::modHelp {
 
 // At most once every two weeks, asks at start-up whether to look for a newer
 // version, and keeps the date of the last time it asked in the settings store.
-void RemindToUpdate(const platform::Services &services);
+void RemindToUpdate(const app::Services &services);
 
 } // namespace app::modHelp

@@ -1,8 +1,8 @@
 #include "frmStartup.h"
 
 #include "brand/Brand.h"
+#include "forms/MessageBoxes.h"
 #include "platform/InstanceLock.h"
-#include "platform/Messages.h"
 #include "platform/RandomSource.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -10,7 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace app {
 
 frmStartup::frmStartup(forms::FormRegistry &registry, platform::InstanceLock &instanceLock,
-                       platform::Messages &messages, platform::RandomSource &random)
+                       forms::Messages &messages, platform::RandomSource &random)
     : Form(registry, u"frmStartup"_s, QSize(1, 1))
     , m_instanceLock(instanceLock)
     , m_messages(messages)
@@ -21,7 +21,7 @@ void frmStartup::Form_Load()
 {
     if (!m_instanceLock.claim()) {
         m_messages.ask({tr("Application is already running"), brand::MessageTitle.toString(),
-                        platform::Message::Icon::Information, platform::Message::Buttons::Ok});
+                        forms::Message::Icon::Information, forms::Message::Buttons::Ok});
         emit ending();
         return;
     }

@@ -2,9 +2,11 @@
 
 #include "forms/Form.h"
 
+namespace forms {
+class Messages;
+}
 namespace platform {
 class InstanceLock;
-class Messages;
 class RandomSource;
 } // namespace platform
 
@@ -16,7 +18,7 @@ class frmStartup final : public forms::Form {
     Q_OBJECT
 public:
     frmStartup(forms::FormRegistry &registry, platform::InstanceLock &instanceLock,
-               platform::Messages &messages, platform::RandomSource &random);
+               forms::Messages &messages, platform::RandomSource &random);
 
 signals:
     // This is the only copy of the program running: the main window is next.
@@ -30,7 +32,7 @@ protected:
 
 private:
     platform::InstanceLock &m_instanceLock;
-    platform::Messages &m_messages;
+    forms::Messages &m_messages;
     platform::RandomSource &m_random;
 };
 

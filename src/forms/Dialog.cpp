@@ -1,10 +1,9 @@
 #include "Dialog.h"
 
 #include "Accessibility.h"
-#include "platform/Placement.h"
+#include "Placement.h"
 
 #include <QEvent>
-#include <QScreen>
 
 #include <utility>
 
@@ -14,6 +13,7 @@ Dialog::Dialog(const QString &name, QSize size, QWidget *opener)
     : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
+    m_placement = new CentredPlacement(this, opener);
     installAccessibility();
     setObjectName(name);
     setFixedSize(size);
@@ -25,9 +25,8 @@ void Dialog::setVisible(bool visible)
     const bool goes = !visible && isVisible();
     // Over the middle of its opener, frame and title bar included, as the
     // opener is.
-    if (appears && !std::exchange(m_placed, true) && parentWidget())
-        platform::centreWhole(this, parentWidget()->window()->frameGeometry().center(),
-                              parentWidget()->window()->screen()->availableGeometry());
+    if (appears && !std::exchange(m_placed, true))
+        m_placement->centre();
     QDialog::setVisible(visible);
     if (appears)
         activateWindow();

@@ -4,6 +4,8 @@
 
 namespace forms {
 
+class CentredPlacement;
+
 // A window opened from another, which it belongs to: Qt keeps it in front of
 // its opener and, shown with exec(), blocks the opener until it closes. It
 // opens over the middle of its opener. Esc closes it and Enter presses its
@@ -23,6 +25,7 @@ protected:
 
 private:
     bool m_placed = false;
+    CentredPlacement *m_placement;
 };
 
 } // namespace forms

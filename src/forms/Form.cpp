@@ -2,7 +2,7 @@
 
 #include "Accessibility.h"
 #include "FormRegistry.h"
-#include "platform/Placement.h"
+#include "Placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -26,6 +26,7 @@ constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHin
 
 Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     : QMainWindow(nullptr, fixedWindowFlags)
+    , m_placement(new CentredPlacement(this))
     , m_registry(registry)
     , m_client(new QWidget(this))
 {
@@ -68,9 +69,9 @@ void Form::Unload()
 
 void Form::setVisible(bool visible)
 {
-    if (visible && !m_placed) {
-        m_placed = true;
-        centreOnScreen();
+    if (visible && !std::exchange(m_placed, true)) {
+        setFixedSize(sizeHint());
+        m_placement->centre();
     }
     // A window the program shows comes into view, even if it was minimised.
     if (visible && isMinimized())
@@ -87,27 +88,9 @@ void Form::setVisible(bool visible)
     }
 }
 
-// The whole window, frame and title bar included, in the middle of the
-// screen. The frame is known only once the window manager has framed the
-// window; until then the frame of the windows before stands in for it.
-void Form::centreOnScreen()
-{
-    setFixedSize(sizeHint());
-    const QRect screenArea = screen()->availableGeometry();
-    m_centredFrame = platform::centreWhole(this, screenArea.center(), screenArea);
-}
-
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    // Framed otherwise than guessed as it opened: centred once more, before
-    // the user has moved it.
-    if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) && m_placed &&
-        !m_reCentred && isVisible() && windowHandle() && !windowHandle()->frameMargins().isNull()) {
-        m_reCentred = true;
-        if (windowHandle()->frameMargins() != m_centredFrame)
-            centreOnScreen();
-    }
     // Once the window that just appeared is active and its focus told: the
     // focus moves into the window only after the activation is handled, hence
     // one more pass of the event loop. Orca presents a window that becomes

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMargins>
 #include <QPointer>
 #include <QPushButton>
 
@@ -11,6 +10,7 @@ class QMenuBar;
 
 namespace forms {
 
+class CentredPlacement;
 class FormRegistry;
 
 // A window of the program. Its life: loaded (created hidden, load handler run),
@@ -63,14 +63,12 @@ private:
     template <class F> friend class FormRef;
     friend class FormRegistry;
     void load();
-    void centreOnScreen();
 
     // Made before the client area, whose making already sends the window
     // events.
     State m_state = State::Loaded;
     bool m_placed = false;
-    bool m_reCentred = false;
-    QMargins m_centredFrame;
+    CentredPlacement *const m_placement;
     bool m_waitedHidden = false;
     bool m_announcePending = false;
     FormRegistry &m_registry;

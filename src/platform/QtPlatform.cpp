@@ -84,14 +84,9 @@ void ImmediateExit::exitNow(int status)
 void SystemClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
 
 QtPlatform::QtPlatform(const QString &applicationName)
-    : m_settings(IniSettingsStore::pathFor(applicationName))
-    , m_lock(UserInstanceLock::socketNameFor(applicationName),
-             UserInstanceLock::lockPathFor(applicationName))
+    : settings(IniSettingsStore::pathFor(applicationName))
+    , instanceLock(UserInstanceLock::socketNameFor(applicationName),
+                   UserInstanceLock::lockPathFor(applicationName))
 {}
-
-Services QtPlatform::services()
-{
-    return {m_browser, m_messages, m_settings, m_clock, m_random, m_lock, m_exit, m_clipboard};
-}
 
 } // namespace platform

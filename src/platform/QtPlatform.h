@@ -5,10 +5,8 @@
 #include "Clock.h"
 #include "IniSettingsStore.h"
 #include "InstanceLock.h"
-#include "Messages.h"
 #include "ProcessExit.h"
 #include "RandomSource.h"
-#include "Services.h"
 #include "SettingsStore.h"
 #include "UserInstanceLock.h"
 
@@ -28,11 +26,6 @@ class DesktopBrowser final : public Browser {
 public:
     bool canOpen(const QUrl &address) const override;
     void open(const QUrl &address) override;
-};
-
-class MessageBoxes final : public Messages {
-public:
-    Answer ask(const Message &message) override;
 };
 
 class SystemClock final : public Clock {
@@ -63,21 +56,17 @@ public:
     void setText(const QString &text) override;
 };
 
-// All of the above for one application name, wired together.
-class QtPlatform {
-public:
+// All of the above for one application name.
+struct QtPlatform {
     explicit QtPlatform(const QString &applicationName);
-    Services services();
 
-private:
-    DesktopBrowser m_browser;
-    MessageBoxes m_messages;
-    IniSettingsStore m_settings;
-    SystemClock m_clock;
-    ClockSeededRandom m_random{m_clock};
-    UserInstanceLock m_lock;
-    ImmediateExit m_exit;
-    SystemClipboard m_clipboard;
+    DesktopBrowser browser;
+    IniSettingsStore settings;
+    SystemClock clock;
+    ClockSeededRandom random{clock};
+    UserInstanceLock instanceLock;
+    ImmediateExit processExit;
+    SystemClipboard clipboard;
 };
 
 } // namespace platform

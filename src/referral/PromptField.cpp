@@ -27,7 +27,7 @@ QString TextOnLeaving(const QString &text, QStringView prompt)
     return modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
 }
 
-PromptField::PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages)
+PromptField::PromptField(QWidget *field, QString prompt, Kind kind, forms::Messages &messages)
     : QObject(field)
     , m_field(field)
     , m_prompt(std::move(prompt))

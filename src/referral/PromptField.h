@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-namespace platform {
+namespace forms {
 class Messages;
 }
 
@@ -27,7 +27,7 @@ public:
 
     // Works on a QLineEdit or a forms::MultiLineTextBox, which it watches and
     // parents to.
-    PromptField(QWidget *field, QString prompt, Kind kind, platform::Messages &messages);
+    PromptField(QWidget *field, QString prompt, Kind kind, forms::Messages &messages);
 
     QString text() const;
     void setText(const QString &text);
@@ -46,7 +46,7 @@ private:
     QWidget *const m_field;
     const QString m_prompt;
     const Kind m_kind;
-    platform::Messages &m_messages;
+    forms::Messages &m_messages;
     // Whether the user is in the field: Entering until its prompt is cleared.
     enum class Presence { Away, Entering, In };
     Presence m_presence = Presence::Away;

@@ -50,7 +50,7 @@ QString vendorHost() { return pages::modHelp::PageAddress(pages::modHelp::Vendor
 } // namespace
 
 frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
-                             platform::Messages &messages, platform::RandomSource &random,
+                             forms::Messages &messages, platform::RandomSource &random,
                              modTellAFriend::Referral &referral)
     : Form(registry, u"frmNagScreen2"_s, layout::Client)
     , m_browser(browser)

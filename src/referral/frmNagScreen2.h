@@ -11,6 +11,7 @@ class CaptionedFrame;
 class CheckBox;
 class FormRegistry;
 class LinkLabel;
+class Messages;
 class MultiLineTextBox;
 class Picture;
 } // namespace forms
@@ -19,7 +20,6 @@ struct Referral;
 }
 namespace platform {
 class Browser;
-class Messages;
 class RandomSource;
 } // namespace platform
 
@@ -36,7 +36,7 @@ public:
     // the program runs. The random source picks the word of support; the
     // browser opens the links and the referral; the message boxes refuse.
     frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
-                  platform::Messages &messages, platform::RandomSource &random,
+                  forms::Messages &messages, platform::RandomSource &random,
                   modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
@@ -60,7 +60,7 @@ private:
     void layOutDownloads();
 
     platform::Browser &m_browser;
-    platform::Messages &m_messages;
+    forms::Messages &m_messages;
     platform::RandomSource &m_random;
     modTellAFriend::Referral &m_referral;
 

@@ -1,9 +1,9 @@
 #include "modTellAFriend.h"
 
 #include "brand/Brand.h"
+#include "forms/MessageBoxes.h"
 #include "pages/WebPages.h"
 #include "platform/Browser.h"
-#include "platform/Messages.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -109,13 +109,13 @@ QUrl ReferralAddress(const Referral &referral)
     return address;
 }
 
-void ShowRefusal(platform::Messages &messages, const QString &text, QWidget *owner)
+void ShowRefusal(forms::Messages &messages, const QString &text, QWidget *owner)
 {
-    messages.ask({text, brand::MessageTitle.toString(), platform::Message::Icon::Error,
-                  platform::Message::Buttons::Ok, owner});
+    messages.ask({text, brand::MessageTitle.toString(), forms::Message::Icon::Error,
+                  forms::Message::Buttons::Ok, owner});
 }
 
-void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser,
+void SubmitReferral(Referral &referral, forms::Messages &messages, platform::Browser &browser,
                     QWidget *owner)
 {
     if (const auto missing = MissingEntry(referral)) {

@@ -7,10 +7,12 @@
 class QUrl;
 class QWidget;
 
+namespace forms {
+class Messages;
+}
 namespace platform {
 class Browser;
-class Messages;
-} // namespace platform
+}
 
 // Recommending the program to a friend: the referral form's entries are checked
 // and sent to the vendor's referral page in the browser.
@@ -48,10 +50,10 @@ QUrl ReferralAddress(const Referral &referral);
 // Checks the entries, then opens the referral page; or shows what is missing,
 // or that the entries make an address too long for the browser to be given,
 // in a box owned by the window that asked.
-void SubmitReferral(Referral &referral, platform::Messages &messages, platform::Browser &browser,
+void SubmitReferral(Referral &referral, forms::Messages &messages, platform::Browser &browser,
                     QWidget *owner = nullptr);
 
 // Shows a refusal: the error icon, a single OK, in front of its owner.
-void ShowRefusal(platform::Messages &messages, const QString &text, QWidget *owner = nullptr);
+void ShowRefusal(forms::Messages &messages, const QString &text, QWidget *owner = nullptr);
 
 } // namespace referral::modTellAFriend

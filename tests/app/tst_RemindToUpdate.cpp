@@ -36,7 +36,7 @@ struct Reminder {
     platform::IniSettingsStore store{folder.filePath(u"lv-sortilo.ini"_s)};
     fake::Platform fakes;
 
-    platform::Services services()
+    app::Services services()
     {
         fakes.clock.date = Today;
         return fakes.services(store);
@@ -84,19 +84,19 @@ void tst_RemindToUpdate::asksOnlyAfterFourteenDays()
     QVERIFY(reminder.fakes.browser.opened.isEmpty());
     if (!asks)
         return;
-    const platform::Message &question = reminder.fakes.messages.shown.first();
+    const forms::Message &question = reminder.fakes.messages.shown.first();
     QCOMPARE(question.text, u"There maybe an update to this software available\r"
                             u"Do you want to check for an update?"_s);
     QCOMPARE(question.title, u"LV Sortilo"_s);
-    QCOMPARE(question.icon, platform::Message::Icon::Information);
-    QCOMPARE(question.buttons, platform::Message::Buttons::YesNo);
+    QCOMPARE(question.icon, forms::Message::Icon::Information);
+    QCOMPARE(question.buttons, forms::Message::Buttons::YesNo);
 }
 
 void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
 {
     Reminder reminder;
     reminder.store_(EncodeSetting(isoDate(Today.addDays(-20))));
-    reminder.fakes.messages.answers = {platform::Answer::Yes};
+    reminder.fakes.messages.answers = {forms::Answer::Yes};
     QString storedWhenOpened;
     reminder.fakes.browser.whileOpening = [&](const QUrl &) {
         storedWhenOpened = reminder.stored();
@@ -152,10 +152,10 @@ void tst_RemindToUpdate::storeThatFails_data()
     QTest::addColumn<bool>("unreadable");
     QTest::addColumn<bool>("unwritable");
     QTest::addColumn<bool>("due");
-    QTest::addColumn<platform::Answer>("answer");
+    QTest::addColumn<forms::Answer>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<int>("opened");
-    using platform::Answer;
+    using forms::Answer;
     QTest::newRow("unreadable") << true << false << true << Answer::Yes << false << 0;
     QTest::newRow("unwritable, first start") << false << true << false << Answer::Yes << false << 0;
     QTest::newRow("neither readable nor writable")
@@ -169,7 +169,7 @@ void tst_RemindToUpdate::storeThatFails()
     QFETCH(bool, unreadable);
     QFETCH(bool, unwritable);
     QFETCH(bool, due);
-    QFETCH(platform::Answer, answer);
+    QFETCH(forms::Answer, answer);
     QFETCH(bool, asked);
     QFETCH(int, opened);
     fake::Platform fakes;

@@ -80,11 +80,11 @@ void tst_frmStartup::secondCopyShowsMessageAndEnds()
     ShownWindows shown;
     run.start();
     QCOMPARE(run.platform.messages.shown.size(), 1);
-    const platform::Message &message = run.platform.messages.shown.first();
+    const forms::Message &message = run.platform.messages.shown.first();
     QCOMPARE(message.text, u"Application is already running"_s);
     QCOMPARE(message.title, u"LV Sortilo"_s);
-    QCOMPARE(message.icon, platform::Message::Icon::Information);
-    QCOMPARE(message.buttons, platform::Message::Buttons::Ok);
+    QCOMPARE(message.icon, forms::Message::Icon::Information);
+    QCOMPARE(message.buttons, forms::Message::Buttons::Ok);
     QCOMPARE(run.platform.processExit.statuses.value(0, -1), 0);
     QVERIFY(shown.names.isEmpty());
     QCOMPARE(run.platform.settings.writes, 0);
@@ -94,20 +94,20 @@ void tst_frmStartup::secondCopyShowsMessageAndEnds()
 
 void tst_frmStartup::questionComesBeforeMainWindow_data()
 {
-    QTest::addColumn<platform::Answer>("answer");
+    QTest::addColumn<forms::Answer>("answer");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("pagesOpened");
-    QTest::newRow("yes") << platform::Answer::Yes << true << 1;
-    QTest::newRow("no") << platform::Answer::No << true << 0;
+    QTest::newRow("yes") << forms::Answer::Yes << true << 1;
+    QTest::newRow("no") << forms::Answer::No << true << 0;
     // The start-up and the main window's load each run the reminder; the
     // question comes once all the same.
-    QTest::newRow("yes, date not saved") << platform::Answer::Yes << false << 1;
-    QTest::newRow("no, date not saved") << platform::Answer::No << false << 0;
+    QTest::newRow("yes, date not saved") << forms::Answer::Yes << false << 1;
+    QTest::newRow("no, date not saved") << forms::Answer::No << false << 0;
 }
 
 void tst_frmStartup::questionComesBeforeMainWindow()
 {
-    QFETCH(platform::Answer, answer);
+    QFETCH(forms::Answer, answer);
     QFETCH(bool, saved);
     QFETCH(int, pagesOpened);
     ProgramRun run;
@@ -116,7 +116,7 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     run.platform.messages.answers = {answer};
     ShownWindows shown;
     QStringList shownWhileAsking{u"not asked"_s};
-    run.platform.messages.whileShown = [&](const platform::Message &) {
+    run.platform.messages.whileShown = [&](const forms::Message &) {
         shownWhileAsking = shown.names;
     };
     run.start();

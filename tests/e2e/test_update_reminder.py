@@ -6,7 +6,8 @@ Run with one of: first-run, not-due, answer-no, answer-yes.
 import datetime
 
 import harness
-from harness import check, is_box, is_main, stored_date_text, today, write_stored_date
+from harness import (check, frame_centre, is_box, is_main, stored_date_text, today,
+                     write_stored_date)
 
 DOWNLOAD_PAGE = "http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"
 
@@ -62,6 +63,17 @@ def reminder(s, answer_keys, expected_pages):
     box = wait_first_window(s)
     check(is_box(box), "a start 15 days after the last question showed %r first" % box)
     check(box.pid() == program.pid, "the box is not the program's")
+    # With no window to sit over, the whole box, frame and title bar
+    # included, is in the middle of the screen.
+    middle = (s.screen_size[0] / 2, s.screen_size[1] / 2)
+
+    def off_middle():
+        try:
+            return max(abs(a - b) for a, b in zip(frame_centre(s, box), middle))
+        except ValueError:  # not framed yet
+            return None
+    s.wait_for(lambda: off_middle() is not None and off_middle() <= 1,
+               "the question in the middle of the screen")
 
     s.activate(box)
     s.key(answer_keys)

@@ -6,19 +6,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
 
 #include <csignal>
 
@@ -26,35 +21,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// Closes every modal window still up, whatever the checks before it found: a
-// failing check must never leave the test waiting on a box.
-void closeModalWindows()
-{
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        QWidget *const modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (auto *const dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    }
-}
-
-} // namespace
-
 // The real platform services, as far as they can be tried without a desktop.
 class tst_QtPlatform : public QObject {
     Q_OBJECT
 private slots:
     void randomValuesAreTwentyFourBitStepsBelowOne();
     void randomSequenceFollowsItsSeed();
-    void messageBoxShowsLoneCarriageReturnAsLineBreak();
-    void questionDefaultsToYes_data();
-    void questionDefaultsToYes();
-    void messageBoxOpensInFrontOfEverything();
     void browserIsGivenWhatTheSystemPassesToAProgram_data();
     void browserIsGivenWhatTheSystemPassesToAProgram();
     void applicationIsKnownByItsDesktopEntry();
@@ -95,77 +67,6 @@ void tst_QtPlatform::randomSequenceFollowsItsSeed()
     clock.seed = 99;
     first.seedFromClock();
     QVERIFY(first.next() != a);
-}
-
-void tst_QtPlatform::messageBoxShowsLoneCarriageReturnAsLineBreak()
-{
-    platform::MessageBoxes boxes;
-    QString shownText, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-        const auto closeBox = qScopeGuard(closeModalWindows);
-        auto *const box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shownText = box->text();
-        title = box->windowTitle();
-        icon = box->icon();
-        box->button(QMessageBox::Ok)->click();
-    });
-    const platform::Answer answer =
-        boxes.ask({u"one\rtwo"_s, u"LV Sortilo"_s, platform::Message::Icon::Error,
-                   platform::Message::Buttons::Ok});
-    QCOMPARE(answer, platform::Answer::Ok);
-    QCOMPARE(shownText, u"one\ntwo"_s);
-    QCOMPARE(title, u"LV Sortilo"_s);
-    QCOMPARE(icon, QMessageBox::Critical);
-}
-
-void tst_QtPlatform::questionDefaultsToYes_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<platform::Answer>("answer");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << platform::Answer::Yes;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << platform::Answer::No;
-}
-
-void tst_QtPlatform::questionDefaultsToYes()
-{
-    QFETCH(int, key);
-    QFETCH(platform::Answer, answer);
-    platform::MessageBoxes boxes;
-    QTimer::singleShot(0, [&] {
-        const auto closeBox = qScopeGuard(closeModalWindows);
-        QWidget *const box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        QTest::keyClick(box, Qt::Key(key));
-    });
-    QCOMPARE(boxes.ask({u"?"_s, u"LV Sortilo"_s, platform::Message::Icon::Information,
-                        platform::Message::Buttons::YesNo}),
-             answer);
-}
-
-// Even in front of a window that stays on top, such as the farewell window,
-// and owned by the window it speaks to.
-void tst_QtPlatform::messageBoxOpensInFrontOfEverything()
-{
-    QWidget onTop(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
-    onTop.show();
-    onTop.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&onTop));
-    platform::MessageBoxes boxes;
-    bool inFront = false, belongsToOpener = false;
-    QTimer::singleShot(0, [&] {
-        const auto closeBox = qScopeGuard(closeModalWindows);
-        QWidget *const box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        inFront = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        belongsToOpener = box->windowHandle()->transientParent() == onTop.windowHandle();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    boxes.ask({u"Please Enter Your Name"_s, u"LV Sortilo"_s, platform::Message::Icon::Error,
-               platform::Message::Buttons::Ok, &onTop});
-    QVERIFY(inFront);
-    QVERIFY(belongsToOpener);
 }
 
 // The browser is given an address as one argument of a program it starts;

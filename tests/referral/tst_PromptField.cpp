@@ -187,7 +187,7 @@ void tst_PromptField::spaceTypedIntoEmailFieldIsRefused()
     QVERIFY(tabTo(target));
     clearByKeys();
     QStringList textsWhileShown;
-    run.platform.messages.whileShown = [&](const platform::Message &) {
+    run.platform.messages.whileShown = [&](const forms::Message &) {
         textsWhileShown.append(textOf(target));
     };
 
@@ -201,11 +201,11 @@ void tst_PromptField::spaceTypedIntoEmailFieldIsRefused()
     }
     QCOMPARE(textOf(target), u"ab"_s);
     QCOMPARE(textsWhileShown, (QStringList{u"a"_s, u"ab"_s}));
-    for (const platform::Message &shown : std::as_const(run.platform.messages.shown)) {
+    for (const forms::Message &shown : std::as_const(run.platform.messages.shown)) {
         QCOMPARE(shown.text, u"Email Address Cannot Contain Space"_s);
         QCOMPARE(shown.title, u"LV Sortilo"_s);
-        QCOMPARE(shown.icon, platform::Message::Icon::Error);
-        QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
+        QCOMPARE(shown.icon, forms::Message::Icon::Error);
+        QCOMPARE(shown.buttons, forms::Message::Buttons::Ok);
         QCOMPARE(shown.owner, farewell);
     }
 }

@@ -193,7 +193,7 @@ void tst_frmNagScreen2::refusedReferralKeepsWindowAndRecordsEntries()
     QTest::mouseClick(child<QLineEdit>(farewell, "txtFriendEmail"), Qt::LeftButton);
     QTest::keyClicks(focused(), u"bob@example.org"_s);
     referral::modTellAFriend::Referral recordWhileShown;
-    run.platform.messages.whileShown = [&](const platform::Message &) {
+    run.platform.messages.whileShown = [&](const forms::Message &) {
         recordWhileShown = run.program.referral();
     };
 

@@ -137,10 +137,10 @@ void tst_modTellAFriend::submitClickRefusesWithFirstProblem()
         return;
     }
     QCOMPARE(run.platform.messages.texts(), QStringList{refusal});
-    const platform::Message &shown = run.platform.messages.shown.first();
+    const forms::Message &shown = run.platform.messages.shown.first();
     QCOMPARE(shown.title, refusalTitle);
-    QCOMPARE(shown.icon, platform::Message::Icon::Error);
-    QCOMPARE(shown.buttons, platform::Message::Buttons::Ok);
+    QCOMPARE(shown.icon, forms::Message::Icon::Error);
+    QCOMPARE(shown.buttons, forms::Message::Buttons::Ok);
     QCOMPARE(shown.owner, &farewell);
     QVERIFY(run.platform.browser.opened.isEmpty());
     QVERIFY(run.program.referral().address.isEmpty());
@@ -201,8 +201,8 @@ void tst_modTellAFriend::submitReferralNamesFirstMissingEntry()
 
     QCOMPARE(messages.texts(), QStringList{refusal});
     QCOMPARE(messages.shown.first().title, refusalTitle);
-    QCOMPARE(messages.shown.first().icon, platform::Message::Icon::Error);
-    QCOMPARE(messages.shown.first().buttons, platform::Message::Buttons::Ok);
+    QCOMPARE(messages.shown.first().icon, forms::Message::Icon::Error);
+    QCOMPARE(messages.shown.first().buttons, forms::Message::Buttons::Ok);
     QVERIFY(browser.opened.isEmpty());
 }
 

@@ -32,21 +32,20 @@ QStringList Browser::openedAddresses() const
     return addresses;
 }
 
-platform::Answer Messages::ask(const platform::Message &message)
+forms::Answer Messages::ask(const forms::Message &message)
 {
     shown.append(message);
     if (whileShown)
         whileShown(message);
     if (!answers.isEmpty())
         return answers.takeFirst();
-    return message.buttons == platform::Message::Buttons::Ok ? platform::Answer::Ok
-                                                             : platform::Answer::No;
+    return message.buttons == forms::Message::Buttons::Ok ? forms::Answer::Ok : forms::Answer::No;
 }
 
 QStringList Messages::texts() const
 {
     QStringList result;
-    for (const platform::Message &message : shown)
+    for (const forms::Message &message : shown)
         result.append(message.text);
     return result;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "app/Services.h"
+#include "forms/MessageBoxes.h"
 #include "platform/Browser.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/InstanceLock.h"
-#include "platform/Messages.h"
 #include "platform/ProcessExit.h"
 #include "platform/RandomSource.h"
-#include "platform/Services.h"
 #include "platform/SettingsStore.h"
 
 #include <QList>
@@ -44,16 +44,16 @@ public:
     qsizetype longestAddress = 128 * 1024 - 1;
 };
 
-class Messages final : public platform::Messages {
+class Messages final : public forms::Messages {
 public:
-    platform::Answer ask(const platform::Message &message) override;
+    forms::Answer ask(const forms::Message &message) override;
     QStringList texts() const;
 
-    QList<platform::Message> shown;
+    QList<forms::Message> shown;
     // Answers to give, first to last; then Ok or No.
-    QList<platform::Answer> answers;
+    QList<forms::Answer> answers;
     // Runs while the box is up, as the user would act behind it.
-    std::function<void(const platform::Message &)> whileShown;
+    std::function<void(const forms::Message &)> whileShown;
 };
 
 class SettingsStore final : public platform::SettingsStore {
@@ -116,9 +116,9 @@ struct Platform {
     ProcessExit processExit;
     Clipboard clipboard;
 
-    platform::Services services() { return services(settings); }
+    app::Services services() { return services(settings); }
     // The same, with settings kept elsewhere: in a real file, say.
-    platform::Services services(platform::SettingsStore &store)
+    app::Services services(platform::SettingsStore &store)
     {
         return {browser, messages, store, clock, random, instanceLock, processExit, clipboard};
     }

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace forms {
 
 // A modal message box: the code that shows it waits for the user's answer.
 struct Message {
@@ -29,4 +29,11 @@ public:
     virtual Answer ask(const Message &message) = 0;
 };
 
-} // namespace platform
+// Qt's message boxes, over the middle of the window they speak to, or of the
+// screen, frame and title bar included, and in front of every window.
+class MessageBoxes final : public Messages {
+public:
+    Answer ask(const Message &message) override;
+};
+
+} // namespace forms

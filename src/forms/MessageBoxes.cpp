@@ -1,16 +1,15 @@
-#include "QtPlatform.h"
+#include "MessageBoxes.h"
 
 #include "Placement.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
-#include <QScreen>
 #include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform {
+namespace forms {
 
 namespace {
 
@@ -46,21 +45,21 @@ void keepTitleInView(QMessageBox &box)
 // size, which leaves it off the middle.
 class CentredBox final : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
-    QPointer<QWidget> opener;
+    CentredBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons,
+               QWidget *opener)
+        : QMessageBox(icon, title, text, buttons)
+        , m_placement(new CentredPlacement(this, opener))
+    {}
 
 protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event);
-        const QWidget *const over = opener && opener->isVisible() ? opener->window() : nullptr;
-        const QRect area = (over ? over->screen() : screen())->availableGeometry();
-        // Until the window manager has framed the box, the frame of the
-        // window it speaks to stands in for its own.
-        if (over)
-            frameOf(over);
-        centreWhole(this, over ? over->frameGeometry().center() : area.center(), area);
+        m_placement->centre();
     }
+
+private:
+    CentredPlacement *const m_placement;
 };
 
 } // namespace
@@ -68,17 +67,16 @@ protected:
 Answer MessageBoxes::ask(const Message &message)
 {
     const bool yesNo = message.buttons == Message::Buttons::YesNo;
+    const QPointer<QWidget> opener = message.owner;
     CentredBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
                                                         : QMessageBox::Information,
                    message.title, displayText(message.text),
-                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, opener);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     keepTitleInView(box);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
-    const QPointer<QWidget> opener = message.owner;
-    box.opener = opener;
     if (opener) {
         box.winId();
         opener->winId();
@@ -95,4 +93,4 @@ Answer MessageBoxes::ask(const Message &message)
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-} // namespace platform
+} // namespace forms
