@@ -61,7 +61,7 @@ qreal leastContrast(const QFont &font)
 }
 
 QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
-                      qreal least)
+                      qreal least, QRgb keptOn)
 {
     const auto mix = [](const QColor &a, const QColor &b, qreal share) {
         return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * share),
@@ -69,7 +69,7 @@ QColor readableColour(const QColor &wanted, const QColor &background, const QCol
                                 float(a.blueF() + (b.blueF() - a.blueF()) * share));
     };
     const QColor drawn = mix(background, wanted.toRgb(), wanted.alphaF());
-    if (background == QColor(Qt::white))
+    if (background.rgb() == QColor(keptOn).rgb())
         return wanted;
     if (contrast(drawn, background) >= least)
         return drawn;
@@ -166,14 +166,14 @@ void setBackground(QWidget *control, QRgb colour)
     control->setAutoFillBackground(true);
 }
 
-void setReadableTextColour(QWidget *control, QRgb colour)
+void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn)
 {
-    followPalette(control, [control, colour] {
+    followPalette(control, [control, colour, keptOn] {
         const QWidget *const filled = filledBehind(control);
         const QPalette::ColorRole role = filled->backgroundRole();
         const QColor background = filled->palette().color(role);
         const QColor chosen(colour);
-        if (background == QColor(Qt::white) ||
+        if (background.rgb() == QColor(keptOn).rgb() ||
             contrast(chosen, background) >= leastContrast(control->font()))
             colourText(control, chosen);
         else

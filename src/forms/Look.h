@@ -64,12 +64,13 @@ qreal leastContrast(const QFont &font);
 // containers that fills its background.
 QColor backgroundBehind(const QWidget *control);
 
-// `wanted` where it reads well on `background` (at `least`, see leastContrast)
-// or where the background is white, which such colours are chosen on; else
-// the mix of it with `fallback` nearest to it that reads well, or `fallback`
-// itself. A colour that lets the background through is taken as drawn on it.
+// `wanted` as it is on `keptOn`, the background its caller chose it for,
+// whatever the contrast there; elsewhere where it reads well on `background`
+// (at `least`, see leastContrast); else the mix of it with `fallback` nearest
+// to it that reads well, or `fallback` itself. A colour that lets the
+// background through is taken as drawn on it.
 QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
-                      qreal least);
+                      qreal least, QRgb keptOn);
 
 // Runs `apply` now, and again whenever the application's palette changes (the
 // desktop's colour scheme, say), once the controls have taken the new palette.
@@ -80,11 +81,11 @@ void followPalette(QWidget *control, std::function<void()> apply);
 void setTextColour(QWidget *control, QRgb colour);
 void setBackground(QWidget *control, QRgb colour);
 // A text colour fixed by the window on a background it leaves to the system:
-// kept wherever it reads well on what is behind it (see leastContrast), and
-// on white, which such colours are chosen on; elsewhere, on a dark or a
-// high-contrast palette's background, the palette's own text colour. Follows
-// changes of the palette.
-void setReadableTextColour(QWidget *control, QRgb colour);
+// kept on `keptOn`, the background its caller chose it for, and wherever it
+// reads well on what is behind it (see leastContrast); elsewhere, on a dark or
+// a high-contrast palette's background, the palette's own text colour.
+// Follows changes of the palette.
+void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn);
 // The system's window background, as the middle areas of the windows have.
 // Follows changes of the palette.
 void setWindowBackground(QWidget *control);

@@ -1,5 +1,6 @@
 #include "PromptField.h"
 
+#include "brand/Brand.h"
 #include "forms/Look.h"
 #include "forms/TextBoxes.h"
 #include "modTellAFriend.h"
@@ -136,7 +137,8 @@ void PromptField::dimWhileShowingPrompt()
                      prompt ? forms::look::readableColour(
                                   palette.color(QPalette::PlaceholderText),
                                   palette.color(QPalette::Base), text,
-                                  forms::look::leastContrast(m_field->font()) + smoothingAllowance)
+                                  forms::look::leastContrast(m_field->font()) + smoothingAllowance,
+                                  brand::ColoursChosenOn)
                             : text);
     m_field->setPalette(palette);
 }
