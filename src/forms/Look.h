@@ -65,12 +65,11 @@ qreal leastContrast(const QFont &font);
 QColor backgroundBehind(const QWidget *control);
 
 // `wanted` as it is on `keptOn`, the background its caller chose it for,
-// whatever the contrast there; elsewhere where it reads well on `background`
-// (at `least`, see leastContrast); else the mix of it with `fallback` nearest
-// to it that reads well, or `fallback` itself. A colour that lets the
-// background through is taken as drawn on it.
-QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
-                      qreal least, QRgb keptOn);
+// whatever the contrast there. Elsewhere, where it reads well on `background`
+// (at `least`, see leastContrast, with a little to spare), as it is drawn
+// there; else the same hue, lighter or darker, just enough to read well. A
+// colour that lets the background through is taken as drawn on it.
+QColor readableColour(const QColor &wanted, const QColor &background, qreal least, QRgb keptOn);
 
 // Runs `apply` now, and again whenever the application's palette changes (the
 // desktop's colour scheme, say), once the controls have taken the new palette.
@@ -80,11 +79,10 @@ void followPalette(QWidget *control, std::function<void()> apply);
 // A text colour and a background fixed by the window, whatever the palette.
 void setTextColour(QWidget *control, QRgb colour);
 void setBackground(QWidget *control, QRgb colour);
-// A text colour fixed by the window on a background it leaves to the system:
-// kept on `keptOn`, the background its caller chose it for, and wherever it
-// reads well on what is behind it (see leastContrast); elsewhere, on a dark or
-// a high-contrast palette's background, the palette's own text colour.
-// Follows changes of the palette.
+// A text colour fixed by the window on a background it leaves to the system,
+// made readable on what is behind it as readableColour makes it: kept on
+// `keptOn`, elsewhere of its own hue, lighter or darker as it needs. Follows
+// changes of the palette.
 void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn);
 // The system's window background, as the middle areas of the windows have.
 // Follows changes of the palette.
