@@ -24,6 +24,10 @@ inline constexpr QRgb Red = 0xFF0000;
 inline constexpr QRgb Yellow = 0xFFFF00;
 inline constexpr QRgb ButtonGrey = 0xE0E0E0;
 inline constexpr QRgb LinkBlue = 0x0000C0;
+// The background the program's colours were chosen on. There they stay as
+// they always were, whatever their contrast (the red reads at 4:1 on white);
+// on any other, forms::look makes them readable.
+inline constexpr QRgb ColoursChosenOn = White;
 
 // ChineseFirst: for a paragraph whose Chinese has quotes or dashes, which
 // the Chinese font then draws full width as well, where the Latin font would

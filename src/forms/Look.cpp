@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,15 +41,36 @@ QFont pixelFont(const QStringList &families, qreal points)
     return font;
 }
 
+namespace {
+
+qreal luminance(const QColor &colour)
+{
+    const auto linear = [](qreal channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The lightness nearest `from`, on the way to `to`, at which `reads` holds,
+// where it holds at `to`; `reads` holds from some point of the way on.
+std::optional<qreal> nearestLightness(qreal from, qreal to, const std::function<bool(qreal)> &reads)
+{
+    if (!reads(to))
+        return std::nullopt;
+    qreal poor = from;
+    qreal good = to;
+    for (int halving = 0; halving < 20; ++halving) {
+        const qreal middle = (poor + good) / 2;
+        (reads(middle) ? good : poor) = middle;
+    }
+    return good;
+}
+
+} // namespace
+
 qreal contrast(const QColor &a, const QColor &b)
 {
-    const auto luminance = [](const QColor &colour) {
-        const auto linear = [](qreal channel) {
-            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-               0.0722 * linear(colour.blueF());
-    };
     const qreal la = luminance(a) + 0.05;
     const qreal lb = luminance(b) + 0.05;
     return la > lb ? la / lb : lb / la;
@@ -60,43 +82,53 @@ qreal leastContrast(const QFont &font)
     return font.bold() && points >= 14 ? 3.0 : 4.5;
 }
 
-QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
-                      qreal least)
+QColor readableColour(const QColor &wanted, const QColor &background, qreal least, QRgb keptOn)
 {
+    if (background.rgb() == QColor(keptOn).rgb())
+        return wanted;
     const auto mix = [](const QColor &a, const QColor &b, qreal share) {
         return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * share),
                                 float(a.greenF() + (b.greenF() - a.greenF()) * share),
                                 float(a.blueF() + (b.blueF() - a.blueF()) * share));
     };
-    const QColor drawn = mix(background, wanted.toRgb(), wanted.alphaF());
-    if (background == QColor(Qt::white))
-        return wanted;
-    if (contrast(drawn, background) >= least)
+    const QColor drawn = QColor(mix(background, wanted.toRgb(), wanted.alphaF()).rgb());
+    // The smoothed edges of thin strokes, small Chinese ones above all, never
+    // quite reach the colour they are drawn in: a little contrast to spare.
+    constexpr qreal smoothingSpare = 0.5;
+    const qreal needed = least + smoothingSpare;
+    if (contrast(drawn, background) >= needed)
         return drawn;
-    constexpr int steps = 20;
-    for (int step = 1; step < steps; ++step) {
-        const QColor mixed = mix(drawn, fallback, qreal(step) / steps);
-        if (contrast(mixed, background) >= least)
-            return mixed;
-    }
-    return fallback;
+    // Qt's own HSL: only lightness moves, so the hue stays exactly as drawn pixels show it.
+    const float hue = qMax(0.0f, drawn.hslHueF());
+    const float saturation = drawn.hslSaturationF();
+    const auto at = [&](qreal lightness) {
+        return QColor(QColor::fromHslF(hue, saturation, float(lightness)).rgb());
+    };
+    const qreal behind = luminance(background);
+    const auto readsLighter = [&](qreal lightness) {
+        const QColor colour = at(lightness);
+        return luminance(colour) > behind && contrast(colour, background) >= needed;
+    };
+    const auto readsDarker = [&](qreal lightness) {
+        const QColor colour = at(lightness);
+        return luminance(colour) < behind && contrast(colour, background) >= needed;
+    };
+    const qreal from = drawn.lightnessF();
+    const std::optional<qreal> lighter = nearestLightness(from, 1, readsLighter);
+    const std::optional<qreal> darker = nearestLightness(from, 0, readsDarker);
+    if (lighter && (!darker || *lighter - from <= from - *darker))
+        return at(*lighter);
+    if (darker)
+        return at(*darker);
+    return contrast(Qt::white, background) >= contrast(Qt::black, background) ? QColor(Qt::white)
+                                                                              : QColor(Qt::black);
 }
 
-namespace {
-
-const QWidget *filledBehind(const QWidget *control)
+QColor backgroundBehind(const QWidget *control)
 {
     const QWidget *filled = control;
     while (!filled->autoFillBackground() && !filled->isWindow() && filled->parentWidget())
         filled = filled->parentWidget();
-    return filled;
-}
-
-} // namespace
-
-QColor backgroundBehind(const QWidget *control)
-{
-    const QWidget *const filled = filledBehind(control);
     return filled->palette().color(filled->backgroundRole());
 }
 
@@ -166,20 +198,11 @@ void setBackground(QWidget *control, QRgb colour)
     control->setAutoFillBackground(true);
 }
 
-void setReadableTextColour(QWidget *control, QRgb colour)
+void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn)
 {
-    followPalette(control, [control, colour] {
-        const QWidget *const filled = filledBehind(control);
-        const QPalette::ColorRole role = filled->backgroundRole();
-        const QColor background = filled->palette().color(role);
-        const QColor chosen(colour);
-        if (background == QColor(Qt::white) ||
-            contrast(chosen, background) >= leastContrast(control->font()))
-            colourText(control, chosen);
-        else
-            colourText(control, QApplication::palette(control).color(role == QPalette::Base
-                                                                         ? QPalette::Text
-                                                                         : QPalette::WindowText));
+    followPalette(control, [control, colour, keptOn] {
+        colourText(control, readableColour(QColor(colour), backgroundBehind(control),
+                                           leastContrast(control->font()), keptOn));
     });
 }
 

@@ -64,12 +64,12 @@ qreal leastContrast(const QFont &font);
 // containers that fills its background.
 QColor backgroundBehind(const QWidget *control);
 
-// `wanted` where it reads well on `background` (at `least`, see leastContrast)
-// or where the background is white, which such colours are chosen on; else
-// the mix of it with `fallback` nearest to it that reads well, or `fallback`
-// itself. A colour that lets the background through is taken as drawn on it.
-QColor readableColour(const QColor &wanted, const QColor &background, const QColor &fallback,
-                      qreal least);
+// `wanted` as it is on `keptOn`, the background its caller chose it for,
+// whatever the contrast there. Elsewhere, where it reads well on `background`
+// (at `least`, see leastContrast, with a little to spare), as it is drawn
+// there; else the same hue, lighter or darker, just enough to read well. A
+// colour that lets the background through is taken as drawn on it.
+QColor readableColour(const QColor &wanted, const QColor &background, qreal least, QRgb keptOn);
 
 // Runs `apply` now, and again whenever the application's palette changes (the
 // desktop's colour scheme, say), once the controls have taken the new palette.
@@ -79,12 +79,11 @@ void followPalette(QWidget *control, std::function<void()> apply);
 // A text colour and a background fixed by the window, whatever the palette.
 void setTextColour(QWidget *control, QRgb colour);
 void setBackground(QWidget *control, QRgb colour);
-// A text colour fixed by the window on a background it leaves to the system:
-// kept wherever it reads well on what is behind it (see leastContrast), and
-// on white, which such colours are chosen on; elsewhere, on a dark or a
-// high-contrast palette's background, the palette's own text colour. Follows
+// A text colour fixed by the window on a background it leaves to the system,
+// made readable on what is behind it as readableColour makes it: kept on
+// `keptOn`, elsewhere of its own hue, lighter or darker as it needs. Follows
 // changes of the palette.
-void setReadableTextColour(QWidget *control, QRgb colour);
+void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn);
 // The system's window background, as the middle areas of the windows have.
 // Follows changes of the palette.
 void setWindowBackground(QWidget *control);

@@ -81,7 +81,7 @@ void frmDisplay::lookAndLayout()
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
     Frame1->setFont(verdana(12, Bold));
-    setReadableTextColour(Frame1, DarkBlue);
+    setReadableTextColour(Frame1, DarkBlue, ColoursChosenOn);
 
     place(Frame3, layout::Frame3);
     setBackground(Frame3, DarkBlue);
@@ -95,7 +95,7 @@ void frmDisplay::lookAndLayout()
     place(Label2, layout::Label2);
     Label2->setText(tr("More About The Sortilo Number"));
     Label2->setFont(verdana(8.25, Bold | Underline));
-    setReadableTextColour(Label2, DarkBlue);
+    setReadableTextColour(Label2, DarkBlue, ColoursChosenOn);
     Label2->adjustSize();
 
     place(lblDesc, layout::lblDesc);
@@ -103,7 +103,7 @@ void frmDisplay::lookAndLayout()
     lblDesc->setFont(verdana(8.25, Bold));
     lblDesc->setWordWrap(true);
     lblDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setReadableTextColour(lblDesc, DarkBlue);
+    setReadableTextColour(lblDesc, DarkBlue, ColoursChosenOn);
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);

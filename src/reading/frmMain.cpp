@@ -88,7 +88,7 @@ void frmMain::lookAndLayout()
     Label1->setFont(verdana(8.25, ChineseFirst));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setReadableTextColour(Label1, Red);
+    setReadableTextColour(Label1, Red, ColoursChosenOn);
 
     place(picMessage, layout::picMessage);
     forms::announceWhenShown(picMessage);
@@ -100,14 +100,14 @@ void frmMain::lookAndLayout()
     place(pi, layout::pi);
     pi->setText(tr("Please Wait"));
     pi->setFont(verdana(12, Bold));
-    setReadableTextColour(pi, DarkBlue);
+    setReadableTextColour(pi, DarkBlue, ColoursChosenOn);
     place(shp1, layout::shp1);
     place(shp2, layout::shp2);
     place(shp3, layout::shp3);
     place(shp4, layout::shp4);
     // The dots go with the caption, in its colour on any palette.
     for (QWidget *dot : {shp1, shp2, shp3, shp4})
-        setReadableTextColour(dot, DarkBlue);
+        setReadableTextColour(dot, DarkBlue, ColoursChosenOn);
 
     place(picMain, layout::picMain);
     picMain->setAccessibleName(tr("Bamboo fortune sticks"));
@@ -118,7 +118,7 @@ void frmMain::lookAndLayout()
     lblCaption->setFont(verdana(11.25, Bold));
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setReadableTextColour(lblCaption, DarkBlue);
+    setReadableTextColour(lblCaption, DarkBlue, ColoursChosenOn);
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);

@@ -1,5 +1,6 @@
 #include "PromptField.h"
 
+#include "brand/Brand.h"
 #include "forms/Look.h"
 #include "forms/TextBoxes.h"
 #include "modTellAFriend.h"
@@ -127,17 +128,13 @@ void PromptField::dimWhileShowingPrompt()
 {
     const bool prompt = modTellAFriend::TrimSpaces(text()) == m_prompt;
     QPalette palette = m_field->palette();
-    const QColor text = QApplication::palette(m_field).color(QPalette::Text);
-    // Dimmed, yet readable on the palette's background, with a little to
-    // spare: the smoothed edges of the small font's thin strokes, Chinese
-    // ones above all, never quite reach the colour they are drawn in.
-    constexpr qreal smoothingAllowance = 0.5;
-    palette.setColor(QPalette::Text,
-                     prompt ? forms::look::readableColour(
-                                  palette.color(QPalette::PlaceholderText),
-                                  palette.color(QPalette::Base), text,
-                                  forms::look::leastContrast(m_field->font()) + smoothingAllowance)
-                            : text);
+    // Dimmed, yet readable on the palette's background.
+    palette.setColor(QPalette::Text, prompt ? forms::look::readableColour(
+                                                  palette.color(QPalette::PlaceholderText),
+                                                  palette.color(QPalette::Base),
+                                                  forms::look::leastContrast(m_field->font()),
+                                                  brand::ColoursChosenOn)
+                                            : QApplication::palette(m_field).color(QPalette::Text));
     m_field->setPalette(palette);
 }
 

@@ -146,23 +146,35 @@ qreal contrastRatio(const QColor &a, const QColor &b)
     return qMax(la, lb) / qMin(la, lb);
 }
 
-// The palettes that desktops give besides the light one: qt6ct's "darker"
-// scheme, and a high-contrast one, white on black.
+// The palettes that desktops give besides the white one: a light grey like
+// GNOME's, qt6ct's "darker" scheme, and a high-contrast one, white on black.
 QPalette desktopPalette(const QString &name)
 {
-    const bool dark = name == u"dark";
-    QPalette palette(dark ? QColor(0x424245) : QColor(Qt::black),
-                     dark ? QColor(0x222020) : QColor(Qt::black));
+    struct Colours {
+        QColor text, button, window, base, light, mid, dark, highlight, placeholder;
+    };
+    // High contrast, unless another is named.
+    Colours colours{Qt::white, Qt::black, Qt::black, Qt::black, Qt::white,
+                    0x808080,  0x808080,  0x1AEBFF,  0xC0C0C0};
+    if (name == u"light grey")
+        colours = {0x2E3436, 0xF6F5F4, 0xFAF9F8,
+                   0xFAF9F8, 0xFFFFFF, 0xDEDDDA,
+                   0xC0BFBC, 0x3584E4, QColor(0, 0, 0, 128)};
+    else if (name == u"dark")
+        colours = {Qt::white, 0x424245, 0x222020,
+                   0x3D3D3D,  0x979797, 0x4A4947,
+                   0x302F2E,  0x12608A, QColor(255, 255, 255, 128)};
+    QPalette palette(colours.button, colours.window);
     const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::WindowText, Qt::white},
-        {QPalette::Base, dark ? QColor(0x3D3D3D) : QColor(Qt::black)},
-        {QPalette::Text, Qt::white},
-        {QPalette::ButtonText, Qt::white},
-        {QPalette::Light, dark ? QColor(0x979797) : QColor(Qt::white)},
-        {QPalette::Mid, dark ? QColor(0x4A4947) : QColor(0x808080)},
-        {QPalette::Dark, dark ? QColor(0x302F2E) : QColor(0x808080)},
-        {QPalette::Highlight, dark ? QColor(0x12608A) : QColor(0x1AEBFF)},
-        {QPalette::PlaceholderText, dark ? QColor(255, 255, 255, 128) : QColor(0xC0C0C0)},
+        {QPalette::WindowText, colours.text},
+        {QPalette::Base, colours.base},
+        {QPalette::Text, colours.text},
+        {QPalette::ButtonText, colours.text},
+        {QPalette::Light, colours.light},
+        {QPalette::Mid, colours.mid},
+        {QPalette::Dark, colours.dark},
+        {QPalette::Highlight, colours.highlight},
+        {QPalette::PlaceholderText, colours.placeholder},
     };
     for (const auto &[role, colour] : roles)
         palette.setColor(QPalette::All, role, colour);
@@ -191,11 +203,17 @@ private:
     const QPalette m_before = QApplication::palette();
 };
 
-// The texts of a window that read poorly on what is drawn behind them, as
-// the window is drawn: below 4.5:1, or 3:1 for bold text of 14 points and
-// more. The background is the colour most of a text's box has; the text, the
-// colour in it that stands out most. Disabled entries do not count.
-QStringList textsHardToRead(QWidget *window)
+// A text of a window as it is drawn: the colour most of its box has, its
+// background, and the colour in it that stands out most from that, its ink.
+struct DrawnText {
+    QString name;
+    QColor ink;
+    QColor background;
+    qreal least; // 4.5:1, or 3:1 for bold text of 14 points and more
+};
+
+// The texts of a window as it is drawn now. Disabled entries do not count.
+QList<DrawnText> drawnTexts(QWidget *window)
 {
     struct Text {
         QString name;
@@ -233,7 +251,7 @@ QStringList textsHardToRead(QWidget *window)
 
     const QImage shot = window->grab().toImage();
     const qreal scale = shot.devicePixelRatio();
-    QStringList faults;
+    QList<DrawnText> drawn;
     for (const Text &text : std::as_const(texts)) {
         const QRect box(text.box.topLeft() * scale, text.box.size() * scale);
         QHash<QRgb, int> counts;
@@ -244,14 +262,52 @@ QStringList textsHardToRead(QWidget *window)
         for (auto it = counts.cbegin(); it != counts.cend(); ++it)
             if (it.value() > counts.value(background))
                 background = it.key();
-        qreal best = 1;
+        QRgb ink = background;
         for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            best = qMax(best, contrastRatio(QColor(it.key()), QColor(background)));
+            if (contrastRatio(QColor(it.key()), QColor(background)) >
+                contrastRatio(QColor(ink), QColor(background)))
+                ink = it.key();
         const qreal points =
             text.font.pixelSize() > 0 ? text.font.pixelSize() * 0.75 : text.font.pointSizeF();
-        const qreal least = text.font.bold() && points >= 14 ? 3.0 : 4.5;
-        if (best < least)
-            faults.append(u"%1 %2:1"_s.arg(text.name).arg(best, 0, 'f', 2));
+        drawn.append(DrawnText{text.name, QColor(ink), QColor(background),
+                               text.font.bold() && points >= 14 ? 3.0 : 4.5});
+    }
+    return drawn;
+}
+
+// The hue of a coloured ink, in degrees; none for black, white and greys.
+std::optional<qreal> hueOf(const QColor &ink)
+{
+    if (qMax(ink.red(), qMax(ink.green(), ink.blue())) -
+            qMin(ink.red(), qMin(ink.green(), ink.blue())) <
+        40)
+        return std::nullopt;
+    return ink.hsvHueF() * 360;
+}
+
+// The texts of a window, drawn under the palette it has now, that read poorly
+// on what is drawn behind them, or that are no longer of the hue they have on
+// white, in the colours they were chosen for: a darker red, a lighter blue,
+// but red and blue still.
+QStringList textsHardToRead(QWidget *window, const QList<DrawnText> &onWhite)
+{
+    const QList<DrawnText> texts = drawnTexts(window);
+    if (texts.size() != onWhite.size())
+        return {u"%1 texts drawn, not %2"_s.arg(texts.size()).arg(onWhite.size())};
+    QStringList faults;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const DrawnText &text = texts.at(i);
+        const qreal contrast = contrastRatio(text.ink, text.background);
+        if (contrast < text.least)
+            faults.append(u"%1 %2:1"_s.arg(text.name).arg(contrast, 0, 'f', 2));
+        const std::optional<qreal> wanted = hueOf(onWhite.at(i).ink);
+        const std::optional<qreal> hue = hueOf(text.ink);
+        if (!wanted)
+            continue;
+        const qreal apart = hue ? std::remainder(*hue - *wanted, 360.0) : 180;
+        if (qAbs(apart) > 5)
+            faults.append(u"%1 in %2, not of the hue of %3"_s.arg(text.name, text.ink.name(),
+                                                                  onWhite.at(i).ink.name()));
     }
     return faults;
 }
@@ -319,8 +375,8 @@ QStringList punctuationInOtherFonts(const QLabel *label)
 
 // Every text of every window fits the place its layout gives it, in the font
 // that stands in for Verdana, in each language the program speaks; where it
-// speaks Chinese, no English is left; under a dark or a high-contrast palette,
-// every text reads well.
+// speaks Chinese, no English is left; under a light grey, a dark or a
+// high-contrast palette, every text reads well and keeps its hue.
 class tst_layouts : public QObject {
     Q_OBJECT
 private slots:
@@ -338,10 +394,12 @@ void checkWindow(QWidget *window, const QString &language)
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
     const QStringList english = untranslatedTexts(window, language);
     QVERIFY2(english.isEmpty(), qPrintable(u"in English: "_s + english.join(u" | "_s)));
-    // Readable under a dark and a high-contrast palette alike.
-    for (const QString &palette : {u"dark"_s, u"high-contrast"_s}) {
+    // Readable under a light grey, a dark and a high-contrast palette alike,
+    // each text of the hue it has on white.
+    const QList<DrawnText> onWhite = drawnTexts(window);
+    for (const QString &palette : {u"light grey"_s, u"dark"_s, u"high-contrast"_s}) {
         const DesktopPalette desktop(palette);
-        const QStringList poor = textsHardToRead(window);
+        const QStringList poor = textsHardToRead(window, onWhite);
         QVERIFY2(poor.isEmpty(), qPrintable(palette + u": "_s + poor.join(u", "_s)));
     }
 }
