@@ -2,7 +2,7 @@
 
 #include "brand/Brand.h"
 #include "forms/MessageBoxes.h"
-#include "pages/WebPages.h"
+#include "links/modHelp.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "Services.h"
@@ -60,7 +60,7 @@ void RemindToUpdate(const app::Services &services)
     // user asked for it. The question then comes back at the next start.
     writeToday(services, key);
     if (answer == forms::Answer::Yes)
-        pages::modHelp::ProductDownloadPage(services.browser);
+        links::modHelp::ProductDownloadPage(services.browser);
 }
 
 } // namespace app::modHelp

@@ -3,7 +3,7 @@
 #include "brand/Brand.h"
 #include "forms/Controls.h"
 #include "forms/Look.h"
-#include "pages/WebPages.h"
+#include "modHelp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -102,7 +102,7 @@ void frmAbout::lookAndLayout()
     Label3->setWordWrap(true);
 
     place(lblHomePage, layout::lblHomePage);
-    lblHomePage->setText(tr("Click here to visit %1").arg(pages::modHelp::VendorSite));
+    lblHomePage->setText(tr("Click here to visit %1").arg(links::modHelp::VendorSite));
     lblHomePage->setFont(verdana(8.25, Underline));
     lblHomePage->setWordWrap(false);
     fitLineHeight(lblHomePage);
@@ -113,7 +113,7 @@ void frmAbout::lookAndLayout()
 }
 
 void frmAbout::cmdOK_Click() { accept(); }
-void frmAbout::lblHomePage_Click() { pages::modHelp::VendorHomePage(m_browser); }
-void frmAbout::lblCobrand_Click() { pages::modHelp::FullBrandingPage(m_browser); }
+void frmAbout::lblHomePage_Click() { links::modHelp::VendorHomePage(m_browser); }
+void frmAbout::lblCobrand_Click() { links::modHelp::FullBrandingPage(m_browser); }
 
 } // namespace links

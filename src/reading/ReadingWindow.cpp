@@ -3,7 +3,7 @@
 #include "brand/Brand.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
-#include "pages/WebPages.h"
+#include "links/modHelp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,7 +18,7 @@ QString ReadingWindow::DiscussionBoardPromotion()
 {
     return tr("The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
               "Velmora. Visit us at %1")
-        .arg(pages::modHelp::PageAddress(pages::modHelp::VendorSite).host());
+        .arg(links::modHelp::PageAddress(links::modHelp::VendorSite).host());
 }
 
 QString ReadingWindow::BusinessOffer()
@@ -75,12 +75,12 @@ ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &b
 
 void ReadingWindow::Form_Unload() { emit closing(); }
 
-void ReadingWindow::Label61_Click() { pages::modHelp::VendorHomePage(m_browser); }
-void ReadingWindow::mnuOnline_Click() { pages::modHelp::OnlineHelpPage(m_browser); }
-void ReadingWindow::mnuVisit_Click() { pages::modHelp::VendorHomePage(m_browser); }
-void ReadingWindow::mnuUpdate_Click() { pages::modHelp::ProductDownloadPage(m_browser); }
+void ReadingWindow::Label61_Click() { links::modHelp::VendorHomePage(m_browser); }
+void ReadingWindow::mnuOnline_Click() { links::modHelp::OnlineHelpPage(m_browser); }
+void ReadingWindow::mnuVisit_Click() { links::modHelp::VendorHomePage(m_browser); }
+void ReadingWindow::mnuUpdate_Click() { links::modHelp::ProductDownloadPage(m_browser); }
 void ReadingWindow::mnuAbout_Click() { emit aboutRequested(); }
-void ReadingWindow::mnuDonate_Click() { pages::modHelp::DonatePage(m_browser); }
-void ReadingWindow::mkmoney_Click() { pages::modHelp::FullBrandingPage(m_browser); }
+void ReadingWindow::mnuDonate_Click() { links::modHelp::DonatePage(m_browser); }
+void ReadingWindow::mkmoney_Click() { links::modHelp::FullBrandingPage(m_browser); }
 
 } // namespace reading

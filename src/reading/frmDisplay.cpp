@@ -5,7 +5,7 @@
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/Menus.h"
-#include "pages/WebPages.h"
+#include "links/modHelp.h"
 #include "platform/Clipboard.h"
 
 #include <QAction>
@@ -152,6 +152,6 @@ void frmDisplay::copyReading()
 void frmDisplay::mnuFileBack_Click() { cmdOK_Click(); }
 void frmDisplay::cmdExit_Click() { Unload(); }
 void frmDisplay::mnuExit_Click() { Unload(); }
-void frmDisplay::Label1_Click() { pages::modHelp::FullBrandingPage(m_browser); }
+void frmDisplay::Label1_Click() { links::modHelp::FullBrandingPage(m_browser); }
 
 } // namespace reading

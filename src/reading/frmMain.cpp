@@ -5,7 +5,7 @@
 #include "forms/Controls.h"
 #include "forms/Menus.h"
 #include "modFortunrCookies.h"
-#include "pages/WebPages.h"
+#include "links/modHelp.h"
 #include "WaitSeconds.h"
 
 #include <QAction>
@@ -184,7 +184,7 @@ void frmMain::makeReady()
     picMain->show();
 }
 
-void frmMain::Label2_Click() { pages::modHelp::FullBrandingPage(m_browser); }
+void frmMain::Label2_Click() { links::modHelp::FullBrandingPage(m_browser); }
 void frmMain::mnuExit_Click() { Unload(); }
 
 } // namespace reading

@@ -6,7 +6,7 @@
 #include "forms/Look.h"
 #include "forms/TextBoxes.h"
 #include "modTellAFriend.h"
-#include "pages/WebPages.h"
+#include "links/modHelp.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"
 
@@ -45,7 +45,7 @@ constexpr Twips Label3{120, 360, 3495, 3855};
 constexpr Twips lblGoToHome{75, 4250, 3585, 210};
 } // namespace layout
 
-QString vendorHost() { return pages::modHelp::PageAddress(pages::modHelp::VendorSite).host(); }
+QString vendorHost() { return links::modHelp::PageAddress(links::modHelp::VendorSite).host(); }
 
 } // namespace
 
@@ -260,10 +260,10 @@ void frmNagScreen2::Check1_Click()
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    pages::modHelp::VendorHomePage(m_browser);
+    links::modHelp::VendorHomePage(m_browser);
 }
 
-void frmNagScreen2::lblGoToHome_Click() { pages::modHelp::SoftwareDownloadsPage(m_browser); }
+void frmNagScreen2::lblGoToHome_Click() { links::modHelp::SoftwareDownloadsPage(m_browser); }
 
 void frmNagScreen2::cmdClose_Click() { emit endRequested(); }
 

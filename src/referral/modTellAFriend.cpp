@@ -2,7 +2,7 @@
 
 #include "brand/Brand.h"
 #include "forms/MessageBoxes.h"
-#include "pages/WebPages.h"
+#include "links/modHelp.h"
 #include "platform/Browser.h"
 
 #include <QCoreApplication>
@@ -90,7 +90,7 @@ std::optional<QString> MissingEntry(const Referral &referral)
 
 QUrl ReferralAddress(const Referral &referral)
 {
-    const QString productAddress = QString(pages::modHelp::ProductSite) + u'/';
+    const QString productAddress = QString(links::modHelp::ProductSite) + u'/';
     const std::pair<const char *, const QString &> values[] = {
         {"taf1", referral.name},       {"taf2", referral.email},       {"taf3", referral.message},
         {"taf4", referral.friendName}, {"taf5", referral.friendEmail}, {"taf6", productAddress},
@@ -104,7 +104,7 @@ QUrl ReferralAddress(const Referral &referral)
         query += QUrl::toPercentEncoding(value);
     }
     QUrl address =
-        pages::modHelp::PageAddress(pages::modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
+        links::modHelp::PageAddress(links::modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
     address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
     return address;
 }
@@ -133,7 +133,7 @@ void SubmitReferral(Referral &referral, forms::Messages &messages, platform::Bro
         return;
     }
     referral.address = QString::fromLatin1(address.toEncoded());
-    pages::modHelp::OpenWebPage(browser, address);
+    links::modHelp::OpenWebPage(browser, address);
 }
 
 } // namespace referral::modTellAFriend

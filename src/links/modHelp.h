@@ -10,7 +10,7 @@ class Browser;
 
 // The web page launcher and the fixed catalogue of the vendor's pages, which
 // every kind of window links to.
-namespace pages::modHelp {
+namespace links::modHelp {
 
 inline constexpr QLatin1StringView VendorSite{"http://www.velmorasoft.com"};
 inline constexpr QLatin1StringView VendorHelpSite{"http://help.velmorasoft.com"};
@@ -30,4 +30,4 @@ void ProductDownloadPage(platform::Browser &browser);
 void DonatePage(platform::Browser &browser);
 void FullBrandingPage(platform::Browser &browser);
 
-} // namespace pages::modHelp
+} // namespace links::modHelp

@@ -1,4 +1,4 @@
-#include "WebPages.h"
+#include "modHelp.h"
 
 #include "platform/Browser.h"
 
@@ -6,7 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace pages::modHelp {
+namespace links::modHelp {
 
 QUrl PageAddress(QLatin1StringView siteBase, QLatin1StringView path)
 {
@@ -42,4 +42,4 @@ void FullBrandingPage(platform::Browser &browser)
     OpenWebPage(browser, PageAddress(VendorHelpSite, "/fully-branded.html"_L1));
 }
 
-} // namespace pages::modHelp
+} // namespace links::modHelp
