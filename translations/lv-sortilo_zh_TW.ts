@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
-    <name>app::frmStartup</name>
+    <name>app::Program</name>
     <message>
         <source>Application is already running</source>
         <translation>本軟體已經在執行中</translation>

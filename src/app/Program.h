@@ -1,11 +1,22 @@
 #pragma once
 
 #include "forms/FormRef.h"
-#include "forms/FormRegistry.h"
 #include "reading/modFortunrCookies.h"
 #include "referral/modTellAFriend.h"
 #include "Services.h"
-#include "WindowSwitching.h"
+
+class QWidget;
+
+namespace platform {
+class ProcessExit;
+}
+namespace reading {
+class frmMain;
+class frmDisplay;
+} // namespace reading
+namespace referral {
+class frmNagScreen2;
+}
 
 namespace app {
 
@@ -14,27 +25,24 @@ namespace app {
 // package: their own updates do that job.
 enum class UpdateReminder { On, Off };
 
-// One run of the program: its platform services, its state and its windows,
-// referred to by name. Each window is made with its signals connected to what
-// follows from them, which is where the program switches between windows.
+// One run of the program: its services, its state and its windows, referred
+// to by name. Each window is made with its signals connected to what follows
+// from them: this is where the program switches between windows.
 class Program {
 public:
-    explicit Program(const app::Services &services,
-                     UpdateReminder updateReminder = UpdateReminder::On);
+    explicit Program(const Services &services, UpdateReminder updateReminder = UpdateReminder::On);
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    // Loads the start-up host, whose load handler runs the start-up sequence.
+    // The start: one copy per user, the random source seeded from the clock,
+    // the update reminder, then the main window.
     void start();
 
     // The windows by name; referring to one with load() loads it.
-    forms::FormRef<app::frmStartup> &frmStartup() { return m_windows.frmStartup; }
-    forms::FormRef<reading::frmMain> &frmMain() { return m_windows.frmMain; }
-    forms::FormRef<reading::frmDisplay> &frmDisplay() { return m_windows.frmDisplay; }
-    forms::FormRef<referral::frmNagScreen2> &frmNagScreen2() { return m_windows.frmNagScreen2; }
-    // The loaded windows.
-    const forms::FormRegistry &forms() const { return m_forms; }
+    forms::FormRef<reading::frmMain> &frmMain() { return m_frmMain; }
+    forms::FormRef<reading::frmDisplay> &frmDisplay() { return m_frmDisplay; }
+    forms::FormRef<referral::frmNagScreen2> &frmNagScreen2() { return m_frmNagScreen2; }
     // What the farewell window's referral form holds.
     const referral::modTellAFriend::Referral &referral() const { return m_referral; }
 
@@ -42,23 +50,38 @@ private:
     // Runs the update reminder, where the program has it: at start-up and when
     // the main window loads.
     void remindToUpdate();
+    // The end of a reading: the results take the main window's place.
+    void showReading(int stick, const QString &sentence);
+    // Back in the results window: the main window again, ready for the next
+    // reading.
+    void goBack();
+    // What closing the main or the results window leads to: the farewell
+    // window, not the end of the program.
+    void routeToFarewell();
     // Shows the about window, modal, owned by the window it was opened from,
     // and returns once it is closed.
     void showAbout(QWidget *opener);
-    void end();
 
-    app::frmStartup *newStartup();
     reading::frmMain *newMain();
     reading::frmDisplay *newDisplay();
     referral::frmNagScreen2 *newNagScreen();
 
-    const app::Services m_services;
+    const Services m_services;
     const UpdateReminder m_updateReminder;
     bool m_remindedThisStart = false;
-    forms::FormRegistry m_forms;
     reading::modFortunrCookies::FortuneCookies m_fortunes;
     referral::modTellAFriend::Referral m_referral;
-    Windows m_windows;
+    forms::FormRef<reading::frmMain> m_frmMain;
+    forms::FormRef<reading::frmDisplay> m_frmDisplay;
+    forms::FormRef<referral::frmNagScreen2> m_frmNagScreen2;
 };
+
+namespace modHelp {
+
+// Unloads every loaded window, each with its unload handler, then ends the
+// process at once. Safe to call again from an unload handler.
+void EndApplication(platform::ProcessExit &processExit);
+
+} // namespace modHelp
 
 } // namespace app

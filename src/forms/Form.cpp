@@ -1,9 +1,9 @@
 #include "Form.h"
 
 #include "Accessibility.h"
-#include "FormRegistry.h"
 #include "Placement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -24,10 +24,9 @@ constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHin
 
 } // namespace
 
-Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
+Form::Form(const QString &name, QSize clientSize)
     : QMainWindow(nullptr, fixedWindowFlags)
     , m_placement(new CentredPlacement(this))
-    , m_registry(registry)
     , m_client(new QWidget(this))
 {
     installAccessibility();
@@ -37,16 +36,25 @@ Form::Form(FormRegistry &registry, const QString &name, QSize clientSize)
     setCentralWidget(m_client);
 }
 
-Form::~Form()
+QList<Form *> loadedForms()
 {
-    // An unloaded window has already left the registry, which may be gone by now.
-    if (m_state != State::Unloaded)
-        m_registry.remove(this);
+    QList<Form *> loaded;
+    for (QWidget *const window : QApplication::topLevelWidgets())
+        if (auto *const form = qobject_cast<Form *>(window); form && !form->isUnloaded())
+            loaded.append(form);
+    return loaded;
+}
+
+Form *nextToUnload()
+{
+    for (Form *const form : loadedForms())
+        if (form->state() == Form::State::Loaded)
+            return form;
+    return nullptr;
 }
 
 void Form::load()
 {
-    m_registry.add(this);
     Form_Load();
     // Still hidden once the event loop has run: screen readers may have looked
     // at the window while it waited (see renewAccessibleControls).
@@ -62,7 +70,6 @@ void Form::Unload()
     Form_Unload();
     hide();
     m_state = State::Unloaded;
-    m_registry.remove(this);
     emit unloaded();
     deleteLater();
 }

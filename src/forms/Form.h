@@ -11,7 +11,6 @@ class QMenuBar;
 namespace forms {
 
 class CentredPlacement;
-class FormRegistry;
 
 // A window of the program. Its life: loaded (created hidden, load handler run),
 // shown and hidden any number of times, then unloaded (unload handler run,
@@ -26,8 +25,7 @@ class Form : public QMainWindow {
 public:
     enum class State { Loaded, Unloading, Unloaded };
 
-    Form(FormRegistry &registry, const QString &name, QSize clientSize);
-    ~Form() override;
+    Form(const QString &name, QSize clientSize);
 
     State state() const { return m_state; }
     bool isUnloaded() const { return m_state != State::Loaded; }
@@ -61,7 +59,6 @@ protected:
 
 private:
     template <class F> friend class FormRef;
-    friend class FormRegistry;
     void load();
 
     // Made before the client area, whose making already sends the window
@@ -71,11 +68,16 @@ private:
     CentredPlacement *const m_placement;
     bool m_waitedHidden = false;
     bool m_announcePending = false;
-    FormRegistry &m_registry;
     QWidget *const m_client;
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
 };
+
+// The windows that are loaded and not yet unloaded, in the order Qt lists its
+// windows. Qt keeps the list; a window leaves it as its unload ends.
+QList<Form *> loadedForms();
+// The first of them that is not already on its way out, or null.
+Form *nextToUnload();
 
 // One change of screen: hides the windows in `hide`, then shows those in
 // `show`, so that the window shown last takes the keyboard. Null entries are

@@ -27,9 +27,8 @@ QString ReadingWindow::BusinessOffer()
               "Get this software fully branded for your website. Click here for more details.");
 }
 
-ReadingWindow::ReadingWindow(forms::FormRegistry &registry, platform::Browser &browser,
-                             const Design &design)
-    : Form(registry, design.name, design.client)
+ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
+    : Form(design.name, design.client)
     , m_browser(browser)
     , Frame2(new forms::Band(u"Frame2"_s, client()))
     , Label61(new forms::LinkLabel(u"Label61"_s, Frame2))

@@ -7,7 +7,6 @@ class QMenu;
 
 namespace forms {
 class Band;
-class FormRegistry;
 class LinkLabel;
 } // namespace forms
 namespace platform {
@@ -45,7 +44,7 @@ signals:
     void closing();
 
 protected:
-    ReadingWindow(forms::FormRegistry &registry, platform::Browser &browser, const Design &design);
+    ReadingWindow(platform::Browser &browser, const Design &design);
 
     void Form_Unload() override;
 

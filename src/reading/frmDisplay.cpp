@@ -45,9 +45,8 @@ constexpr Twips cmdExit{7320, 280, 1260, 465};
 
 } // namespace
 
-frmDisplay::frmDisplay(forms::FormRegistry &registry, platform::Browser &browser,
-                       platform::Clipboard &clipboard)
-    : ReadingWindow(registry, browser, layout::Window)
+frmDisplay::frmDisplay(platform::Browser &browser, platform::Clipboard &clipboard)
+    : ReadingWindow(browser, layout::Window)
     , m_clipboard(clipboard)
     , Frame1(new forms::CaptionedFrame(u"Frame1"_s, tr("LV Sortilo Results"), client()))
     , Frame3(new forms::Band(u"Frame3"_s, Frame1))

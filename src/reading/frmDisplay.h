@@ -19,8 +19,7 @@ namespace reading {
 class frmDisplay final : public ReadingWindow {
     Q_OBJECT
 public:
-    frmDisplay(forms::FormRegistry &registry, platform::Browser &browser,
-               platform::Clipboard &clipboard);
+    frmDisplay(platform::Browser &browser, platform::Clipboard &clipboard);
 
     // Writes the reading into the window, before it is shown.
     void showReading(int stick, const QString &sentence);

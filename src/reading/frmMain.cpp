@@ -4,8 +4,8 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Menus.h"
-#include "modFortunrCookies.h"
 #include "links/modHelp.h"
+#include "modFortunrCookies.h"
 #include "WaitSeconds.h"
 
 #include <QAction>
@@ -45,9 +45,9 @@ constexpr Twips Label2{120, 120, 6255, 735};
 
 } // namespace
 
-frmMain::frmMain(forms::FormRegistry &registry, platform::Browser &browser,
-                 const platform::Clock &clock, modFortunrCookies::FortuneCookies &fortunes)
-    : ReadingWindow(registry, browser, layout::Window)
+frmMain::frmMain(platform::Browser &browser, const platform::Clock &clock,
+                 modFortunrCookies::FortuneCookies &fortunes)
+    : ReadingWindow(browser, layout::Window)
     , m_clock(clock)
     , m_fortunes(fortunes)
     , Frame1(new forms::Band(u"Frame1"_s, client()))

@@ -21,7 +21,7 @@ namespace reading {
 class frmMain final : public ReadingWindow {
     Q_OBJECT
 public:
-    frmMain(forms::FormRegistry &registry, platform::Browser &browser, const platform::Clock &clock,
+    frmMain(platform::Browser &browser, const platform::Clock &clock,
             modFortunrCookies::FortuneCookies &fortunes);
 
     // Ready for the next reading: the picture again, in place of the panel.

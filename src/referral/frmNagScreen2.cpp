@@ -5,8 +5,8 @@
 #include "forms/Controls.h"
 #include "forms/Look.h"
 #include "forms/TextBoxes.h"
-#include "modTellAFriend.h"
 #include "links/modHelp.h"
+#include "modTellAFriend.h"
 #include "platform/RandomSource.h"
 #include "PromptField.h"
 
@@ -49,10 +49,9 @@ QString vendorHost() { return links::modHelp::PageAddress(links::modHelp::Vendor
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
-                             forms::Messages &messages, platform::RandomSource &random,
-                             modTellAFriend::Referral &referral)
-    : Form(registry, u"frmNagScreen2"_s, layout::Client)
+frmNagScreen2::frmNagScreen2(platform::Browser &browser, forms::Messages &messages,
+                             platform::RandomSource &random, modTellAFriend::Referral &referral)
+    : Form(u"frmNagScreen2"_s, layout::Client)
     , m_browser(browser)
     , m_messages(messages)
     , m_random(random)

@@ -9,7 +9,6 @@ class QPushButton;
 namespace forms {
 class CaptionedFrame;
 class CheckBox;
-class FormRegistry;
 class LinkLabel;
 class Messages;
 class MultiLineTextBox;
@@ -35,9 +34,8 @@ public:
     // The referral record is the latest referral submitted, kept as long as
     // the program runs. The random source picks the word of support; the
     // browser opens the links and the referral; the message boxes refuse.
-    frmNagScreen2(forms::FormRegistry &registry, platform::Browser &browser,
-                  forms::Messages &messages, platform::RandomSource &random,
-                  modTellAFriend::Referral &referral);
+    frmNagScreen2(platform::Browser &browser, forms::Messages &messages,
+                  platform::RandomSource &random, modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
     static QString SupportMessage(int index);

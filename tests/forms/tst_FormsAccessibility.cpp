@@ -3,7 +3,6 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/FormRef.h"
-#include "forms/FormRegistry.h"
 
 #include <QTest>
 
@@ -18,8 +17,8 @@ namespace {
 // label that is hidden; and an OK button, which has the focus.
 class Window final : public forms::Form {
 public:
-    explicit Window(forms::FormRegistry &registry)
-        : Form(registry, u"window"_s, QSize(300, 200))
+    Window()
+        : Form(u"window"_s, QSize(300, 200))
         , tidings(new forms::Band(u"tidings"_s, client()))
         , news(forms::newLabel(u"news"_s, tidings))
         , number(new forms::Band(u"number"_s, tidings))
@@ -48,8 +47,7 @@ public:
 
 // A window loaded as the program loads its windows, and gone with this.
 struct Loaded {
-    forms::FormRegistry registry;
-    forms::FormRef<Window> ref{[this] { return new Window(registry); }};
+    forms::FormRef<Window> ref{[] { return new Window; }};
     Window &window = ref.load();
 
     ~Loaded()

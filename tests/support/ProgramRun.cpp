@@ -73,7 +73,7 @@ bool anyWindowVisible()
 CleanEnd::CleanEnd(ProgramRun &run)
     : m_run(run)
 {
-    for (forms::Form *form : run.program.forms().loadedForms()) {
+    for (forms::Form *form : forms::loadedForms()) {
         const QString name = form->objectName();
         m_unloads.insert(name, 0);
         QObject::connect(form, &forms::Form::unloaded, form, [this, name] { ++m_unloads[name]; });
@@ -94,7 +94,7 @@ QString CleanEnd::faults() const
     for (auto it = m_unloads.cbegin(); it != m_unloads.cend(); ++it)
         if (it.value() != 1)
             faults.append(u"%1 unloaded %2 times"_s.arg(it.key()).arg(it.value()));
-    if (!m_run.program.forms().loadedForms().isEmpty())
+    if (!forms::loadedForms().isEmpty())
         faults.append(u"windows still loaded"_s);
     if (anyWindowVisible())
         faults.append(u"a window still on screen"_s);

@@ -1,11 +1,11 @@
-#include "app/EndApplication.h"
-#include "app/frmStartup.h"
+#include "app/Program.h"
 #include "app/SettingsCodec.h"
 #include "ChildProcess.h"
 #include "platform/QtPlatform.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
+#include "referral/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +43,7 @@ QString storedKey() { return u"Settings/"_s + app::modHelp::EncodeSetting(u"Dura
 } // namespace
 
 // How the program starts, up to its main window.
-class tst_frmStartup : public QObject {
+class tst_Program : public QObject {
     Q_OBJECT
 private slots:
     void firstStartShowsMainWindowWithoutQuestion();
@@ -59,7 +59,7 @@ private slots:
 };
 
 // The random generator is seeded once, at the start, ready for the first draw.
-void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
+void tst_Program::firstStartShowsMainWindowWithoutQuestion()
 {
     ProgramRun run;
     run.start();
@@ -73,7 +73,7 @@ void tst_frmStartup::firstStartShowsMainWindowWithoutQuestion()
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 }
 
-void tst_frmStartup::secondCopyShowsMessageAndEnds()
+void tst_Program::secondCopyShowsMessageAndEnds()
 {
     ProgramRun run;
     run.platform.instanceLock.anotherCopyRuns = true;
@@ -92,7 +92,7 @@ void tst_frmStartup::secondCopyShowsMessageAndEnds()
     QVERIFY(!run.program.frmMain().ifLoaded());
 }
 
-void tst_frmStartup::questionComesBeforeMainWindow_data()
+void tst_Program::questionComesBeforeMainWindow_data()
 {
     QTest::addColumn<forms::Answer>("answer");
     QTest::addColumn<bool>("saved");
@@ -105,7 +105,7 @@ void tst_frmStartup::questionComesBeforeMainWindow_data()
     QTest::newRow("no, date not saved") << forms::Answer::No << false << 0;
 }
 
-void tst_frmStartup::questionComesBeforeMainWindow()
+void tst_Program::questionComesBeforeMainWindow()
 {
     QFETCH(forms::Answer, answer);
     QFETCH(bool, saved);
@@ -128,7 +128,7 @@ void tst_frmStartup::questionComesBeforeMainWindow()
     QCOMPARE(run.platform.browser.opened.size(), pagesOpened);
 }
 
-void tst_frmStartup::withoutReminderNothingAsksOrIsWritten_data()
+void tst_Program::withoutReminderNothingAsksOrIsWritten_data()
 {
     QTest::addColumn<QString>("storedDate");
     QTest::newRow("first start") << QString();
@@ -138,7 +138,7 @@ void tst_frmStartup::withoutReminderNothingAsksOrIsWritten_data()
 // A build without the update reminder, as a distribution makes it: the start
 // and the main window's loading, which would each run the reminder, neither
 // ask nor touch the settings.
-void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
+void tst_Program::withoutReminderNothingAsksOrIsWritten()
 {
     QFETCH(QString, storedDate);
     fake::Platform fakes;
@@ -154,7 +154,7 @@ void tst_frmStartup::withoutReminderNothingAsksOrIsWritten()
     QVERIFY(fakes.browser.opened.isEmpty());
 }
 
-void tst_frmStartup::startsWhateverTheSettingsFileHolds_data()
+void tst_Program::startsWhateverTheSettingsFileHolds_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("empty") << u"empty"_s;
@@ -169,7 +169,7 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds_data()
 
 // A settings file the program did not write, or cannot use, never keeps it
 // from starting, and is never mentioned to the user.
-void tst_frmStartup::startsWhateverTheSettingsFileHolds()
+void tst_Program::startsWhateverTheSettingsFileHolds()
 {
     QFETCH(QString, kind);
     const auto startWithSettingsFile = [&] {
@@ -217,43 +217,38 @@ void tst_frmStartup::startsWhateverTheSettingsFileHolds()
         startWithSettingsFile();
 }
 
-// A full reading, then the end: every window is unloaded once, and the
-// startup host, loaded all along, is never shown.
-void tst_frmStartup::endApplicationUnloadsEveryWindowOnceThenExits()
+// A full reading, then the end: every window is unloaded once.
+void tst_Program::endApplicationUnloadsEveryWindowOnceThenExits()
 {
     ProgramRun run;
-    ShownWindows shown;
     run.start();
     run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    const QList<forms::Form *> loaded = run.program.forms().loadedForms();
-    QCOMPARE(loaded.size(), 4); // host, main, results, farewell
+    QCOMPARE(forms::loadedForms().size(), 3); // main, results, farewell
     const CleanEnd end(run);
-    app::modHelp::EndApplication(run.program.forms(), run.platform.processExit);
+    app::modHelp::EndApplication(run.platform.processExit);
     QCOMPARE(end.unloads().keys(),
-             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s, u"frmStartup"_s}));
+             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s}));
     QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
-    QVERIFY(shown.names.contains(u"frmMain"_s));
-    QVERIFY(shown.names.contains(u"frmNagScreen2"_s));
-    QVERIFY(!shown.names.contains(u"frmStartup"_s));
 }
 
-// The host's unload handler ends the program itself, in the middle of the
-// outer EndApplication.
-void tst_frmStartup::endApplicationFromAnUnloadHandlerCarriesOn()
+// The farewell window's unload handler ends the program while the main window
+// is still loaded: unloading the main window on the way brings the farewell
+// window, which is already on its way out, and the end carries on.
+void tst_Program::endApplicationFromAnUnloadHandlerCarriesOn()
 {
     ProgramRun run;
     run.start();
+    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
+    run.program.frmDisplay().ifLoaded()->close();
     QStringList order;
-    for (forms::Form *form : run.program.forms().loadedForms())
+    for (forms::Form *form : forms::loadedForms())
         connect(form, &forms::Form::unloaded,
                 [&order, name = form->objectName()] { order.append(name); });
-    run.program.frmStartup().load().Unload();
-    // Closing the main window on the way brings the farewell window, which is
-    // unloaded in its turn.
-    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmStartup"_s}));
-    QVERIFY(run.program.forms().loadedForms().isEmpty());
+    run.program.frmNagScreen2().ifLoaded()->close();
+    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmNagScreen2"_s}));
+    QVERIFY(forms::loadedForms().isEmpty());
     QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 
-QTEST_MAIN(tst_frmStartup)
-#include "tst_frmStartup.moc"
+QTEST_MAIN(tst_Program)
+#include "tst_Program.moc"
