@@ -102,8 +102,8 @@ def run_orca(speech_log, debug_log):
 
     if importlib.util.find_spec("orca.gsettings_registry"):
         # Orca 51 (Debian testing) keeps its settings in GSettings. Its modules
-        # import one another in a circle, which only the order of /usr/bin/orca's
-        # own imports enters without an error.
+        # import one another in a circle, entered without an error in the
+        # order of /usr/bin/orca's own imports.
         from orca import (debugging_tools_manager, extension_loader,  # noqa: F401
                           gsettings_registry, messages, screen_reader_manager, speech_manager)
         from orca import orca
