@@ -17,6 +17,7 @@ Needs /usr/bin/python3 with Orca (orca) and speech-dispatcher, and what the
 screen reader test needs besides (dbus, at-spi2-core).
 """
 
+import importlib.util
 import logging
 import os
 import re
@@ -35,8 +36,9 @@ SPEECH_DISPATCHER_CONFIG = "/etc/speech-dispatcher/speechd.conf"
 # over several lines.
 RECORD = re.compile(r"^SPEECH OUTPUT: ", re.MULTILINE)
 # An utterance's text, and after it the voice, if not the default one, or for
-# an echoed key the voice's settings.
-UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+| \{.*\})?\Z", re.DOTALL)
+# an echoed key the voice's settings; Orca 51 writes the voice's settings
+# after every utterance, right after its closing quote.
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+| ?\{.*\})?\Z", re.DOTALL)
 # Orca speaks this once it listens to the desktop.
 SCREEN_READER_ON = "Screen reader on."
 
@@ -52,43 +54,67 @@ TEST_SETTINGS = {
     "enableMouseReview": False,
     "enableTutorialMessages": False,
 }
-# How Orca 48 writes a line of its debug log: a time, then the text, whose
-# further lines are indented to stand under it.
+# Where Orca 51 keeps each of them: a schema and a key of its GSettings.
+GSETTINGS_KEYS = {
+    "enableBraille": ("braille", "enabled"),
+    "enableSound": ("sound", "enabled"),
+    "enableMouseReview": ("mouse-review", "enabled"),
+    "enableTutorialMessages": ("speech", "speak-tutorial-messages"),
+}
+# How Orca 48 and 51 write a line of their debug log: a time, then the text,
+# whose further lines are indented to stand under it.
 DEBUG_TIME = re.compile(r"\d\d:\d\d:\d\d\.\d+ - ")
 DEBUG_INDENT = "\n" + " " * 18
 
 
 class SpeechCopier:
     """Orca's debug log, which also copies each utterance to the speech log.
-    Orca 48 writes what it speaks only to its debug log, one record a
-    call."""
+    Orca 48 and 51 write what they speak only to their debug log, one record
+    a call: 48 with writelines(), 51 with write()."""
 
     def __init__(self, debug_file, speech_file):
         self.debug_file = debug_file
         self.speech_file = speech_file
 
     def writelines(self, parts):
-        record = "".join(parts)
+        self.write("".join(parts))
+
+    def write(self, record):
         self.debug_file.write(record)
         text = DEBUG_TIME.sub("", record, count=1)
         if RECORD.match(text):
             self.speech_file.write(text.replace(DEBUG_INDENT, "\n"))
 
-    def write(self, text):
-        self.debug_file.write(text)
-
     def flush(self):
         self.debug_file.flush()
         self.speech_file.flush()
 
+    def fileno(self):
+        return self.debug_file.fileno()
+
 
 def run_orca(speech_log, debug_log):
-    from orca import debug, orca
+    from orca import debug
 
     # Orca's own account of the events it got and what it made of them.
     debug.debugLevel = debug.LEVEL_INFO
     debug.debugFile = open(debug_log, "w", buffering=1, encoding="utf-8")
 
+    if importlib.util.find_spec("orca.gsettings_registry"):
+        # Orca 51 (Debian testing) keeps its settings in GSettings. Its modules
+        # import one another in a circle, entered without an error in the
+        # order of /usr/bin/orca's own imports.
+        from orca import (debugging_tools_manager, extension_loader,  # noqa: F401
+                          gsettings_registry, messages, screen_reader_manager, speech_manager)
+        from orca import orca
+        debug.debugFile = SpeechCopier(
+            debug.debugFile, open(speech_log, "a", buffering=1, encoding="utf-8"))
+        registry = gsettings_registry.get_registry()
+        for name, value in TEST_SETTINGS.items():
+            registry.set_runtime_value(*GSETTINGS_KEYS[name], value)
+        return orca.main()
+
+    from orca import orca
     if hasattr(orca, "getSettingsManager"):
         # Orca 43 (Debian 12) logs each utterance through the "speech" logger.
         handler = logging.FileHandler(speech_log, encoding="utf-8")

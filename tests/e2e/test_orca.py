@@ -26,7 +26,11 @@ WAIT = "Please Wait"
 VENDOR_SITE = "www.velmorasoft.com"
 LINK = "Click Here To Visit Velmora Softwares"
 FIRST_PROMPT_FIELD = "Your Name text"
-# Orca's read-whole-window: the keypad's plus, twice, with Num Lock off.
+# Orca's read-whole-window: the keypad's plus, twice, with Num Lock off. The
+# key goes by its code on the session's evdev keyboard: by its name, xdotool
+# would hold Alt with it where the keyboard's type for the key maps Alt to its
+# first level (xkeyboard-config 2.48, Debian testing).
+KEYPAD_PLUS = "86"
 READ_WHOLE_WINDOW_GAP_MS = 120
 
 
@@ -77,7 +81,8 @@ def blind_user_hears_a_whole_reading(s):
         orca.quiet()
         orca.mark()
         s.activate(farewell)
-        s.x_tool(["xdotool", "key", "--delay", str(READ_WHOLE_WINDOW_GAP_MS), "KP_Add", "KP_Add"])
+        s.x_tool(["xdotool", "key", "--delay", str(READ_WHOLE_WINDOW_GAP_MS),
+                  KEYPAD_PLUS, KEYPAD_PLUS])
         said(orca, LINK, "Orca to read the link %r in the whole window" % LINK)
 
         # Tab, tab, tab from Exit: past the check box and the picture into the
