@@ -16,7 +16,6 @@ namespace {
 
 using forms::look::Twips;
 
-// The window's layout, in twips.
 namespace layout {
 constexpr QSize Client = forms::look::pixels(6825, 3675);
 constexpr Twips Picture1{120, 120, 480, 480};

@@ -23,7 +23,6 @@ namespace {
 
 using forms::look::Twips;
 
-// The window's layout, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
     u"frmDisplay"_s,

@@ -20,7 +20,6 @@ namespace {
 
 using forms::look::Twips;
 
-// The window's layout, in twips.
 namespace layout {
 const ReadingWindow::Design Window{
     u"frmMain"_s,

@@ -24,7 +24,6 @@ namespace {
 
 using forms::look::Twips;
 
-// The window's layout, in twips.
 namespace layout {
 constexpr QSize Client = forms::look::pixels(11115, 4725);
 constexpr Twips Picture1{360, 120, 540, 540};
@@ -83,7 +82,6 @@ frmNagScreen2::frmNagScreen2(platform::Browser &browser, forms::Messages &messag
                                 PromptField::Kind::Plain, messages))
 {
     brand::dressWindow(this);
-    // Above all other windows.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     lookAndLayout();
     connect(Check1, &forms::CheckBox::clicked, this, &frmNagScreen2::Check1_Click);
