@@ -20,12 +20,12 @@ namespace referral {
 
 QString TextOnEntering(const QString &text, QStringView prompt)
 {
-    return modTellAFriend::TrimSpaces(text) == prompt ? QString() : text;
+    return modTellAFriend::trimSpaces(text) == prompt ? QString() : text;
 }
 
 QString TextOnLeaving(const QString &text, QStringView prompt)
 {
-    return modTellAFriend::TrimSpaces(text).isEmpty() ? prompt.toString() : text;
+    return modTellAFriend::trimSpaces(text).isEmpty() ? prompt.toString() : text;
 }
 
 PromptField::PromptField(QWidget *field, QString prompt, Kind kind, forms::Messages &messages)
@@ -51,7 +51,7 @@ PromptField::PromptField(QWidget *field, QString prompt, Kind kind, forms::Messa
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (m_presence != Presence::Away && now && now != m_field &&
             now->window() == m_field->window())
-            LostFocus();
+            lostFocus();
     });
     // Dimmed in the colours of the palette the desktop has now.
     forms::look::followPalette(field, [this] { dimWhileShowingPrompt(); });
@@ -85,16 +85,16 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
             break;
         case Qt::ActiveWindowFocusReason:
             if (m_presence == Presence::Away)
-                GotFocus();
+                gotFocus();
             break;
         default:
-            GotFocus();
+            gotFocus();
         }
         break;
     case QEvent::FocusOut:
         if (const auto reason = static_cast<QFocusEvent *>(event)->reason();
             reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            LostFocus();
+            lostFocus();
         break;
     case QEvent::KeyPress:
         clearPromptOnEntering();
@@ -126,7 +126,7 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
 
 void PromptField::dimWhileShowingPrompt()
 {
-    const bool prompt = modTellAFriend::TrimSpaces(text()) == m_prompt;
+    const bool prompt = modTellAFriend::trimSpaces(text()) == m_prompt;
     QPalette palette = m_field->palette();
     // Dimmed, yet readable on the palette's background.
     palette.setColor(QPalette::Text, prompt ? forms::look::readableColour(
@@ -143,7 +143,7 @@ void PromptField::dimWhileShowingPrompt()
 // before it; and before any text reaches the field, whatever brings it: keys,
 // the input method, the mouse (the middle button pastes the selection, the
 // right one opens a menu that pastes), or a drop.
-void PromptField::GotFocus()
+void PromptField::gotFocus()
 {
     m_presence = Presence::Entering;
     QMetaObject::invokeMethod(this, &PromptField::clearPromptOnEntering, Qt::QueuedConnection);
@@ -157,7 +157,7 @@ void PromptField::clearPromptOnEntering()
     setText(TextOnEntering(text(), m_prompt));
 }
 
-void PromptField::LostFocus()
+void PromptField::lostFocus()
 {
     m_presence = Presence::Away;
     setText(TextOnLeaving(text(), m_prompt));
@@ -168,7 +168,7 @@ bool PromptField::KeyPress(const QString &typed)
 {
     if (m_kind != Kind::Email || typed != u" "_s)
         return false;
-    modTellAFriend::ShowRefusal(m_messages, tr("Email Address Cannot Contain Space"),
+    modTellAFriend::showRefusal(m_messages, tr("Email Address Cannot Contain Space"),
                                 m_field->window());
     m_field->setFocus(Qt::OtherFocusReason);
     return true;

@@ -38,9 +38,9 @@ protected:
 private:
     // A prompt is shown dimmed, so that an empty form does not look filled in.
     void dimWhileShowingPrompt();
-    void GotFocus();
+    void gotFocus();
     void clearPromptOnEntering();
-    void LostFocus();
+    void lostFocus();
     bool KeyPress(const QString &typed);
 
     QWidget *const m_field;

@@ -70,15 +70,15 @@ frmNagScreen2::frmNagScreen2(platform::Browser &browser, forms::Messages &messag
     , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
     , Label3(forms::newLabel(u"Label3"_s, Frame6))
     , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
-    , m_name(new PromptField(txtName, modTellAFriend::NamePrompt(), PromptField::Kind::Plain,
+    , m_name(new PromptField(txtName, modTellAFriend::namePrompt(), PromptField::Kind::Plain,
                              messages))
-    , m_email(new PromptField(txtEmail, modTellAFriend::EmailPrompt(), PromptField::Kind::Email,
+    , m_email(new PromptField(txtEmail, modTellAFriend::emailPrompt(), PromptField::Kind::Email,
                               messages))
-    , m_friendName(new PromptField(txtFriendName, modTellAFriend::FriendNamePrompt(),
+    , m_friendName(new PromptField(txtFriendName, modTellAFriend::friendNamePrompt(),
                                    PromptField::Kind::Plain, messages))
-    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::FriendEmailPrompt(),
+    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::friendEmailPrompt(),
                                     PromptField::Kind::Email, messages))
-    , m_message(new PromptField(txtMessage, modTellAFriend::MessagePrompt(),
+    , m_message(new PromptField(txtMessage, modTellAFriend::messagePrompt(),
                                 PromptField::Kind::Plain, messages))
 {
     brand::dressWindow(this);
@@ -172,11 +172,11 @@ void frmNagScreen2::layOutReferralForm()
         field->setFont(msSansSerif(8.25));
         setSystemColours(field);
     }
-    m_name->setText(modTellAFriend::NamePrompt());
-    m_email->setText(modTellAFriend::EmailPrompt());
-    m_friendName->setText(modTellAFriend::FriendNamePrompt());
-    m_friendEmail->setText(modTellAFriend::FriendEmailPrompt());
-    m_message->setText(modTellAFriend::MessagePrompt() + u"\r\n"_s);
+    m_name->setText(modTellAFriend::namePrompt());
+    m_email->setText(modTellAFriend::emailPrompt());
+    m_friendName->setText(modTellAFriend::friendNamePrompt());
+    m_friendEmail->setText(modTellAFriend::friendEmailPrompt());
+    m_message->setText(modTellAFriend::messagePrompt() + u"\r\n"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
 
@@ -267,13 +267,13 @@ void frmNagScreen2::cmdClose_Click() { emit endRequested(); }
 void frmNagScreen2::cmdSubmit_Click()
 {
     modTellAFriend::Referral &referral = m_referral;
-    referral.name = modTellAFriend::TrimSpaces(m_name->text());
-    referral.email = modTellAFriend::TrimSpaces(m_email->text());
-    referral.message = modTellAFriend::TrimSpaces(m_message->text());
-    referral.friendName = modTellAFriend::TrimSpaces(m_friendName->text());
-    referral.friendEmail = modTellAFriend::TrimSpaces(m_friendEmail->text());
+    referral.name = modTellAFriend::trimSpaces(m_name->text());
+    referral.email = modTellAFriend::trimSpaces(m_email->text());
+    referral.message = modTellAFriend::trimSpaces(m_message->text());
+    referral.friendName = modTellAFriend::trimSpaces(m_friendName->text());
+    referral.friendEmail = modTellAFriend::trimSpaces(m_friendEmail->text());
     if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
-        modTellAFriend::ShowRefusal(m_messages, *problem, this);
+        modTellAFriend::showRefusal(m_messages, *problem, this);
         return;
     }
     modTellAFriend::SubmitReferral(referral, m_messages, m_browser, this);

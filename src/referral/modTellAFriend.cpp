@@ -18,26 +18,26 @@ QString translated(const char *text) { return QCoreApplication::translate("modTe
 
 } // namespace
 
-QString NamePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")); }
+QString namePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")); }
 
-QString EmailPrompt()
+QString emailPrompt()
 {
     return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"));
 }
 
-QString MessagePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")); }
+QString messagePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")); }
 
-QString FriendNamePrompt()
+QString friendNamePrompt()
 {
     return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"));
 }
 
-QString FriendEmailPrompt()
+QString friendEmailPrompt()
 {
     return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"));
 }
 
-QString TrimSpaces(QStringView text)
+QString trimSpaces(QStringView text)
 {
     qsizetype first = 0;
     qsizetype end = text.size();
@@ -69,19 +69,19 @@ std::optional<QString> MissingEntry(const Referral &referral)
         const char *message;
     };
     const Entry entries[] = {
-        {referral.name, NamePrompt(),
+        {referral.name, namePrompt(),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
-        {referral.email, EmailPrompt(),
+        {referral.email, emailPrompt(),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
-        {referral.message, MessagePrompt(),
+        {referral.message, messagePrompt(),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
-        {referral.friendName, FriendNamePrompt(),
+        {referral.friendName, friendNamePrompt(),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
-        {referral.friendEmail, FriendEmailPrompt(),
+        {referral.friendEmail, friendEmailPrompt(),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const Entry &entry : entries) {
-        const QString value = TrimSpaces(entry.value);
+        const QString value = trimSpaces(entry.value);
         if (value.isEmpty() || value == entry.prompt)
             return translated(entry.message);
     }
@@ -109,7 +109,7 @@ QUrl ReferralAddress(const Referral &referral)
     return address;
 }
 
-void ShowRefusal(forms::Messages &messages, const QString &text, QWidget *owner)
+void showRefusal(forms::Messages &messages, const QString &text, QWidget *owner)
 {
     messages.ask({text, brand::MessageTitle.toString(), forms::Message::Icon::Error,
                   forms::Message::Buttons::Ok, owner});
@@ -119,13 +119,13 @@ void SubmitReferral(Referral &referral, forms::Messages &messages, platform::Bro
                     QWidget *owner)
 {
     if (const auto missing = MissingEntry(referral)) {
-        ShowRefusal(messages, *missing, owner);
+        showRefusal(messages, *missing, owner);
         return;
     }
     const QUrl address = ReferralAddress(referral);
     // Told now, rather than sent nowhere without a word.
     if (!browser.canOpen(address)) {
-        ShowRefusal(
+        showRefusal(
             messages,
             translated(QT_TRANSLATE_NOOP(
                 "modTellAFriend", "Your Entries Are Too Long To Send. Please Shorten Them.")),

@@ -20,14 +20,14 @@ namespace referral::modTellAFriend {
 
 // What the fields of the form show while they are empty, in the language the
 // program speaks: a value equal to its prompt counts as missing.
-QString NamePrompt();
-QString EmailPrompt();
-QString MessagePrompt();
-QString FriendNamePrompt();
-QString FriendEmailPrompt();
+QString namePrompt();
+QString emailPrompt();
+QString messagePrompt();
+QString friendNamePrompt();
+QString friendEmailPrompt();
 
 // Removes spaces, and only spaces, at both ends.
-QString TrimSpaces(QStringView text);
+QString trimSpaces(QStringView text);
 
 // The latest referral, as the user last submitted it.
 struct Referral {
@@ -54,6 +54,6 @@ void SubmitReferral(Referral &referral, forms::Messages &messages, platform::Bro
                     QWidget *owner = nullptr);
 
 // Shows a refusal: the error icon, a single OK, in front of its owner.
-void ShowRefusal(forms::Messages &messages, const QString &text, QWidget *owner = nullptr);
+void showRefusal(forms::Messages &messages, const QString &text, QWidget *owner = nullptr);
 
 } // namespace referral::modTellAFriend

@@ -283,7 +283,7 @@ void tst_modTellAFriend::trimSpacesRemovesSpacesOnly()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
-    QCOMPARE(referral::modTellAFriend::TrimSpaces(text), trimmed);
+    QCOMPARE(referral::modTellAFriend::trimSpaces(text), trimmed);
 }
 
 QTEST_MAIN(tst_modTellAFriend)
