@@ -88,7 +88,8 @@ void Program::showAbout(QWidget *opener)
     // a reading, waits until the about window is closed.
     const QPointer<links::frmAbout> about = new links::frmAbout(m_services.browser, opener);
     about->exec();
-    delete about;
+    if (about)
+        forms::discardWindow(about);
 }
 
 reading::frmMain *Program::newMain()

@@ -3,9 +3,11 @@
 #include "Accessibility.h"
 #include "Placement.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -71,7 +73,7 @@ void Form::Unload()
     hide();
     m_state = State::Unloaded;
     emit unloaded();
-    deleteLater();
+    discardWindow(this);
 }
 
 void Form::setVisible(bool visible)
@@ -139,6 +141,25 @@ void Form::keyPressEvent(QKeyEvent *event)
         break;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// A screen reader goes on asking about a window for a while after it has gone
+// from view: about the events that told it so, which it takes in its own time,
+// and about the window itself and what was focused in it, until it has taken
+// in the next window. Qt answers each question about an object that is gone
+// with a warning on standard error, hundreds a window under Orca 48. The next
+// window discarded takes the user one more step at least (or the program is
+// ending), and by then the screen reader has let go of the one kept.
+void discardWindow(QWidget *window)
+{
+    static QPointer<QWidget> kept;
+    if (kept && kept != window)
+        kept->deleteLater();
+    kept = nullptr;
+    if (QAccessible::isActive())
+        kept = window;
+    else
+        window->deleteLater();
 }
 
 void changeScreen(std::initializer_list<QWidget *> hide, std::initializer_list<QWidget *> show)

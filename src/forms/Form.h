@@ -14,7 +14,7 @@ class CentredPlacement;
 
 // A window of the program. Its life: loaded (created hidden, load handler run),
 // shown and hidden any number of times, then unloaded (unload handler run,
-// hidden, destroyed once control is back in the event loop). Handlers that run
+// hidden, destroyed as discardWindow() destroys windows). Handlers that run
 // on after their own window was unloaded may still use the object itself, but
 // one that waits in a nested event loop guards itself with a QPointer.
 //
@@ -83,5 +83,10 @@ Form *nextToUnload();
 // `show`, so that the window shown last takes the keyboard. Null entries are
 // passed over.
 void changeScreen(std::initializer_list<QWidget *> hide, std::initializer_list<QWidget *> show);
+
+// Destroys a window that has closed for good, once control is back in the
+// event loop; while screen readers listen, only when the next window is
+// discarded, and until then it stays hidden.
+void discardWindow(QWidget *window);
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include "Form.h"
 #include "Placement.h"
 
 #include <QGridLayout>
@@ -68,22 +69,23 @@ Answer MessageBoxes::ask(const Message &message)
 {
     const bool yesNo = message.buttons == Message::Buttons::YesNo;
     const QPointer<QWidget> opener = message.owner;
-    CentredBox box(message.icon == Message::Icon::Error ? QMessageBox::Critical
-                                                        : QMessageBox::Information,
-                   message.title, displayText(message.text),
-                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, opener);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    keepTitleInView(box);
+    auto *const box = new CentredBox(
+        message.icon == Message::Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
+        message.title, displayText(message.text),
+        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, opener);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    keepTitleInView(*box);
     // In front of the window it speaks to, and of every other: a box that waits
     // for an answer must never open behind a window that stays on top.
     if (opener) {
-        box.winId();
+        box->winId();
         opener->winId();
-        box.windowHandle()->setTransientParent(opener->windowHandle());
+        box->windowHandle()->setTransientParent(opener->windowHandle());
     }
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    const int answer = box.exec();
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box->exec();
+    discardWindow(box);
     // The keyboard goes back to the window the box spoke to, which a window
     // manager would see to; without one, nothing else does.
     if (opener && opener->isVisible())

@@ -151,6 +151,8 @@ void tst_frmAbout::closes()
             QFAIL("the about window stayed open");
         }
     });
+    // Gone once control is back in the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!main.findChild<links::frmAbout *>());
     QVERIFY(main.isVisible());
     QVERIFY(!QApplication::activeModalWidget());
