@@ -537,10 +537,10 @@ def build_report(args, info, launches, full, memory, long_run, no_cache, load_af
 
     md = [BEGIN_MARK, "", "## How to reproduce", "", "```sh", args.command, "```", "",
           "It installs what is missing (Debian packages), builds `lv-sortilo` and the "
-          "`bench_*` programs with the release preset, measures, prints the summary and "
-          "rewrites the part of this file above the end mark. `bench/run --runs N` takes N "
-          "rounds (10 by default, the least for these figures); a run of 10 takes about "
-          "five minutes.", "",
+          "`bench_*` programs with the bench preset (a release build), measures, prints "
+          "the summary and rewrites the part of this file above the end mark. "
+          "`bench/run --runs N` takes N rounds (10 by default, the least for these "
+          "figures); a run of 10 takes about five minutes.", "",
           "## Machine", "", "| | |", "| --- | --- |",
           "| Date | %s |" % info["date"],
           "| Program measured | commit %s |" % info["commit"],

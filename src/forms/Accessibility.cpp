@@ -249,4 +249,6 @@ void announceShownRegions(QWidget *window)
 
 } // namespace forms
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include "Accessibility.moc"
+#endif
