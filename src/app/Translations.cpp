@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -91,10 +90,11 @@ bool drawsChinese(const QString &family)
 // Message boxes, menus, the text fields' menus and tooltips are drawn in the
 // application's font: its Chinese characters come from the fonts that the
 // windows take them from, whatever fontconfig would choose for the desktop's
-// locale. Its other letters stay as the desktop has them, in the desktop's
-// family or, where that is not installed, in the one that stands in for it.
-// A desktop family that draws Chinese characters itself comes after the
-// language's fonts, so that the language's forms win.
+// locale. Its other letters stay in the desktop's family where that is
+// installed; one that is not is left out, as Qt could have fontconfig stand in
+// for it, by the locale, ahead of the language's fonts. A desktop family that
+// draws Chinese characters itself comes after the language's fonts, so that
+// the language's forms win.
 //
 // qt6ct sets the desktop's font once the program has started, and again
 // whenever the user picks another: the fonts are put into each.
@@ -134,11 +134,11 @@ private:
     {
         QFont font = m_desktop;
         if (!m_families.isEmpty()) {
-            QString family = m_desktop.family();
-            if (!QFontDatabase::hasFamily(family))
-                family = QFontInfo(m_desktop).family();
-            font.setFamilies(drawsChinese(family) ? m_families + QStringList{family}
-                                                  : QStringList{family} + m_families);
+            QStringList families = m_families;
+            const QString desktop = m_desktop.family();
+            if (QFontDatabase::hasFamily(desktop))
+                families.insert(drawsChinese(desktop) ? families.size() : 0, desktop);
+            font.setFamilies(families);
         }
         m_set = font;
         if (QApplication::font() != font)
@@ -150,9 +150,14 @@ private:
     QFont m_set = m_desktop;
 };
 
+// English leaves the desktop's font alone until Chinese has been spoken.
 void useHanFamiliesEverywhere(const QStringList &families)
 {
-    static auto *const everywhere = new HanFamiliesEverywhere;
+    static HanFamiliesEverywhere *everywhere = nullptr;
+    if (!everywhere && families.isEmpty())
+        return;
+    if (!everywhere)
+        everywhere = new HanFamiliesEverywhere;
     everywhere->use(families);
 }
 
