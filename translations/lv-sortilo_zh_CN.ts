@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>You will go on a sudden journey with a compatible friend.</source>
-        <translation>您将与一位意气相投的朋友来一场说走就走的旅行。</translation>
+        <translation>您将与一位意气相投的朋友临时结伴出游。</translation>
     </message>
     <message>
         <source>A trustworthy person may break your trust in him/her.</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>You will soon receive a large promotion.</source>
-        <translation>不久您将获得重大晋升。</translation>
+        <translation>不久您将高升。</translation>
     </message>
     <message>
         <source>You will soon receive a valuable package that has been delayed.</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>捐助我们(&amp;D)</translation>
+        <translation>赞助我们(&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>

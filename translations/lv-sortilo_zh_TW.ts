@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。</translation>
+        <translation>居家創業好機會：開創屬於您的網路事業，線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>You will soon receive a large promotion.</source>
-        <translation>不久您將獲得重大升遷。</translation>
+        <translation>不久您將高升。</translation>
     </message>
     <message>
         <source>You will soon receive a valuable package that has been delayed.</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家創業好機會：開創屬於您的網路事業，在線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。按這裡了解詳情。</translation>
+        <translation>居家創業好機會：開創屬於您的網路事業，線上賺錢，還能取得冠上您網站品牌的本軟體專屬版本。按這裡了解詳情。</translation>
     </message>
     <message>
         <source>&amp;File</source>

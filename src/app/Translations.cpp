@@ -16,15 +16,22 @@ namespace app {
 
 namespace {
 
+// Chinese of Hong Kong and Macau: "zh-HK", "zh-Hant-MO". Written in simplified
+// characters ("zh-Hans-HK"), it is simplified Chinese.
+bool isHongKong(const QLocale &locale)
+{
+    const QLocale::Territory territory = locale.territory();
+    return locale.script() != QLocale::SimplifiedHanScript &&
+           (territory == QLocale::HongKong || territory == QLocale::Macao);
+}
+
 bool isTraditional(const QLocale &locale)
 {
     if (locale.script() == QLocale::TraditionalHanScript)
         return true;
     if (locale.script() == QLocale::SimplifiedHanScript)
         return false;
-    const QLocale::Territory territory = locale.territory();
-    return territory == QLocale::Taiwan || territory == QLocale::HongKong ||
-           territory == QLocale::Macao;
+    return locale.territory() == QLocale::Taiwan;
 }
 
 // The translators in use, owned by the application.
@@ -54,13 +61,16 @@ bool install(QPointer<QTranslator> &slot, const QString &file, const QString &fo
 }
 
 // The fonts of Debian's packages that hold the characters, in the forms of
-// the language first.
+// the language first: Taiwan's, Hong Kong's or the mainland's.
 QStringList hanFamilies(Language language)
 {
     switch (language) {
     case Language::TraditionalChinese:
         return {u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
                 u"AR PL UMing TW"_s};
+    case Language::HongKongChinese:
+        return {u"Noto Sans CJK HK"_s, u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s,
+                u"WenQuanYi Zen Hei"_s, u"AR PL UMing HK"_s};
     case Language::SimplifiedChinese:
         return {u"Noto Sans CJK SC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
                 u"AR PL UMing CN"_s};
@@ -70,21 +80,85 @@ QStringList hanFamilies(Language language)
     return {};
 }
 
+bool drawsChinese(const QString &family)
+{
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    return systems.contains(QFontDatabase::TraditionalChinese) ||
+           systems.contains(QFontDatabase::SimplifiedChinese);
+}
+
 // Message boxes, menus, the text fields' menus and tooltips are drawn in the
 // application's font: its Chinese characters come from the fonts that the
 // windows take them from, whatever fontconfig would choose for the desktop's
-// locale. Its other letters stay as the desktop has them.
+// locale. Its other letters stay in the desktop's family where that is
+// installed; one that is not is left out, as Qt could have fontconfig stand in
+// for it, by the locale, ahead of the language's fonts. A desktop family that
+// draws Chinese characters itself comes after the language's fonts, so that
+// the language's forms win.
+//
+// qt6ct sets the desktop's font once the program has started, and again
+// whenever the user picks another: the fonts are put into each.
+class HanFamiliesEverywhere final : public QObject {
+public:
+    HanFamiliesEverywhere()
+        : QObject(qApp)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    void use(const QStringList &families)
+    {
+        m_families = families;
+        apply();
+    }
+
+protected:
+    // Once whoever changes the font is done with it.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationFontChange)
+            QMetaObject::invokeMethod(this, &HanFamiliesEverywhere::follow, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void follow()
+    {
+        if (QApplication::font() == m_set)
+            return;
+        m_desktop = QApplication::font();
+        apply();
+    }
+
+    void apply()
+    {
+        QFont font = m_desktop;
+        if (!m_families.isEmpty()) {
+            QStringList families = m_families;
+            const QString desktop = m_desktop.family();
+            if (QFontDatabase::hasFamily(desktop))
+                families.insert(drawsChinese(desktop) ? families.size() : 0, desktop);
+            font.setFamilies(families);
+        }
+        m_set = font;
+        if (QApplication::font() != font)
+            QApplication::setFont(font);
+    }
+
+    QFont m_desktop = QApplication::font();
+    QStringList m_families;
+    QFont m_set = m_desktop;
+};
+
+// English leaves the desktop's font alone until Chinese has been spoken.
 void useHanFamiliesEverywhere(const QStringList &families)
 {
-    static const QFont desktop = QApplication::font();
-    static bool changed = false;
-    if (families.isEmpty() && !changed)
+    static HanFamiliesEverywhere *everywhere = nullptr;
+    if (!everywhere && families.isEmpty())
         return;
-    QFont font = desktop;
-    if (!families.isEmpty())
-        font.setFamilies(QStringList{desktop.family()} + families);
-    QApplication::setFont(font);
-    changed = !families.isEmpty();
+    if (!everywhere)
+        everywhere = new HanFamiliesEverywhere;
+    everywhere->use(families);
 }
 
 // Whether any font installed draws Chinese characters.
@@ -102,9 +176,11 @@ Language LanguageFor(const QStringList &uiLanguages)
         const QLocale locale(name);
         if (locale.language() == QLocale::English)
             return Language::English;
-        if (locale.language() == QLocale::Chinese)
-            return isTraditional(locale) ? Language::TraditionalChinese
-                                         : Language::SimplifiedChinese;
+        if (locale.language() != QLocale::Chinese)
+            continue;
+        if (isHongKong(locale))
+            return Language::HongKongChinese;
+        return isTraditional(locale) ? Language::TraditionalChinese : Language::SimplifiedChinese;
     }
     return Language::English;
 }
@@ -114,6 +190,8 @@ QString TranslationName(Language language)
     switch (language) {
     case Language::TraditionalChinese:
         return u"zh_TW"_s;
+    case Language::HongKongChinese:
+        return u"zh_HK"_s;
     case Language::SimplifiedChinese:
         return u"zh_CN"_s;
     case Language::English:
@@ -134,7 +212,12 @@ bool UseLanguage(Language language)
     if (name.isEmpty())
         return true;
     // Qt's own texts: the buttons of message boxes, the menus of text fields.
-    const bool qt = install(qtTranslator, u"qtbase_"_s + name,
+    // Qt has them in traditional characters as Taiwan writes them, which Hong
+    // Kong writes alike.
+    const QString qtName = language == Language::HongKongChinese
+                               ? TranslationName(Language::TraditionalChinese)
+                               : name;
+    const bool qt = install(qtTranslator, u"qtbase_"_s + qtName,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const bool program = install(programTranslator, u"lv-sortilo_"_s + name, u":/i18n"_s);
     return qt && program;

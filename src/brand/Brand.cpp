@@ -16,6 +16,9 @@ QStringList &hanFamilies()
     return families;
 }
 
+// The smallest size, in points, at which Chinese text is bold.
+constexpr qreal SmallestBoldHan = 9;
+
 QFont fontOf(const QString &family, qreal points, int style)
 {
     QStringList families{forms::look::installedFamily(family, u"DejaVu Sans"_s)};
@@ -24,7 +27,9 @@ QFont fontOf(const QString &family, qreal points, int style)
                        ? hanFamilies() + families
                        : families + QStringList{u"DejaVu Sans"_s} + hanFamilies();
     QFont font = forms::look::pixelFont(families, points);
-    font.setBold(style & Bold);
+    // Chinese characters in bold at less than 12 pixels merge their strokes
+    // (機, 屬, 體): where the windows speak Chinese, such text is regular.
+    font.setBold((style & Bold) && (hanFamilies().isEmpty() || points >= SmallestBoldHan));
     font.setUnderline(style & Underline);
     return font;
 }

@@ -3,9 +3,12 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -92,6 +95,37 @@ private:
     QPointer<QWidget> m_focusBefore;
 };
 
+// Fusion, the style of qt6ct and of desktops that name none, shortens with
+// "…" an entry it finds wider than the menu. An access key that follows a
+// character of another script, as in Chinese entries ("造訪我們的網站(&V)"),
+// Qt then counts as a letter, though it draws none: in a menu no narrower than
+// its longest entry, that entry lost its middle. Such a menu is made wider by
+// the "&", once for each font and set of entries it is shown with.
+void keepRoomForAccessKeys(QMenu *menu)
+{
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, shownWith = QString()]() mutable {
+        QString now = menu->font().toString();
+        for (const QAction *entry : menu->actions())
+            now += u'\n' + entry->text();
+        if (now == shownWith)
+            return;
+        shownWith = now;
+        // A new font or new entries have had the menu measured afresh.
+        menu->setMinimumWidth(0);
+        const QFontMetricsF metrics(menu->font());
+        constexpr int flags = Qt::TextShowMnemonic | Qt::TextSingleLine;
+        const QList<QAction *> entries = menu->actions();
+        const bool shortened = std::any_of(entries.cbegin(), entries.cend(), [&](QAction *entry) {
+            const QString text = entry->text().section(u'\t', 0, 0);
+            const qreal width = metrics.size(flags, text).width();
+            return metrics.elidedText(text, Qt::ElideMiddle, width + 0.5, flags) != text;
+        });
+        if (shortened)
+            menu->setMinimumWidth(menu->sizeHint().width() +
+                                  qCeil(metrics.horizontalAdvance(u'&')));
+    });
+}
+
 } // namespace
 
 QMenuBar *newMenuBar(QWidget *window)
@@ -107,6 +141,7 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
     auto *const menu = bar->addMenu(caption);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
+    keepRoomForAccessKeys(menu);
     return menu;
 }
 

@@ -175,6 +175,14 @@ void frmMain::sizeWaitCaption()
 {
     m_waitCaptionSized = true;
     pi->adjustSize();
+    // The dots follow the caption by the gap its place leaves after it: a
+    // caption narrower than its place ("請稍候") takes them along, rather than
+    // leave a gap between them.
+    const int room = qMax(0, forms::look::pixels(layout::pi).right() - pi->geometry().right());
+    const std::pair<QWidget *, Twips> dots[] = {
+        {shp1, layout::shp1}, {shp2, layout::shp2}, {shp3, layout::shp3}, {shp4, layout::shp4}};
+    for (const auto &[dot, where] : dots)
+        dot->move(forms::look::pixels(where).topLeft() - QPoint(room, 0));
 }
 
 void frmMain::makeReady()

@@ -37,8 +37,8 @@ void tst_Translations::languageFollowsTheDesktop_data()
     row("LANG=en_US.UTF-8", {u"en-US"_s, u"en-Latn-US"_s, u"en"_s}, Language::English);
     row("nothing at all", {}, Language::English);
     row("LANG=zh_TW.UTF-8", {u"zh-TW"_s, u"zh-Hant-TW"_s}, Language::TraditionalChinese);
-    row("LANG=zh_HK.UTF-8", {u"zh-HK"_s, u"zh-Hant-HK"_s}, Language::TraditionalChinese);
-    row("LANG=zh_MO.UTF-8", {u"zh-MO"_s, u"zh-Hant-MO"_s}, Language::TraditionalChinese);
+    row("LANG=zh_HK.UTF-8", {u"zh-HK"_s, u"zh-Hant-HK"_s}, Language::HongKongChinese);
+    row("LANG=zh_MO.UTF-8", {u"zh-MO"_s, u"zh-Hant-MO"_s}, Language::HongKongChinese);
     row("zh_Hant", {u"zh-Hant"_s}, Language::TraditionalChinese);
     row("LANG=zh_CN.UTF-8", {u"zh-CN"_s, u"zh-Hans-CN"_s, u"zh"_s}, Language::SimplifiedChinese);
     row("LANG=zh_SG.UTF-8", {u"zh-SG"_s, u"zh-Hans-SG"_s}, Language::SimplifiedChinese);
@@ -46,7 +46,8 @@ void tst_Translations::languageFollowsTheDesktop_data()
     row("zh alone", {u"zh"_s}, Language::SimplifiedChinese);
     row("German first, then Taiwanese", {u"de-DE"_s, u"zh-TW"_s}, Language::TraditionalChinese);
     row("British English first, then Chinese", {u"en-GB"_s, u"zh-CN"_s}, Language::English);
-    row("Hong Kong first, then mainland", {u"zh-HK"_s, u"zh-CN"_s}, Language::TraditionalChinese);
+    row("Hong Kong first, then mainland", {u"zh-HK"_s, u"zh-CN"_s}, Language::HongKongChinese);
+    row("simplified in Hong Kong", {u"zh-Hans-HK"_s}, Language::SimplifiedChinese);
 }
 
 void tst_Translations::languageFollowsTheDesktop()
@@ -64,6 +65,7 @@ void tst_Translations::qtOwnTextsSpeakTheLanguage_data()
     QTest::addColumn<QString>("copy");
     QTest::newRow("English") << u"English"_s << u"&Yes"_s << u"OK"_s << u"&Copy"_s;
     QTest::newRow("zh_TW") << u"zh_TW"_s << u"是(&Y)"_s << u"確定"_s << u"複製(&C)"_s;
+    QTest::newRow("zh_HK") << u"zh_HK"_s << u"是(&Y)"_s << u"確定"_s << u"複製(&C)"_s;
     QTest::newRow("zh_CN") << u"zh_CN"_s << u"是(&Y)"_s << u"确定"_s << u"复制(&C)"_s;
 }
 

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,6 +204,59 @@ private:
 
     const QPalette m_before = QApplication::palette();
 };
+
+// The desktop's font, changed while the program runs, as qt6ct sets it once
+// the program has started; the desktop's own font again afterwards.
+class DesktopFont {
+public:
+    explicit DesktopFont(const QFont &font) { use(font); }
+    ~DesktopFont() { use(QFontDatabase::systemFont(QFontDatabase::GeneralFont)); }
+    DesktopFont(const DesktopFont &) = delete;
+    DesktopFont &operator=(const DesktopFont &) = delete;
+
+private:
+    // What the program does about it comes in the events it posts.
+    static void use(const QFont &font)
+    {
+        QApplication::setFont(font);
+        QCoreApplication::processEvents();
+    }
+};
+
+// The entries of a menu that it draws shortened, "造訪我們…(V)": the ink of
+// the entry is narrower than its text.
+QStringList entriesDrawnShort(QMenu *menu)
+{
+    // Away from the pointer, which would mark the entry under it.
+    menu->popup(QPoint(200, 200));
+    const QImage shot = menu->grab().toImage();
+    const qreal scale = shot.devicePixelRatio();
+    menu->hide();
+    QStringList faults;
+    for (QAction *entry : menu->actions()) {
+        if (entry->isSeparator())
+            continue;
+        // Clear of the menu's frame.
+        const QRect place = menu->actionGeometry(entry).adjusted(3, 3, -3, -3);
+        const QRect box(place.topLeft() * scale, place.size() * scale);
+        const QRgb background = shot.pixel(box.left() + 1, box.top() + 1);
+        int left = box.right();
+        int right = box.left();
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (shot.pixel(x, y) != background) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+        const QString shown = QString(entry->text()).remove(QRegularExpression(u"&(?=.)"_s));
+        const qreal width = QFontMetricsF(menu->font()).horizontalAdvance(shown);
+        if ((right - left + 1) / scale < width - 4)
+            faults.append(u"%1 drawn %2 pixels wide, not %3"_s.arg(shown)
+                              .arg(right - left + 1)
+                              .arg(qRound(width)));
+    }
+    return faults;
+}
 
 // A text of a window as it is drawn: the colour most of its box has, its
 // background, and the colour in it that stands out most from that, its ink.
@@ -404,21 +459,50 @@ void checkWindow(QWidget *window, const QString &language)
     }
 }
 
-// The main window's Chinese in one font everywhere, as the window has it, and
-// the panel that takes the picture's place during the wait.
+// The main window's Chinese in the forms of its region where Noto's font of
+// them is installed, and in one font everywhere, as the window has it, also
+// once the desktop sets its font as qt6ct does; its menus drawn whole; and the
+// panel that takes the picture's place during the wait, its dots just after
+// its caption.
 void checkMainWindowBeyondItsControls(ProgramRun &run, const QString &language)
 {
     QWidget *const main = &run.program.frmMain().load();
+    auto *const label = child<QLabel>(main, "Label1");
     if (language != u"English") {
-        auto *const label = child<QLabel>(main, "Label1");
-        const QStringList others =
-            otherHanFonts(main, label->text()) + punctuationInOtherFonts(label);
+        QStringList others = otherHanFonts(main, label->text()) + punctuationInOtherFonts(label);
+        static const QHash<QString, QString> forms{{u"zh_TW"_s, u"Noto Sans CJK TC"_s},
+                                                   {u"zh_HK"_s, u"Noto Sans CJK HK"_s},
+                                                   {u"zh_CN"_s, u"Noto Sans CJK SC"_s}};
+        const QString drawn = hanFamily(label->text(), label->font());
+        if (QFontDatabase::hasFamily(forms.value(language)) && drawn != forms.value(language))
+            others.append(u"drawn in "_s + drawn);
         QVERIFY2(others.isEmpty(), qPrintable(others.join(u"; "_s)));
+    }
+    {
+        // qt6ct's own: DejaVu LGC Sans, which Debian does not install, at 12
+        // points, where menus are no narrower than their longest entry.
+        const DesktopFont qt6ct(QFont(u"DejaVu LGC Sans"_s, 12));
+        QStringList faults = entriesDrawnShort(child<QMenu>(main, "mnuHelp"));
+        if (language != u"English")
+            faults += otherHanFonts(main, label->text());
+        QVERIFY2(faults.isEmpty(), qPrintable(u"under qt6ct's font: "_s + faults.join(u"; "_s)));
+    }
+    if (language != u"English") {
+        // A desktop font that draws Chinese characters in forms of its own.
+        const DesktopFont japanese(QFont(u"Noto Sans CJK JP"_s, 10));
+        const QStringList others = otherHanFonts(main, label->text());
+        QVERIFY2(others.isEmpty(), qPrintable(u"under Japanese forms: "_s + others.join(u"; "_s)));
     }
     run.read(child<QAbstractButton>(main, "picMain"), [&] {
         auto *const panel = child<QWidget>(main, "picMessage");
         QVERIFY(panel->isVisible());
         checkWindow(panel, language);
+        // The dots follow the caption, with no more than a space between.
+        auto *const caption = child<QLabel>(panel, "pi");
+        const int gap = child<QWidget>(panel, "shp1")->x() - caption->x() -
+                        caption->fontMetrics().horizontalAdvance(caption->text());
+        QVERIFY2(gap >= 0 && gap <= caption->fontMetrics().height(),
+                 qPrintable(u"%1 pixels between the caption and the dots"_s.arg(gap)));
     });
 }
 

@@ -9,9 +9,10 @@ run afresh for every look.
 
     test_screen_reader.py [LANG]
 
-With LANG (zh_TW.UTF-8, zh_CN.UTF-8, de_DE.UTF-8, en_US.UTF-8) the program runs
-in that locale, and every text the reader looks for is in the language the
-program speaks there: the translation file's, or the original English."""
+With LANG (zh_TW.UTF-8, zh_HK.UTF-8, zh_CN.UTF-8, de_DE.UTF-8, en_US.UTF-8) the
+program runs in that locale, and every text the reader looks for is in the
+language the program speaks there: the translation file's, or the original
+English."""
 
 import json
 import os
@@ -39,6 +40,7 @@ LOCALES = {
     "de_DE.UTF-8": None,
     "en_US.UTF-8": None,
     "zh_TW.UTF-8": "zh_TW",
+    "zh_HK.UTF-8": "zh_HK",
     "zh_CN.UTF-8": "zh_CN",
 }
 

@@ -48,12 +48,18 @@ SCRIPT_PAIRS = (
 TRADITIONAL_ONLY = {pair[0] for pair in SCRIPT_PAIRS if pair[0] != pair[1]}
 SIMPLIFIED_ONLY = {pair[1] for pair in SCRIPT_PAIRS if pair[0] != pair[1]}
 # Which script each file is written in, by the language it names.
-OTHER_SCRIPT = {"zh_TW": SIMPLIFIED_ONLY, "zh_CN": TRADITIONAL_ONLY}
+OTHER_SCRIPT = {"zh_TW": SIMPLIFIED_ONLY, "zh_HK": SIMPLIFIED_ONLY, "zh_CN": TRADITIONAL_ONLY}
+# Words of the same script that one region uses and the other does not: Taiwan
+# and Hong Kong write software, network, user and e-mail differently.
+OTHER_REGION_WORDS = {
+    "zh_TW": ("軟件", "網絡", "用戶", "電郵"),
+    "zh_HK": ("軟體", "網路", "使用者", "電子郵件"),
+}
 # The other regions whose desktops the program speaks each file's language to
 # (LanguageFor in src/app/Translations.cpp). Desktops pick a desktop entry's or a
 # metainfo's text by the locale's own region, else by the bare language, never
 # by a neighbouring region, so each region needs its own text.
-REGIONS = {"zh_TW": ("zh_HK", "zh_MO"), "zh_CN": ("zh_SG",)}
+REGIONS = {"zh_HK": ("zh_MO",), "zh_CN": ("zh_SG",)}
 
 PLACEHOLDER = re.compile(r"%(?:L?\d+|n)")
 HAN = re.compile(r"[\u3400-\u4dbf\u4e00-\u9fff]")
@@ -123,10 +129,7 @@ def check_message(path, language, context, source, translation, kind):
                  % (where, translation, keys[0].upper()))
     elif translated_keys:
         fail("%s: %r has an access key the English lacks" % (where, translation))
-    other = sorted(set(translation) & OTHER_SCRIPT.get(language, set()))
-    if other:
-        fail("%s: %r has characters of the other script: %s"
-             % (where, translation, " ".join(other)))
+    check_script(where, language, translation)
 
 
 def check_packaging(folder, languages):
@@ -185,6 +188,10 @@ def check_script(path, language, text):
     if other:
         fail("%s: %s text %r has characters of the other script: %s"
              % (path, language, text, " ".join(other)))
+    words = [word for word in OTHER_REGION_WORDS.get(language, ()) if word in text]
+    if words:
+        fail("%s: %s text %r has words of another region: %s"
+             % (path, language, text, " ".join(words)))
 
 
 def main():
@@ -215,8 +222,8 @@ def main():
         print("\n".join(failures))
         print("%d problems in %d translations" % (len(failures), checked))
         sys.exit(1)
-    print("%d translations in %s: finished, in their script, with their placeholders "
-          "and access keys" % (checked, ", ".join(languages)))
+    print("%d translations in %s: finished, in their script and their region's words, "
+          "with their placeholders and access keys" % (checked, ", ".join(languages)))
 
 
 if __name__ == "__main__":

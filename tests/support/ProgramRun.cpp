@@ -41,6 +41,8 @@ SpokenLanguage::SpokenLanguage(const QString &name)
     app::Language language = app::Language::English;
     if (name == u"zh_TW")
         language = app::Language::TraditionalChinese;
+    else if (name == u"zh_HK")
+        language = app::Language::HongKongChinese;
     else if (name == u"zh_CN")
         language = app::Language::SimplifiedChinese;
     else if (name != u"English")

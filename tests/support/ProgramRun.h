@@ -38,8 +38,8 @@ struct ProgramRun {
     static void choose(QWidget *window, QAction *entry);
 };
 
-// The program speaks a language while this lives: "zh_TW", "zh_CN", or
-// "English", which it speaks again afterwards.
+// The program speaks a language while this lives: "zh_TW", "zh_HK", "zh_CN",
+// or "English", which it speaks again afterwards.
 class SpokenLanguage {
 public:
     explicit SpokenLanguage(const QString &name);
@@ -50,7 +50,7 @@ public:
 
 // The languages the program speaks, by the names SpokenLanguage takes.
 inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("zh_TW"),
-                                   QStringLiteral("zh_CN")};
+                                   QStringLiteral("zh_HK"), QStringLiteral("zh_CN")};
 
 // Whether any window of the program is on screen.
 bool anyWindowVisible();
