@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     // The program ends only through its farewell window.
     application->setQuitOnLastWindowClosed(false);
     // In the desktop's language where the program speaks it, else in English.
-    app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));
+    app::useLanguage(app::languageFor(QLocale::system().uiLanguages()));
     forms::look::useProgramStyle();
     // Message boxes, too, carry the program's icon.
     QApplication::setWindowIcon(brand::programIcon());

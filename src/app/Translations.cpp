@@ -170,7 +170,7 @@ bool hanFontInstalled()
 
 } // namespace
 
-Language LanguageFor(const QStringList &uiLanguages)
+Language languageFor(const QStringList &uiLanguages)
 {
     for (const QString &name : uiLanguages) {
         const QLocale locale(name);
@@ -185,7 +185,7 @@ Language LanguageFor(const QStringList &uiLanguages)
     return Language::English;
 }
 
-QString TranslationName(Language language)
+QString translationName(Language language)
 {
     switch (language) {
     case Language::TraditionalChinese:
@@ -200,7 +200,7 @@ QString TranslationName(Language language)
     return QString();
 }
 
-bool UseLanguage(Language language)
+bool useLanguage(Language language)
 {
     removeTranslators();
     // Chinese that no font can draw would be a row of boxes.
@@ -208,14 +208,14 @@ bool UseLanguage(Language language)
         language = Language::English;
     brand::setHanFamilies(hanFamilies(language));
     useHanFamiliesEverywhere(hanFamilies(language));
-    const QString name = TranslationName(language);
+    const QString name = translationName(language);
     if (name.isEmpty())
         return true;
     // Qt's own texts: the buttons of message boxes, the menus of text fields.
     // Qt has them in traditional characters as Taiwan writes them, which Hong
     // Kong writes alike.
     const QString qtName = language == Language::HongKongChinese
-                               ? TranslationName(Language::TraditionalChinese)
+                               ? translationName(Language::TraditionalChinese)
                                : name;
     const bool qt = install(qtTranslator, u"qtbase_"_s + qtName,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));

@@ -15,11 +15,11 @@ enum class Language { English, TraditionalChinese, HongKongChinese, SimplifiedCh
 // decides; Chinese of Hong Kong and Macau is Hong Kong's, other Chinese
 // written "zh-Hant" or of Taiwan traditional, any other Chinese simplified.
 // Without either, English.
-Language LanguageFor(const QStringList &uiLanguages);
+Language languageFor(const QStringList &uiLanguages);
 
 // The name that the translation files of a language end in ("zh_TW",
 // "zh_HK", "zh_CN"); empty for English, which needs none.
-QString TranslationName(Language language);
+QString translationName(Language language);
 
 // Puts the program's own translation of the language, and Qt's for its
 // message-box buttons and text-field menus, in place of those put before;
@@ -28,6 +28,6 @@ QString TranslationName(Language language);
 // forms, whatever font the desktop gives, then or later. Where no installed
 // font draws Chinese characters, the program speaks English. False when a translation could not be
 // loaded: the program then shows its English texts where the translation is missing.
-bool UseLanguage(Language language);
+bool useLanguage(Language language);
 
 } // namespace app

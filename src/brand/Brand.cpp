@@ -36,16 +36,16 @@ QFont fontOf(const QString &family, qreal points, int style)
 
 } // namespace
 
-QFont verdana(qreal points, int style) { return fontOf(u"Verdana"_s, points, style); }
+QFont textFont(qreal points, int style) { return fontOf(u"Verdana"_s, points, style); }
 
-QFont msSansSerif(qreal points, int style) { return fontOf(u"MS Sans Serif"_s, points, style); }
+QFont dialogFont(qreal points, int style) { return fontOf(u"MS Sans Serif"_s, points, style); }
 
 void setHanFamilies(const QStringList &families) { hanFamilies() = families; }
 
 void dressWindow(QWidget *window)
 {
     window->setWindowTitle(WindowTitle.toString());
-    window->setFont(verdana(8.25));
+    window->setFont(textFont(8.25));
 }
 
 QIcon programIcon()

@@ -35,15 +35,16 @@ inline constexpr QRgb ColoursChosenOn = White;
 // Chinese font's forms, and its lines are a little taller.
 enum FontStyle { Plain = 0, Bold = 1, Underline = 2, ChineseFirst = 4 };
 
-// Verdana at the given point size, or DejaVu Sans where Verdana is missing. The
+// The windows' text font: Verdana at the given point size, or DejaVu Sans
+// where Verdana is missing, as it is on most desktops. The
 // size is fixed in device-independent pixels (points at 96 dots per inch) so
 // that texts fit the windows' layouts on any screen. Where the windows speak
 // Chinese, text below 9 points is never bold: Chinese characters would merge
 // their strokes.
-QFont verdana(qreal points, int style = Plain);
-// The system's dialog font of old, where a window asks for it; DejaVu Sans
-// stands in for it here as well.
-QFont msSansSerif(qreal points, int style = Plain);
+QFont textFont(qreal points, int style = Plain);
+// The dialog font of old, MS Sans Serif, where a window asks for it; DejaVu
+// Sans stands in for it as well.
+QFont dialogFont(qreal points, int style = Plain);
 // The fonts that draw Chinese characters in the texts of the windows, most
 // wanted first, so that they take the forms of the language shown whatever
 // the desktop's own choice; none leaves the choice to the desktop. For fonts

@@ -66,7 +66,7 @@ void frmAbout::lookAndLayout()
     cmdOK->setAccessibleDescription(tr("Closes this window"));
 
     place(cmdOK, layout::cmdOK);
-    cmdOK->setFont(verdana(8.25, Bold));
+    cmdOK->setFont(textFont(8.25, Bold));
     setBackground(cmdOK, ButtonGrey);
     setTextColour(cmdOK, Black);
     // Enter presses OK wherever the focus is; Esc closes the window as OK does.
@@ -81,28 +81,28 @@ void frmAbout::lookAndLayout()
         tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
            "also known as Kau Cim. This form of divination with sticks is a religious art and has "
            "proven to be very accurate."));
-    Label1->setFont(verdana(8.25, ChineseFirst));
+    Label1->setFont(textFont(8.25, ChineseFirst));
     Label1->setWordWrap(true);
 
     place(Label2, layout::Label2);
     Label2->setText(WindowTitle.toString());
-    Label2->setFont(verdana(9.75, Bold));
+    Label2->setFont(textFont(9.75, Bold));
 
     place(lblCobrand, layout::lblCobrand);
     lblCobrand->setText(tr("Click here for more details."));
-    lblCobrand->setFont(verdana(8.25, Underline));
+    lblCobrand->setFont(textFont(8.25, Underline));
     lblCobrand->setWordWrap(false);
     fitLineHeight(lblCobrand);
 
     place(Label3, layout::Label3);
     Label3->setText(tr("Home Business Opportunity. Start your own Internet business and make "
                        "money online. Get this software fully branded for your website."));
-    Label3->setFont(verdana(8.25, Bold));
+    Label3->setFont(textFont(8.25, Bold));
     Label3->setWordWrap(true);
 
     place(lblHomePage, layout::lblHomePage);
     lblHomePage->setText(tr("Click here to visit %1").arg(links::modHelp::VendorSite));
-    lblHomePage->setFont(verdana(8.25, Underline));
+    lblHomePage->setFont(textFont(8.25, Underline));
     lblHomePage->setWordWrap(false);
     fitLineHeight(lblHomePage);
 

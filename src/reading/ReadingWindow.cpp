@@ -58,7 +58,7 @@ ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
     place(Label61, design.Label61);
     keepContentsInside(Label61);
     Label61->setText(DiscussionBoardPromotion());
-    Label61->setFont(verdana(8.25, Bold | Underline));
+    Label61->setFont(textFont(8.25, Bold | Underline));
     Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label61, White);
     Label61->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));

@@ -78,13 +78,13 @@ void frmDisplay::lookAndLayout()
     forms::announceWhenShown(Frame1);
     place(Frame1, layout::Frame1);
     setWindowBackground(Frame1);
-    Frame1->setFont(verdana(12, Bold));
+    Frame1->setFont(textFont(12, Bold));
     setReadableTextColour(Frame1, DarkBlue, ColoursChosenOn);
 
     place(Frame3, layout::Frame3);
     setBackground(Frame3, DarkBlue);
     Frame3->setAccessibleName(tr("Stick number"));
-    lblStick->setFont(verdana(26.25, Bold));
+    lblStick->setFont(textFont(26.25, Bold));
     setTextColour(lblStick, White);
     place(lblStick, layout::lblStick);
     lblStick->setCentre(QRect(QPoint(), pixels(layout::Frame3).size()).center());
@@ -92,13 +92,13 @@ void frmDisplay::lookAndLayout()
 
     place(Label2, layout::Label2);
     Label2->setText(tr("More About The Sortilo Number"));
-    Label2->setFont(verdana(8.25, Bold | Underline));
+    Label2->setFont(textFont(8.25, Bold | Underline));
     setReadableTextColour(Label2, DarkBlue, ColoursChosenOn);
     Label2->adjustSize();
 
     place(lblDesc, layout::lblDesc);
     lblDesc->setText(u"Label2"_s);
-    lblDesc->setFont(verdana(8.25, Bold));
+    lblDesc->setFont(textFont(8.25, Bold));
     lblDesc->setWordWrap(true);
     lblDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setReadableTextColour(lblDesc, DarkBlue, ColoursChosenOn);
@@ -112,12 +112,12 @@ void frmDisplay::lookAndLayout()
     cmdExit->setAccessibleDescription(tr("Closes the results"));
     place(Label1, layout::Label1);
     Label1->setText(BusinessOffer());
-    Label1->setFont(verdana(8.25, Bold | Underline));
+    Label1->setFont(textFont(8.25, Bold | Underline));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(Label1, White);
 
     for (QPushButton *button : {cmdOK, cmdExit}) {
-        button->setFont(verdana(8.25, Bold));
+        button->setFont(textFont(8.25, Bold));
         setBackground(button, ButtonGrey);
         setTextColour(button, Black);
     }
@@ -136,7 +136,7 @@ void frmDisplay::showReading(int stick, const QString &sentence)
     // Dense Chinese characters smudge at the size an English sentence reads
     // well at; every sentence still fits its box on one line.
     static const QRegularExpression han(u"\\p{Han}"_s);
-    lblDesc->setFont(brand::verdana(sentence.contains(han) ? 10.5 : 8.25, brand::Bold));
+    lblDesc->setFont(brand::textFont(sentence.contains(han) ? 10.5 : 8.25, brand::Bold));
 }
 
 // Back: the main window again, ready for the next reading.

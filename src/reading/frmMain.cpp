@@ -84,7 +84,7 @@ void frmMain::lookAndLayout()
         tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
            "also known as Kau Cim. This form of divination is a religious art and has proven to "
            "be very accurate."));
-    Label1->setFont(verdana(8.25, ChineseFirst));
+    Label1->setFont(textFont(8.25, ChineseFirst));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setReadableTextColour(Label1, Red, ColoursChosenOn);
@@ -98,7 +98,7 @@ void frmMain::lookAndLayout()
     picMessage->hide();
     place(pi, layout::pi);
     pi->setText(tr("Please Wait"));
-    pi->setFont(verdana(12, Bold));
+    pi->setFont(textFont(12, Bold));
     setReadableTextColour(pi, DarkBlue, ColoursChosenOn);
     place(shp1, layout::shp1);
     place(shp2, layout::shp2);
@@ -114,7 +114,7 @@ void frmMain::lookAndLayout()
 
     place(lblCaption, layout::lblCaption);
     lblCaption->setText(tr("Click On The Image To Get your Sortilo reading now!"));
-    lblCaption->setFont(verdana(11.25, Bold));
+    lblCaption->setFont(textFont(11.25, Bold));
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setReadableTextColour(lblCaption, DarkBlue, ColoursChosenOn);
@@ -124,7 +124,7 @@ void frmMain::lookAndLayout()
     Frame5->setAccessibleName(tr("Business opportunity"));
     place(Label2, layout::Label2);
     Label2->setText(BusinessOffer());
-    Label2->setFont(verdana(8.25, Bold | Underline));
+    Label2->setFont(textFont(8.25, Bold | Underline));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label2, White);
     Label2->setAccessibleDescription(tr("Opens the offer's page in your browser"));

@@ -108,14 +108,14 @@ void frmNagScreen2::lookAndLayout()
 
     place(Label1, layout::Label1);
     Label1->setText(WindowTitle.toString());
-    Label1->setFont(msSansSerif(18));
+    Label1->setFont(dialogFont(18));
     // The white area keeps the black text it was made with, whatever the palette.
     setTextColour(Label1, Black);
 
     place(Label2, layout::Label2);
     // The word of support is what the window is for.
     forms::announceWhenShown(Label2);
-    Label2->setFont(verdana(9.75, Bold));
+    Label2->setFont(textFont(9.75, Bold));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(Label2, White);
@@ -123,7 +123,7 @@ void frmNagScreen2::lookAndLayout()
 
     place(Check1, layout::Check1);
     Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
-    Check1->setFont(verdana(14.25));
+    Check1->setFont(textFont(14.25));
     setTextColour(Check1, LinkBlue);
     // Its box stays as white as the area around it: on a dark palette's dark
     // box, the empty box would read as ticked.
@@ -133,7 +133,7 @@ void frmNagScreen2::lookAndLayout()
     Check1->setCursor(Qt::PointingHandCursor);
 
     place(cmdClose, layout::cmdClose);
-    cmdClose->setFont(msSansSerif(8.25));
+    cmdClose->setFont(dialogFont(8.25));
     // Its face takes the white of the area it stands in.
     setTextColour(cmdClose, Black);
 
@@ -156,7 +156,7 @@ void frmNagScreen2::layOutReferralForm()
     using namespace forms::look;
     using namespace brand;
     place(Frame2, layout::Frame2);
-    Frame2->setFont(verdana(9.75, Bold));
+    Frame2->setFont(textFont(9.75, Bold));
     setBackground(Frame2, Navy);
     setTextColour(Frame2, White);
 
@@ -169,7 +169,7 @@ void frmNagScreen2::layOutReferralForm()
     };
     for (const auto &[field, where] : fields) {
         place(field, where);
-        field->setFont(msSansSerif(8.25));
+        field->setFont(dialogFont(8.25));
         setSystemColours(field);
     }
     m_name->setText(modTellAFriend::namePrompt());
@@ -181,7 +181,7 @@ void frmNagScreen2::layOutReferralForm()
     txtMessage->setTabChangesFocus(true);
 
     place(cmdSubmit, layout::cmdSubmit);
-    cmdSubmit->setFont(verdana(8.25, Bold));
+    cmdSubmit->setFont(textFont(8.25, Bold));
     setSystemColours(cmdSubmit);
 }
 
@@ -190,7 +190,7 @@ void frmNagScreen2::layOutDownloads()
     using namespace forms::look;
     using namespace brand;
     place(Frame6, layout::Frame6);
-    Frame6->setFont(verdana(9.75, Bold));
+    Frame6->setFont(textFont(9.75, Bold));
     setBackground(Frame6, Navy);
     setTextColour(Frame6, White);
 
@@ -202,13 +202,13 @@ void frmNagScreen2::layOutDownloads()
            "them out and discover what they can tell you about yourself, your future and the "
            "people around you. If you enjoy them, share the experience with your friends and "
            "family and invite them to try the programs too."));
-    Label3->setFont(verdana(9));
+    Label3->setFont(textFont(9));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     place(lblGoToHome, layout::lblGoToHome);
     lblGoToHome->setText(tr("Click Here To Visit Velmora Softwares"));
-    lblGoToHome->setFont(verdana(9, Bold | Underline));
+    lblGoToHome->setFont(textFont(9, Bold | Underline));
     lblGoToHome->setWordWrap(false);
     setTextColour(lblGoToHome, Yellow);
     fitToWidth(lblGoToHome);

@@ -54,7 +54,7 @@ void tst_Translations::languageFollowsTheDesktop()
 {
     QFETCH(QStringList, desktop);
     QFETCH(Language, spoken);
-    QCOMPARE(app::LanguageFor(desktop), spoken);
+    QCOMPARE(app::languageFor(desktop), spoken);
 }
 
 void tst_Translations::qtOwnTextsSpeakTheLanguage_data()

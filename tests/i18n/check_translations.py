@@ -56,7 +56,7 @@ OTHER_REGION_WORDS = {
     "zh_HK": ("軟體", "網路", "使用者", "電子郵件"),
 }
 # The other regions whose desktops the program speaks each file's language to
-# (LanguageFor in src/app/Translations.cpp). Desktops pick a desktop entry's or a
+# (languageFor in src/app/Translations.cpp). Desktops pick a desktop entry's or a
 # metainfo's text by the locale's own region, else by the bare language, never
 # by a neighbouring region, so each region needs its own text.
 REGIONS = {"zh_HK": ("zh_MO",), "zh_CN": ("zh_SG",)}

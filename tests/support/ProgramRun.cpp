@@ -48,14 +48,14 @@ SpokenLanguage::SpokenLanguage(const QString &name)
     else if (name != u"English")
         QTest::qFail(qPrintable(u"no language named "_s + name), __FILE__, __LINE__);
     // Qt's own translations come with qt6-translations-l10n (scripts/setup).
-    if (!app::UseLanguage(language))
+    if (!app::useLanguage(language))
         QTest::qFail(qPrintable(u"the translations of "_s + name + u" cannot be loaded"_s),
                      __FILE__, __LINE__);
 }
 
 SpokenLanguage::~SpokenLanguage()
 {
-    app::UseLanguage(app::Language::English);
+    app::useLanguage(app::Language::English);
     forgetFontsChosen();
 }
 
