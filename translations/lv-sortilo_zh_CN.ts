@@ -506,10 +506,6 @@
         <translation>关于这支签</translation>
     </message>
     <message>
-        <source>Business opportunity</source>
-        <translation>创业机会</translation>
-    </message>
-    <message>
         <source>Opens the offer&apos;s page in your browser</source>
         <translation>在浏览器中打开创业机会页面</translation>
     </message>

@@ -506,10 +506,6 @@
         <translation>關於這支籤</translation>
     </message>
     <message>
-        <source>Business opportunity</source>
-        <translation>創業機會</translation>
-    </message>
-    <message>
         <source>Opens the offer&apos;s page in your browser</source>
         <translation>在瀏覽器中開啟創業機會的網頁</translation>
     </message>

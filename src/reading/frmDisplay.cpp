@@ -105,7 +105,8 @@ void frmDisplay::lookAndLayout()
 
     place(Frame5, layout::Frame5);
     setBackground(Frame5, DarkBlue);
-    Frame5->setAccessibleName(tr("Business opportunity"));
+    // Unnamed, unlike the main window's: it holds Back and Exit, and a screen
+    // reader would name the offer before the button that has the focus.
     Label1->setAccessibleDescription(tr("Opens the offer's page in your browser"));
     lblDesc->setAccessibleDescription(tr("The fortune of the stick"));
     cmdOK->setAccessibleDescription(tr("Back to the main window for another reading"));

@@ -30,6 +30,8 @@ WAIT = "Please Wait"
 # Every word of support in the farewell window names the vendor's site.
 VENDOR_SITE = "www.velmorasoft.com"
 LINK = "Click Here To Visit Velmora Softwares"
+BACK = "Back " + atspi_reader.spoken_role(pyatspi.ROLE_PUSH_BUTTON)
+OFFER_BAND = "Business opportunity"
 FIRST_PROMPT_FIELD = "Your Name text"
 # Orca's read-whole-window: the keypad's plus, twice, with Num Lock off. The
 # key goes by its code on the session's evdev keyboard: by its name, xdotool
@@ -73,6 +75,11 @@ def blind_user_hears_a_whole_reading(s):
         check(table[stick] in text[text.index(spoken[-1]):],
               "Orca said stick number %d but not its fortune %r: %r"
               % (stick, table[stick], orca.said_since()))
+        # The reading's own controls come first: no band of links is named
+        # before the focused Back button.
+        back = text.find(BACK)
+        check(back >= 0 and OFFER_BAND not in text[:back],
+              "Orca did not say %r before any band of links: %r" % (BACK, orca.said_since()))
 
         # Exit leads to the farewell window, which says its word of support.
         orca.quiet()
