@@ -2,20 +2,35 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <utility>
 
 namespace forms {
 
 namespace {
 
-// The frame that the window manager put round a window. Before it has framed
-// the window, the frame it last put round another stands in for it.
+// The frame that the window manager put round a window, or none while it is
+// not known. Until the window manager has said, Qt on X11 works the frame out
+// from the window's place, which before the window is framed can give a frame
+// of negative width.
+QMargins knownFrame(const QWidget *window)
+{
+    const QWindow *const handle = window->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    return frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0
+               ? QMargins()
+               : frame;
+}
+
+// The frame of the window, or, before it is known, the frame the window
+// manager last put round another, which stands in for it.
 QMargins frameOf(const QWidget *window)
 {
     static QMargins lastFrame;
-    const QWindow *const handle = window->windowHandle();
-    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    const QMargins frame = knownFrame(window);
     if (!frame.isNull())
         lastFrame = frame;
     return frame.isNull() ? lastFrame : frame;
@@ -46,6 +61,15 @@ CentredPlacement::CentredPlacement(QWidget *window, QWidget *over)
     , m_over(over)
 {
     window->installEventFilter(this);
+    // The window manager gives the frame in a property of the window, and Qt
+    // tells the window nothing of it: on a busy desktop it may come after the
+    // last move or activation. So it is looked for a few times a second too,
+    // for two seconds at most.
+    m_frameWatch.setInterval(20);
+    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
+        if (lookAtFrame() || ++m_looks > 100)
+            m_frameWatch.stop();
+    });
 }
 
 void CentredPlacement::centre()
@@ -58,18 +82,24 @@ void CentredPlacement::centre()
         frameOf(over);
     m_guessedFrame =
         centreWhole(m_window, over ? over->frameGeometry().center() : area.center(), area);
-    m_centred = true;
+    if (!std::exchange(m_centred, true))
+        m_frameWatch.start();
+}
+
+bool CentredPlacement::lookAtFrame()
+{
+    if (m_framed || !m_centred || !m_window->isVisible() || knownFrame(m_window).isNull())
+        return m_framed;
+    m_framed = true;
+    if (knownFrame(m_window) != m_guessedFrame)
+        centre();
+    return true;
 }
 
 bool CentredPlacement::eventFilter(QObject *, QEvent *event)
 {
-    if ((event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) && m_centred &&
-        !m_framed && m_window->isVisible() && m_window->windowHandle() &&
-        !m_window->windowHandle()->frameMargins().isNull()) {
-        m_framed = true;
-        if (m_window->windowHandle()->frameMargins() != m_guessedFrame)
-            centre();
-    }
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+        lookAtFrame();
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class QWidget;
 
@@ -25,11 +26,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Centres the window once more if the frame it was framed with is known
+    // now, and turned out otherwise; true once it is known.
+    bool lookAtFrame();
+
     QWidget *const m_window;
     const QPointer<QWidget> m_over;
     QMargins m_guessedFrame;
     bool m_centred = false;
     bool m_framed = false;
+    QTimer m_frameWatch;
+    int m_looks = 0;
 };
 
 } // namespace forms
