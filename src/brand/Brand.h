@@ -11,9 +11,7 @@ class QWidget;
 // LV Sortilo's own look: its title, its colours, its fonts and its pictures.
 namespace brand {
 
-// The title of every window.
 inline constexpr QStringView WindowTitle = u"LV Sortilo v1.0";
-// The title of every message box.
 inline constexpr QStringView MessageTitle = u"LV Sortilo";
 
 inline constexpr QRgb DarkBlue = 0x144772;

@@ -124,7 +124,6 @@ void frmDisplay::showReading(int stick, const QString &sentence)
     lblDesc->setFont(brand::textFont(sentence.contains(han) ? 10.5 : 8.25, brand::Bold));
 }
 
-// Back: the main window again, ready for the next reading.
 void frmDisplay::cmdOK_Click() { emit backRequested(); }
 
 void frmDisplay::copyReading()
