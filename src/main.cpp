@@ -11,15 +11,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-namespace {
-
-// A build for a distribution may leave the update reminder out
-// (cmake -DSORTILO_UPDATE_REMINDER=OFF).
-constexpr app::UpdateReminder Reminder =
-    SORTILO_UPDATE_REMINDER ? app::UpdateReminder::On : app::UpdateReminder::Off;
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     if (const std::optional<int> answered = platform::answerCommandLine(argc, argv))
@@ -35,9 +26,11 @@ int main(int argc, char *argv[])
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     platform::QtPlatform system(name);
     forms::MessageBoxes messages;
+    // Left out by cmake -DSORTILO_UPDATE_REMINDER=OFF, as distributions do.
     app::Program program({system.browser, messages, system.settings, system.clock, system.random,
                           system.instanceLock, system.processExit, system.clipboard},
-                         Reminder);
+                         SORTILO_UPDATE_REMINDER ? app::UpdateReminder::On
+                                                 : app::UpdateReminder::Off);
     program.start();
     return application->exec();
 }

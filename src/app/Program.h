@@ -32,8 +32,7 @@ class Program {
 public:
     explicit Program(const Services &services, UpdateReminder updateReminder = UpdateReminder::On);
     ~Program();
-    Program(const Program &) = delete;
-    Program &operator=(const Program &) = delete;
+    Q_DISABLE_COPY(Program)
 
     // The start: one copy per user, the random source seeded from the clock,
     // the update reminder, then the main window.
@@ -52,14 +51,12 @@ private:
     void remindToUpdate();
     // The end of a reading: the results take the main window's place.
     void showReading(int stick, const QString &sentence);
-    // Back in the results window: the main window again, ready for the next
-    // reading.
+    // Back: the main window again, ready for the next reading.
     void goBack();
     // What closing the main or the results window leads to: the farewell
     // window, not the end of the program.
     void routeToFarewell();
-    // Shows the about window, modal, owned by the window it was opened from,
-    // and returns once it is closed.
+    // The about window, modal, owned by the window it was opened from.
     void showAbout(QWidget *opener);
 
     reading::frmMain *newMain();

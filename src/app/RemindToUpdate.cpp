@@ -26,16 +26,6 @@ void writeToday(const app::Services &services, const QString &key)
     services.settings.write(Section.toString(), key, EncodeSetting(today));
 }
 
-forms::Answer askAboutUpdate(forms::Messages &messages)
-{
-    // The two sentences are parted by a lone carriage return.
-    const QString question =
-        QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
-        u'\r' + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
-    return messages.ask({question, brand::MessageTitle.toString(),
-                         forms::Message::Icon::Information, forms::Message::Buttons::YesNo});
-}
-
 } // namespace
 
 void RemindToUpdate(const app::Services &services)
@@ -55,7 +45,13 @@ void RemindToUpdate(const app::Services &services)
     const qint64 days = services.clock.today().daysTo(last);
     if (days >= -DaysBetweenReminders && days <= DaysBetweenReminders)
         return;
-    const forms::Answer answer = askAboutUpdate(services.messages);
+    // The two sentences are parted by a lone carriage return.
+    const QString question =
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available") +
+        u'\r' + QCoreApplication::translate("modHelp", "Do you want to check for an update?");
+    const forms::Answer answer =
+        services.messages.ask({question, brand::MessageTitle.toString(),
+                               forms::Message::Icon::Information, forms::Message::Buttons::YesNo});
     // The page is opened after the write, and also when the write fails: the
     // user asked for it. The question then comes back at the next start.
     writeToday(services, key);

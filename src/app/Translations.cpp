@@ -16,37 +16,9 @@ namespace app {
 
 namespace {
 
-// Chinese of Hong Kong and Macau: "zh-HK", "zh-Hant-MO". Written in simplified
-// characters ("zh-Hans-HK"), it is simplified Chinese.
-bool isHongKong(const QLocale &locale)
-{
-    const QLocale::Territory territory = locale.territory();
-    return locale.script() != QLocale::SimplifiedHanScript &&
-           (territory == QLocale::HongKong || territory == QLocale::Macao);
-}
-
-bool isTraditional(const QLocale &locale)
-{
-    if (locale.script() == QLocale::TraditionalHanScript)
-        return true;
-    if (locale.script() == QLocale::SimplifiedHanScript)
-        return false;
-    return locale.territory() == QLocale::Taiwan;
-}
-
 // The translators in use, owned by the application.
 QPointer<QTranslator> programTranslator;
 QPointer<QTranslator> qtTranslator;
-
-void removeTranslators()
-{
-    for (QPointer<QTranslator> *translator : {&programTranslator, &qtTranslator}) {
-        if (*translator) {
-            QCoreApplication::removeTranslator(*translator);
-            delete translator->data();
-        }
-    }
-}
 
 bool install(QPointer<QTranslator> &slot, const QString &file, const QString &folder)
 {
@@ -60,24 +32,29 @@ bool install(QPointer<QTranslator> &slot, const QString &file, const QString &fo
     return true;
 }
 
-// The fonts of Debian's packages that hold the characters, in the forms of
-// the language first: Taiwan's, Hong Kong's or the mainland's.
-QStringList hanFamilies(Language language)
+// Each language, in the order of Language: the name its translation files end
+// in, and the fonts of Debian's packages that hold the characters, in the
+// forms of the language first: Taiwan's, Hong Kong's or the mainland's.
+struct Spoken {
+    QString name;
+    QStringList hanFamilies;
+};
+
+const Spoken &spoken(Language language)
 {
-    switch (language) {
-    case Language::TraditionalChinese:
-        return {u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
-                u"AR PL UMing TW"_s};
-    case Language::HongKongChinese:
-        return {u"Noto Sans CJK HK"_s, u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s,
-                u"WenQuanYi Zen Hei"_s, u"AR PL UMing HK"_s};
-    case Language::SimplifiedChinese:
-        return {u"Noto Sans CJK SC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
-                u"AR PL UMing CN"_s};
-    case Language::English:
-        break;
-    }
-    return {};
+    static const Spoken languages[] = {
+        {},
+        {u"zh_TW"_s,
+         {u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+          u"AR PL UMing TW"_s}},
+        {u"zh_HK"_s,
+         {u"Noto Sans CJK HK"_s, u"Noto Sans CJK TC"_s, u"WenQuanYi Micro Hei"_s,
+          u"WenQuanYi Zen Hei"_s, u"AR PL UMing HK"_s}},
+        {u"zh_CN"_s,
+         {u"Noto Sans CJK SC"_s, u"WenQuanYi Micro Hei"_s, u"WenQuanYi Zen Hei"_s,
+          u"AR PL UMing CN"_s}},
+    };
+    return languages[int(language)];
 }
 
 bool drawsChinese(const QString &family)
@@ -161,13 +138,6 @@ void useHanFamiliesEverywhere(const QStringList &families)
     everywhere->use(families);
 }
 
-// Whether any font installed draws Chinese characters.
-bool hanFontInstalled()
-{
-    return !QFontDatabase::families(QFontDatabase::TraditionalChinese).isEmpty() ||
-           !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty();
-}
-
 } // namespace
 
 Language languageFor(const QStringList &uiLanguages)
@@ -178,45 +148,39 @@ Language languageFor(const QStringList &uiLanguages)
             return Language::English;
         if (locale.language() != QLocale::Chinese)
             continue;
-        if (isHongKong(locale))
+        const QLocale::Territory territory = locale.territory();
+        // Simplified characters, wherever they are written ("zh-Hans-HK").
+        if (locale.script() == QLocale::SimplifiedHanScript)
+            return Language::SimplifiedChinese;
+        if (territory == QLocale::HongKong || territory == QLocale::Macao)
             return Language::HongKongChinese;
-        return isTraditional(locale) ? Language::TraditionalChinese : Language::SimplifiedChinese;
+        if (locale.script() == QLocale::TraditionalHanScript || territory == QLocale::Taiwan)
+            return Language::TraditionalChinese;
+        return Language::SimplifiedChinese;
     }
     return Language::English;
 }
 
-QString translationName(Language language)
-{
-    switch (language) {
-    case Language::TraditionalChinese:
-        return u"zh_TW"_s;
-    case Language::HongKongChinese:
-        return u"zh_HK"_s;
-    case Language::SimplifiedChinese:
-        return u"zh_CN"_s;
-    case Language::English:
-        break;
-    }
-    return QString();
-}
-
 bool useLanguage(Language language)
 {
-    removeTranslators();
+    // A translator that is deleted takes itself out of the application.
+    delete programTranslator.data();
+    delete qtTranslator.data();
     // Chinese that no font can draw would be a row of boxes.
-    if (language != Language::English && !hanFontInstalled())
+    if (language != Language::English &&
+        QFontDatabase::families(QFontDatabase::TraditionalChinese).isEmpty() &&
+        QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
         language = Language::English;
-    brand::setHanFamilies(hanFamilies(language));
-    useHanFamiliesEverywhere(hanFamilies(language));
-    const QString name = translationName(language);
+    brand::setHanFamilies(spoken(language).hanFamilies);
+    useHanFamiliesEverywhere(spoken(language).hanFamilies);
+    const QString name = spoken(language).name;
     if (name.isEmpty())
         return true;
     // Qt's own texts: the buttons of message boxes, the menus of text fields.
     // Qt has them in traditional characters as Taiwan writes them, which Hong
     // Kong writes alike.
-    const QString qtName = language == Language::HongKongChinese
-                               ? translationName(Language::TraditionalChinese)
-                               : name;
+    const QString qtName =
+        language == Language::HongKongChinese ? spoken(Language::TraditionalChinese).name : name;
     const bool qt = install(qtTranslator, u"qtbase_"_s + qtName,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const bool program = install(programTranslator, u"lv-sortilo_"_s + name, u":/i18n"_s);

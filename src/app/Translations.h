@@ -17,17 +17,14 @@ enum class Language { English, TraditionalChinese, HongKongChinese, SimplifiedCh
 // Without either, English.
 Language languageFor(const QStringList &uiLanguages);
 
-// The name that the translation files of a language end in ("zh_TW",
-// "zh_HK", "zh_CN"); empty for English, which needs none.
-QString translationName(Language language);
-
 // Puts the program's own translation of the language, and Qt's for its
 // message-box buttons and text-field menus, in place of those put before;
 // English takes them away. Chinese characters, in the windows and in message
 // boxes, menus and tooltips alike, come from the fonts of the language's
 // forms, whatever font the desktop gives, then or later. Where no installed
-// font draws Chinese characters, the program speaks English. False when a translation could not be
-// loaded: the program then shows its English texts where the translation is missing.
+// font draws Chinese characters, the program speaks English. False when a
+// translation could not be loaded: the program then shows its English texts
+// where the translation is missing.
 bool useLanguage(Language language);
 
 } // namespace app

@@ -10,11 +10,8 @@ namespace brand {
 
 namespace {
 
-QStringList &hanFamilies()
-{
-    static QStringList families;
-    return families;
-}
+// As setHanFamilies() was given them.
+QStringList hanFamilies;
 
 // The smallest size, in points, at which Chinese text is bold.
 constexpr qreal SmallestBoldHan = 9;
@@ -22,14 +19,13 @@ constexpr qreal SmallestBoldHan = 9;
 QFont fontOf(const QString &family, qreal points, int style)
 {
     QStringList families{forms::look::installedFamily(family, u"DejaVu Sans"_s)};
-    if (!hanFamilies().isEmpty())
-        families = (style & ChineseFirst)
-                       ? hanFamilies() + families
-                       : families + QStringList{u"DejaVu Sans"_s} + hanFamilies();
+    if (!hanFamilies.isEmpty())
+        families = (style & ChineseFirst) ? hanFamilies + families
+                                          : families + QStringList{u"DejaVu Sans"_s} + hanFamilies;
     QFont font = forms::look::pixelFont(families, points);
     // Chinese characters in bold at less than 12 pixels merge their strokes
     // (機, 屬, 體): where the windows speak Chinese, such text is regular.
-    font.setBold((style & Bold) && (hanFamilies().isEmpty() || points >= SmallestBoldHan));
+    font.setBold((style & Bold) && (hanFamilies.isEmpty() || points >= SmallestBoldHan));
     font.setUnderline(style & Underline);
     return font;
 }
@@ -40,7 +36,7 @@ QFont textFont(qreal points, int style) { return fontOf(u"Verdana"_s, points, st
 
 QFont dialogFont(qreal points, int style) { return fontOf(u"MS Sans Serif"_s, points, style); }
 
-void setHanFamilies(const QStringList &families) { hanFamilies() = families; }
+void setHanFamilies(const QStringList &families) { hanFamilies = families; }
 
 void dressWindow(QWidget *window)
 {

@@ -11,9 +11,7 @@ class QWidget;
 // LV Sortilo's own look: its title, its colours, its fonts and its pictures.
 namespace brand {
 
-// The title of every window.
 inline constexpr QStringView WindowTitle = u"LV Sortilo v1.0";
-// The title of every message box.
 inline constexpr QStringView MessageTitle = u"LV Sortilo";
 
 inline constexpr QRgb DarkBlue = 0x144772;
@@ -35,12 +33,9 @@ inline constexpr QRgb ColoursChosenOn = White;
 // Chinese font's forms, and its lines are a little taller.
 enum FontStyle { Plain = 0, Bold = 1, Underline = 2, ChineseFirst = 4 };
 
-// The windows' text font: Verdana at the given point size, or DejaVu Sans
-// where Verdana is missing, as it is on most desktops. The
-// size is fixed in device-independent pixels (points at 96 dots per inch) so
-// that texts fit the windows' layouts on any screen. Where the windows speak
-// Chinese, text below 9 points is never bold: Chinese characters would merge
-// their strokes.
+// The windows' text font: Verdana, or DejaVu Sans where Verdana is missing, as
+// it is on most desktops, at the given point size fixed in device-independent
+// pixels. Where the windows speak Chinese, text below 9 points is never bold.
 QFont textFont(qreal points, int style = Plain);
 // The dialog font of old, MS Sans Serif, where a window asks for it; DejaVu
 // Sans stands in for it as well.

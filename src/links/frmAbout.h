@@ -2,13 +2,6 @@
 
 #include "forms/Dialog.h"
 
-class QLabel;
-
-namespace forms {
-class FlatButton;
-class LinkLabel;
-class Picture;
-} // namespace forms
 namespace platform {
 class Browser;
 }
@@ -26,18 +19,8 @@ private:
     void cmdOK_Click();
     void lblHomePage_Click();
     void lblCobrand_Click();
-    void lookAndLayout();
 
     platform::Browser &m_browser;
-
-    forms::Picture *const Picture1;
-    forms::FlatButton *const cmdOK;
-    QWidget *const Line1;
-    QLabel *const Label1;
-    QLabel *const Label2;
-    forms::LinkLabel *const lblCobrand;
-    QLabel *const Label3;
-    forms::LinkLabel *const lblHomePage;
 };
 
 } // namespace links

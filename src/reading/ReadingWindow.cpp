@@ -14,13 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace reading {
 
-QString ReadingWindow::DiscussionBoardPromotion()
-{
-    return tr("The Most Popular Online Velmora Discussion Board. Best Resource For Everything "
-              "Velmora. Visit us at %1")
-        .arg(links::modHelp::PageAddress(links::modHelp::VendorSite).host());
-}
-
 QString ReadingWindow::BusinessOffer()
 {
     return tr("Home Business Opportunity. Start your own Internet business and make money online. "
@@ -30,13 +23,13 @@ QString ReadingWindow::BusinessOffer()
 ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
     : Form(design.name, design.client)
     , m_browser(browser)
-    , Frame2(new forms::Band(u"Frame2"_s, client()))
-    , Label61(new forms::LinkLabel(u"Label61"_s, Frame2))
 {
-    brand::dressWindow(this);
     using namespace forms;
     using namespace forms::look;
     using namespace brand;
+    auto *const Frame2 = new Band(u"Frame2"_s, client());
+    auto *const Label61 = new LinkLabel(u"Label61"_s, Frame2);
+    dressWindow(this);
     QMenuBar *const bar = newMenuBar(this);
     mnuFile = addMenu(bar, u"mnuFile"_s, tr("&File"));
     QMenu *const mnuHelp = addMenu(bar, u"mnuHelp"_s, tr("&Help"));
@@ -57,7 +50,9 @@ ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
     Frame2->setAccessibleName(tr("Discussion board"));
     place(Label61, design.Label61);
     keepContentsInside(Label61);
-    Label61->setText(DiscussionBoardPromotion());
+    Label61->setText(tr("The Most Popular Online Velmora Discussion Board. Best Resource For "
+                        "Everything Velmora. Visit us at %1")
+                         .arg(links::modHelp::PageAddress(links::modHelp::VendorSite).host()));
     Label61->setFont(textFont(8.25, Bold | Underline));
     Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label61, White);

@@ -5,10 +5,6 @@
 
 class QMenu;
 
-namespace forms {
-class Band;
-class LinkLabel;
-} // namespace forms
 namespace platform {
 class Browser;
 }
@@ -32,11 +28,6 @@ public:
         const char *updateCaption;
     };
 
-    // The business offer of the bottom band.
-    static QString BusinessOffer();
-    // The promotion of the vendor's discussion board in the top band.
-    static QString DiscussionBoardPromotion();
-
 signals:
     // "About Software" was chosen: the about window is to be shown, modally.
     void aboutRequested();
@@ -46,6 +37,8 @@ signals:
 protected:
     ReadingWindow(platform::Browser &browser, const Design &design);
 
+    // The business offer of the bottom band.
+    static QString BusinessOffer();
     void Form_Unload() override;
 
     QMenu *mnuFile = nullptr;
@@ -59,9 +52,6 @@ private:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mkmoney_Click();
-
-    forms::Band *const Frame2;
-    forms::LinkLabel *const Label61;
 };
 
 } // namespace reading

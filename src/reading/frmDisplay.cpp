@@ -21,9 +21,6 @@ namespace reading {
 
 namespace {
 
-using forms::look::Twips;
-
-namespace layout {
 const ReadingWindow::Design Window{
     u"frmDisplay"_s,
     forms::look::pixels(8670, 5280),
@@ -31,103 +28,90 @@ const ReadingWindow::Design Window{
     {120, 120, 8400, 585},
     {u"mnuFileSep1"_s, u"mnuFileSep2"_s},
     QT_TRANSLATE_NOOP("reading::ReadingWindow", "&Check for Software Update")};
-constexpr Twips Frame1{0, 600, 8655, 3735};
-constexpr Twips Frame3{120, 840, 1815, 1815};
-constexpr Twips lblStick{255, 600, 1155, 630};
-constexpr Twips Label2{2040, 840, 3390, 195};
-constexpr Twips lblDesc{2040, 1200, 6495, 1455};
-constexpr Twips Frame5{0, 4320, 8655, 975};
-constexpr Twips Label1{120, 240, 5775, 735};
-constexpr Twips cmdOK{6000, 280, 1260, 465};
-constexpr Twips cmdExit{7320, 280, 1260, 465};
-} // namespace layout
 
 } // namespace
 
 frmDisplay::frmDisplay(platform::Browser &browser, platform::Clipboard &clipboard)
-    : ReadingWindow(browser, layout::Window)
+    : ReadingWindow(browser, Window)
     , m_clipboard(clipboard)
-    , Frame1(new forms::CaptionedFrame(u"Frame1"_s, tr("LV Sortilo Results"), client()))
-    , Frame3(new forms::Band(u"Frame3"_s, Frame1))
-    , lblStick(new forms::FittedLabel(u"lblStick"_s, Frame3))
-    , Label2(forms::newLabel(u"Label2"_s, Frame1))
-    , lblDesc(forms::newLabel(u"lblDesc"_s, Frame1))
-    , Frame5(new forms::Band(u"Frame5"_s, client()))
-    , Label1(new forms::LinkLabel(u"Label1"_s, Frame5))
-    , cmdOK(new forms::FlatButton(u"cmdOK"_s, tr("&Back"), Frame5))
-    , cmdExit(new forms::FlatButton(u"cmdExit"_s, tr("&Exit"), Frame5))
 {
-    QAction *const mnuFileBack = forms::addEntry(mnuFile, u"mnuFileBack"_s, tr("&Back"));
-    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
-    lookAndLayout();
-    connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
-    connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
-    connect(Label1, &forms::LinkLabel::clicked, this, &frmDisplay::Label1_Click);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            &frmDisplay::copyReading);
-}
-
-void frmDisplay::lookAndLayout()
-{
+    using namespace forms;
     using namespace forms::look;
     using namespace brand;
+    QAction *const mnuFileBack = addEntry(mnuFile, u"mnuFileBack"_s, tr("&Back"));
+    QAction *const mnuExit = addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
     setBackground(client(), DarkBlue);
 
-    forms::announceWhenShown(Frame1);
-    place(Frame1, layout::Frame1);
+    auto *const Frame1 = new CaptionedFrame(u"Frame1"_s, tr("LV Sortilo Results"), client());
+    announceWhenShown(Frame1);
+    place(Frame1, {0, 600, 8655, 3735});
     setWindowBackground(Frame1);
     Frame1->setFont(textFont(12, Bold));
     setReadableTextColour(Frame1, DarkBlue, ColoursChosenOn);
 
-    place(Frame3, layout::Frame3);
+    auto *const Frame3 = new Band(u"Frame3"_s, Frame1);
+    place(Frame3, {120, 840, 1815, 1815});
     setBackground(Frame3, DarkBlue);
     Frame3->setAccessibleName(tr("Stick number"));
+    lblStick = new FittedLabel(u"lblStick"_s, Frame3);
     lblStick->setFont(textFont(26.25, Bold));
     setTextColour(lblStick, White);
-    place(lblStick, layout::lblStick);
-    lblStick->setCentre(QRect(QPoint(), pixels(layout::Frame3).size()).center());
+    place(lblStick, {255, 600, 1155, 630});
+    lblStick->setCentre(Frame3->rect().center());
     lblStick->setCaption(u"100"_s);
 
-    place(Label2, layout::Label2);
+    QLabel *const Label2 = newLabel(u"Label2"_s, Frame1);
+    place(Label2, {2040, 840, 3390, 195});
     Label2->setText(tr("More About The Sortilo Number"));
     Label2->setFont(textFont(8.25, Bold | Underline));
     setReadableTextColour(Label2, DarkBlue, ColoursChosenOn);
     Label2->adjustSize();
 
-    place(lblDesc, layout::lblDesc);
+    lblDesc = newLabel(u"lblDesc"_s, Frame1);
+    place(lblDesc, {2040, 1200, 6495, 1455});
     lblDesc->setText(u"Label2"_s);
     lblDesc->setFont(textFont(8.25, Bold));
     lblDesc->setWordWrap(true);
     lblDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setReadableTextColour(lblDesc, DarkBlue, ColoursChosenOn);
+    lblDesc->setAccessibleDescription(tr("The fortune of the stick"));
 
-    place(Frame5, layout::Frame5);
-    setBackground(Frame5, DarkBlue);
     // Unnamed, unlike the main window's: it holds Back and Exit, and a screen
     // reader would name the offer before the button that has the focus.
-    Label1->setAccessibleDescription(tr("Opens the offer's page in your browser"));
-    lblDesc->setAccessibleDescription(tr("The fortune of the stick"));
-    cmdOK->setAccessibleDescription(tr("Back to the main window for another reading"));
-    cmdExit->setAccessibleDescription(tr("Closes the results"));
-    place(Label1, layout::Label1);
+    auto *const Frame5 = new Band(u"Frame5"_s, client());
+    place(Frame5, {0, 4320, 8655, 975});
+    setBackground(Frame5, DarkBlue);
+    auto *const Label1 = new LinkLabel(u"Label1"_s, Frame5);
+    place(Label1, {120, 240, 5775, 735});
     Label1->setText(BusinessOffer());
     Label1->setFont(textFont(8.25, Bold | Underline));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(Label1, White);
+    Label1->setAccessibleDescription(tr("Opens the offer's page in your browser"));
 
+    auto *const cmdOK = new FlatButton(u"cmdOK"_s, tr("&Back"), Frame5);
+    auto *const cmdExit = new FlatButton(u"cmdExit"_s, tr("&Exit"), Frame5);
+    place(cmdOK, {6000, 280, 1260, 465});
+    place(cmdExit, {7320, 280, 1260, 465});
     for (QPushButton *button : {cmdOK, cmdExit}) {
         button->setFont(textFont(8.25, Bold));
         setBackground(button, ButtonGrey);
         setTextColour(button, Black);
     }
-    place(cmdOK, layout::cmdOK);
-    place(cmdExit, layout::cmdExit);
+    cmdOK->setAccessibleDescription(tr("Back to the main window for another reading"));
+    cmdExit->setAccessibleDescription(tr("Closes the results"));
     setDefaultButton(cmdExit);
     setCancelButton(cmdExit);
     setTabOrder(cmdOK, cmdExit);
     cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+    connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    connect(Label1, &LinkLabel::clicked, this, &frmDisplay::Label1_Click);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &frmDisplay::copyReading);
 }
 
 void frmDisplay::showReading(int stick, const QString &sentence)
@@ -140,7 +124,6 @@ void frmDisplay::showReading(int stick, const QString &sentence)
     lblDesc->setFont(brand::textFont(sentence.contains(han) ? 10.5 : 8.25, brand::Bold));
 }
 
-// Back: the main window again, ready for the next reading.
 void frmDisplay::cmdOK_Click() { emit backRequested(); }
 
 void frmDisplay::copyReading()

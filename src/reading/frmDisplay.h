@@ -5,10 +5,8 @@
 class QLabel;
 
 namespace forms {
-class CaptionedFrame;
 class FittedLabel;
-class FlatButton;
-} // namespace forms
+}
 namespace platform {
 class Clipboard;
 }
@@ -36,19 +34,11 @@ private:
     void Label1_Click();
     // Ctrl+C: the reading as text, "Stick N: sentence", in the language shown.
     void copyReading();
-    void lookAndLayout();
 
     platform::Clipboard &m_clipboard;
 
-    forms::CaptionedFrame *const Frame1;
-    forms::Band *const Frame3;
-    forms::FittedLabel *const lblStick;
-    QLabel *const Label2;
-    QLabel *const lblDesc;
-    forms::Band *const Frame5;
-    forms::LinkLabel *const Label1;
-    forms::FlatButton *const cmdOK;
-    forms::FlatButton *const cmdExit;
+    forms::FittedLabel *lblStick;
+    QLabel *lblDesc;
 };
 
 } // namespace reading

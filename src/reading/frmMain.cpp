@@ -20,7 +20,6 @@ namespace {
 
 using forms::look::Twips;
 
-namespace layout {
 const ReadingWindow::Design Window{
     u"frmMain"_s,
     forms::look::pixels(6570, 4755),
@@ -28,58 +27,34 @@ const ReadingWindow::Design Window{
     {0, 120, 6600, 465},
     {u"mnuHelp1"_s, u"mnuHelp2"_s},
     QT_TRANSLATE_NOOP("reading::ReadingWindow", "Check for Software &Update")};
-constexpr Twips Frame1{20, 600, 6540, 3255};
-constexpr Twips Label1{120, 120, 6255, 615};
-constexpr Twips picMessage{1598, 1200, 3375, 495};
+// The Please Wait caption and its dots, shp1 to shp4, which sizeWaitCaption() moves.
+namespace layout {
 constexpr Twips pi{120, 120, 1545, 270};
-constexpr Twips shp1{1800, 240, 135, 135};
-constexpr Twips shp2{2120, 240, 135, 135};
-constexpr Twips shp3{2440, 240, 135, 135};
-constexpr Twips shp4{2760, 240, 135, 135};
-constexpr Twips picMain{2400, 840, 1980, 1470};
-constexpr Twips lblCaption{240, 2400, 6075, 615};
-constexpr Twips Frame5{20, 3840, 6540, 900};
-constexpr Twips Label2{120, 120, 6255, 735};
+constexpr Twips shp[] = {
+    {1800, 240, 135, 135}, {2120, 240, 135, 135}, {2440, 240, 135, 135}, {2760, 240, 135, 135}};
 } // namespace layout
 
 } // namespace
 
 frmMain::frmMain(platform::Browser &browser, const platform::Clock &clock,
                  modFortunrCookies::FortuneCookies &fortunes)
-    : ReadingWindow(browser, layout::Window)
+    : ReadingWindow(browser, Window)
     , m_clock(clock)
     , m_fortunes(fortunes)
-    , Frame1(new forms::Band(u"Frame1"_s, client()))
-    , Label1(forms::newLabel(u"Label1"_s, Frame1))
-    , picMessage(new forms::Band(u"picMessage"_s, Frame1))
-    , pi(forms::newLabel(u"pi"_s, picMessage))
-    , shp1(new forms::Shape(u"shp1"_s, picMessage))
-    , shp2(new forms::Shape(u"shp2"_s, picMessage))
-    , shp3(new forms::Shape(u"shp3"_s, picMessage))
-    , shp4(new forms::Shape(u"shp4"_s, picMessage))
-    , picMain(new forms::PictureButton(u"picMain"_s, brand::picture(u"sticks"), Frame1))
-    , lblCaption(forms::newLabel(u"lblCaption"_s, Frame1))
-    , Frame5(new forms::Band(u"Frame5"_s, client()))
-    , Label2(new forms::LinkLabel(u"Label2"_s, Frame5))
 {
-    QAction *const mnuExit = forms::addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
-    lookAndLayout();
-    connect(picMain, &forms::PictureButton::clicked, this, &frmMain::picMain_Click);
-    connect(Label2, &forms::LinkLabel::clicked, this, &frmMain::Label2_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-}
-
-void frmMain::lookAndLayout()
-{
+    using namespace forms;
     using namespace forms::look;
     using namespace brand;
+    QAction *const mnuExit = addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
     setBackground(client(), White);
 
-    place(Frame1, layout::Frame1);
+    auto *const Frame1 = new Band(u"Frame1"_s, client());
+    place(Frame1, {20, 600, 6540, 3255});
     Frame1->setAccessibleName(tr("Reading"));
     setWindowBackground(Frame1);
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    place(Label1, layout::Label1);
+    QLabel *const Label1 = newLabel(u"Label1"_s, Frame1);
+    place(Label1, {120, 120, 6255, 615});
     Label1->setText(
         tr("LV Sortilo is an ancient method of Chinese fortune telling with bamboo sticks. It is "
            "also known as Kau Cim. This form of divination is a religious art and has proven to "
@@ -89,45 +64,54 @@ void frmMain::lookAndLayout()
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setReadableTextColour(Label1, Red, ColoursChosenOn);
 
-    place(picMessage, layout::picMessage);
-    forms::announceWhenShown(picMessage);
+    picMessage = new Band(u"picMessage"_s, Frame1);
+    place(picMessage, {1598, 1200, 3375, 495});
+    announceWhenShown(picMessage);
     picMessage->setAccessibleName(tr("Please Wait"));
     setWindowBackground(picMessage);
     picMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
     setTextColour(picMessage, 0x808080);
-    picMessage->hide();
+    pi = newLabel(u"pi"_s, picMessage);
     place(pi, layout::pi);
     pi->setText(tr("Please Wait"));
     pi->setFont(textFont(12, Bold));
     setReadableTextColour(pi, DarkBlue, ColoursChosenOn);
-    place(shp1, layout::shp1);
-    place(shp2, layout::shp2);
-    place(shp3, layout::shp3);
-    place(shp4, layout::shp4);
     // The dots go with the caption, in its colour on any palette.
-    for (QWidget *dot : {shp1, shp2, shp3, shp4})
-        setReadableTextColour(dot, DarkBlue, ColoursChosenOn);
+    for (int i = 0; i < 4; ++i) {
+        shp[i] = new Shape(u"shp%1"_s.arg(i + 1), picMessage);
+        place(shp[i], layout::shp[i]);
+        setReadableTextColour(shp[i], DarkBlue, ColoursChosenOn);
+    }
+    picMessage->hide();
 
-    place(picMain, layout::picMain);
+    picMain = new PictureButton(u"picMain"_s, picture(u"sticks"), Frame1);
+    place(picMain, {2400, 840, 1980, 1470});
     picMain->setAccessibleName(tr("Bamboo fortune sticks"));
     picMain->setAccessibleDescription(tr("Starts a reading"));
 
-    place(lblCaption, layout::lblCaption);
+    QLabel *const lblCaption = newLabel(u"lblCaption"_s, Frame1);
+    place(lblCaption, {240, 2400, 6075, 615});
     lblCaption->setText(tr("Click On The Image To Get your Sortilo reading now!"));
     lblCaption->setFont(textFont(11.25, Bold));
     lblCaption->setWordWrap(true);
     lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setReadableTextColour(lblCaption, DarkBlue, ColoursChosenOn);
 
-    place(Frame5, layout::Frame5);
+    auto *const Frame5 = new Band(u"Frame5"_s, client());
+    place(Frame5, {20, 3840, 6540, 900});
     setBackground(Frame5, DarkBlue);
     Frame5->setAccessibleName(tr("Business opportunity"));
-    place(Label2, layout::Label2);
+    auto *const Label2 = new LinkLabel(u"Label2"_s, Frame5);
+    place(Label2, {120, 120, 6255, 735});
     Label2->setText(BusinessOffer());
     Label2->setFont(textFont(8.25, Bold | Underline));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label2, White);
     Label2->setAccessibleDescription(tr("Opens the offer's page in your browser"));
+
+    connect(picMain, &PictureButton::clicked, this, &frmMain::picMain_Click);
+    connect(Label2, &LinkLabel::clicked, this, &frmMain::Label2_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 }
 
 void frmMain::Form_Load() { emit updateCheckDue(); }
@@ -179,10 +163,8 @@ void frmMain::sizeWaitCaption()
     // caption narrower than its place ("請稍候") takes them along, rather than
     // leave a gap between them.
     const int room = qMax(0, forms::look::pixels(layout::pi).right() - pi->geometry().right());
-    const std::pair<QWidget *, Twips> dots[] = {
-        {shp1, layout::shp1}, {shp2, layout::shp2}, {shp3, layout::shp3}, {shp4, layout::shp4}};
-    for (const auto &[dot, where] : dots)
-        dot->move(forms::look::pixels(where).topLeft() - QPoint(room, 0));
+    for (int i = 0; i < 4; ++i)
+        shp[i]->move(forms::look::pixels(layout::shp[i]).topLeft() - QPoint(room, 0));
 }
 
 void frmMain::makeReady()

@@ -5,6 +5,7 @@
 class QLabel;
 
 namespace forms {
+class Band;
 class PictureButton;
 class Shape;
 } // namespace forms
@@ -42,25 +43,16 @@ private:
     void picMain_Click();
     void Label2_Click();
     void mnuExit_Click();
-    void lookAndLayout();
     void sizeWaitCaption();
 
     const platform::Clock &m_clock;
     modFortunrCookies::FortuneCookies &m_fortunes;
     bool m_waitCaptionSized = false;
 
-    forms::Band *const Frame1;
-    QLabel *const Label1;
-    forms::Band *const picMessage;
-    QLabel *const pi;
-    forms::Shape *const shp1;
-    forms::Shape *const shp2;
-    forms::Shape *const shp3;
-    forms::Shape *const shp4;
-    forms::PictureButton *const picMain;
-    QLabel *const lblCaption;
-    forms::Band *const Frame5;
-    forms::LinkLabel *const Label2;
+    forms::Band *picMessage;
+    QLabel *pi;
+    forms::Shape *shp[4];
+    forms::PictureButton *picMain;
 };
 
 } // namespace reading

@@ -8,15 +8,9 @@
 
 namespace reading::modFortunrCookies {
 
-int StickFor(float r)
-{
-    if (!(r >= 0.0f && r < 1.0f))
-        return 0;
-    // In double precision, so that the largest float below 1 still gives 78.
-    return int(std::floor(double(r) * StickCount + 1.0));
-}
-
 namespace {
+
+constexpr int StickCount = 78;
 
 // The sentences as written, each with its stick number; they are shown in the
 // user's language.
@@ -106,24 +100,19 @@ constexpr const char *SourceFortunes[StickCount + 1] = {
 
 } // namespace
 
-QString Fortune(int stick)
-{
-    if (stick < 1 || stick > StickCount)
-        return QString();
-    return QCoreApplication::translate("modFortunrCookies", SourceFortunes[stick]);
-}
-
 FortuneCookies::FortuneCookies(platform::RandomSource &random)
     : m_random(random)
 {}
 
 void FortuneCookies::DrawStick()
 {
-    const int stick = StickFor(m_random.next());
-    if (stick < 1 || stick > StickCount)
+    const float r = m_random.next();
+    if (!(r >= 0.0f && r < 1.0f))
         return;
-    m_intStickNumber = qint16(stick);
-    m_strFortuneText = Fortune(stick);
+    // In double precision, so that the largest float below 1 still gives 78.
+    m_intStickNumber = qint16(std::floor(double(r) * StickCount + 1.0));
+    m_strFortuneText =
+        QCoreApplication::translate("modFortunrCookies", SourceFortunes[m_intStickNumber]);
 }
 
 } // namespace reading::modFortunrCookies

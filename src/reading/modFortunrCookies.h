@@ -9,23 +9,14 @@ class RandomSource;
 // The stick draw and the fortune table.
 namespace reading::modFortunrCookies {
 
-inline constexpr int StickCount = 78;
-
-// The stick that a value r in [0, 1) of the random source draws, 1 to 78; 0,
-// which no stick bears, for a value outside [0, 1).
-int StickFor(float r);
-
-// The fortune of a stick, in the language the program speaks; empty for a
-// number that no stick bears.
-QString Fortune(int stick);
-
 // The draw and its results, which live as long as the program.
 class FortuneCookies {
 public:
     explicit FortuneCookies(platform::RandomSource &random);
 
-    // Draws a stick from the program's random source. A value that falls
-    // outside the table leaves the last results as they were.
+    // Draws one of the 78 sticks with a value r in [0, 1) of the program's
+    // random source, in the language the program speaks. A value outside
+    // [0, 1) draws none, and leaves the last results as they were.
     void DrawStick();
 
     qint16 intStickNumber() const { return m_intStickNumber; }

@@ -12,27 +12,15 @@
 #include <QLineEdit>
 #include <QMimeData>
 
-#include <utility>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace referral {
 
-QString TextOnEntering(const QString &text, QStringView prompt)
-{
-    return modTellAFriend::trimSpaces(text) == prompt ? QString() : text;
-}
-
-QString TextOnLeaving(const QString &text, QStringView prompt)
-{
-    return modTellAFriend::trimSpaces(text).isEmpty() ? prompt.toString() : text;
-}
-
-PromptField::PromptField(QWidget *field, QString prompt, Kind kind, forms::Messages &messages)
+PromptField::PromptField(QWidget *field, modTellAFriend::Field which, forms::Messages &messages)
     : QObject(field)
     , m_field(field)
-    , m_prompt(std::move(prompt))
-    , m_kind(kind)
+    , m_prompt(modTellAFriend::prompt(which))
+    , m_email(which == modTellAFriend::Field::Email || which == modTellAFriend::Field::FriendEmail)
     , m_messages(messages)
 {
     field->setAccessibleName(m_prompt);
@@ -108,8 +96,8 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
     case QEvent::Drop:
         // Text dropped on a field the user is not in takes its prompt's place.
         if (m_presence == Presence::Away &&
-            !static_cast<QDropEvent *>(event)->mimeData()->text().isEmpty())
-            setText(TextOnEntering(text(), m_prompt));
+            !static_cast<QDropEvent *>(event)->mimeData()->text().isEmpty() && showsPrompt())
+            setText(QString());
         clearPromptOnEntering();
         break;
     case QEvent::InputMethod:
@@ -124,17 +112,19 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
+bool PromptField::showsPrompt() const { return modTellAFriend::trimSpaces(text()) == m_prompt; }
+
 void PromptField::dimWhileShowingPrompt()
 {
-    const bool prompt = modTellAFriend::trimSpaces(text()) == m_prompt;
     QPalette palette = m_field->palette();
     // Dimmed, yet readable on the palette's background.
-    palette.setColor(QPalette::Text, prompt ? forms::look::readableColour(
-                                                  palette.color(QPalette::PlaceholderText),
-                                                  palette.color(QPalette::Base),
-                                                  forms::look::leastContrast(m_field->font()),
-                                                  brand::ColoursChosenOn)
-                                            : QApplication::palette(m_field).color(QPalette::Text));
+    palette.setColor(QPalette::Text,
+                     showsPrompt()
+                         ? forms::look::readableColour(palette.color(QPalette::PlaceholderText),
+                                                       palette.color(QPalette::Base),
+                                                       forms::look::leastContrast(m_field->font()),
+                                                       brand::ColoursChosenOn)
+                         : QApplication::palette(m_field).color(QPalette::Text));
     m_field->setPalette(palette);
 }
 
@@ -154,19 +144,21 @@ void PromptField::clearPromptOnEntering()
     if (m_presence != Presence::Entering)
         return;
     m_presence = Presence::In;
-    setText(TextOnEntering(text(), m_prompt));
+    if (showsPrompt())
+        setText(QString());
 }
 
 void PromptField::lostFocus()
 {
     m_presence = Presence::Away;
-    setText(TextOnLeaving(text(), m_prompt));
+    if (modTellAFriend::trimSpaces(text()).isEmpty())
+        setText(m_prompt);
 }
 
 // Only spaces typed one at a time are refused; pasted text is not checked.
 bool PromptField::KeyPress(const QString &typed)
 {
-    if (m_kind != Kind::Email || typed != u" "_s)
+    if (!m_email || typed != u" "_s)
         return false;
     modTellAFriend::showRefusal(m_messages, tr("Email Address Cannot Contain Space"),
                                 m_field->window());

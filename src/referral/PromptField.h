@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modTellAFriend.h"
+
 #include <QObject>
 #include <QString>
 
@@ -9,13 +11,8 @@ class Messages;
 
 namespace referral {
 
-// The text a field gets when the user enters it: its prompt goes away.
-QString TextOnEntering(const QString &text, QStringView prompt);
-// The text a field gets when the user leaves it: an empty field shows its prompt.
-QString TextOnLeaving(const QString &text, QStringView prompt);
-
-// A text field of the referral form that shows its own label as a prompt while
-// it is empty. An e-mail field also refuses a typed space, with a message.
+// A text field of the referral form that shows its prompt while it is empty.
+// An e-mail field also refuses a typed space, with a message.
 //
 // The prompt is the field's real text, not a Qt placeholder: the form's checks
 // read it back, a prompt typed in by the user counts as empty, and the message
@@ -23,11 +20,9 @@ QString TextOnLeaving(const QString &text, QStringView prompt);
 class PromptField final : public QObject {
     Q_OBJECT
 public:
-    enum class Kind { Plain, Email };
-
     // Works on a QLineEdit or a forms::MultiLineTextBox, which it watches and
     // parents to.
-    PromptField(QWidget *field, QString prompt, Kind kind, forms::Messages &messages);
+    PromptField(QWidget *field, modTellAFriend::Field which, forms::Messages &messages);
 
     QString text() const;
     void setText(const QString &text);
@@ -36,6 +31,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool showsPrompt() const;
     // A prompt is shown dimmed, so that an empty form does not look filled in.
     void dimWhileShowingPrompt();
     void gotFocus();
@@ -45,7 +41,7 @@ private:
 
     QWidget *const m_field;
     const QString m_prompt;
-    const Kind m_kind;
+    const bool m_email;
     forms::Messages &m_messages;
     // Whether the user is in the field: Entering until its prompt is cleared.
     enum class Presence { Away, Entering, In };

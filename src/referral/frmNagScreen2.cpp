@@ -22,27 +22,7 @@ namespace referral {
 
 namespace {
 
-using forms::look::Twips;
-
-namespace layout {
-constexpr QSize Client = forms::look::pixels(11115, 4725);
-constexpr Twips Picture1{360, 120, 540, 540};
-constexpr Twips Label1{1080, 240, 3240, 435};
-constexpr Twips Label2{120, 840, 6975, 1095};
-constexpr Twips Check1{30, 2040, 7185, 555};
-constexpr Twips cmdClose{6000, 2760, 1245, 375};
-constexpr Twips Frame2{120, 3240, 7065, 1455};
-constexpr Twips txtName{85, 360, 3375, 285};
-constexpr Twips txtEmail{3600, 360, 3375, 285};
-constexpr Twips txtFriendName{85, 720, 3375, 285};
-constexpr Twips txtFriendEmail{3600, 720, 3375, 285};
-constexpr Twips cmdSubmit{1920, 1080, 3375, 285};
-// Below the visible part of its frame, yet a live field of the form.
-constexpr Twips txtMessage{4800, 3600, 1815, 495};
-constexpr Twips Frame6{7320, 120, 3735, 4575};
-constexpr Twips Label3{120, 360, 3495, 3855};
-constexpr Twips lblGoToHome{75, 4250, 3585, 210};
-} // namespace layout
+using modTellAFriend::Field;
 
 QString vendorHost() { return links::modHelp::PageAddress(links::modHelp::VendorSite).host(); }
 
@@ -50,78 +30,45 @@ QString vendorHost() { return links::modHelp::PageAddress(links::modHelp::Vendor
 
 frmNagScreen2::frmNagScreen2(platform::Browser &browser, forms::Messages &messages,
                              platform::RandomSource &random, modTellAFriend::Referral &referral)
-    : Form(u"frmNagScreen2"_s, layout::Client)
+    : Form(u"frmNagScreen2"_s, forms::look::pixels(11115, 4725))
     , m_browser(browser)
     , m_messages(messages)
     , m_random(random)
     , m_referral(referral)
-    , Picture1(new forms::Picture(u"Picture1"_s, brand::picture(u"icon"), client()))
-    , Label1(forms::newLabel(u"Label1"_s, client()))
-    , Label2(forms::newLabel(u"Label2"_s, client()))
-    , Check1(new forms::CheckBox(u"Check1"_s, client()))
-    , cmdClose(forms::newButton(u"cmdClose"_s, tr("E&xit"), client()))
-    , Frame2(new forms::CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client()))
-    , txtName(forms::newTextBox(u"txtName"_s, Frame2))
-    , txtEmail(forms::newTextBox(u"txtEmail"_s, Frame2))
-    , txtFriendName(forms::newTextBox(u"txtFriendName"_s, Frame2))
-    , txtFriendEmail(forms::newTextBox(u"txtFriendEmail"_s, Frame2))
-    , cmdSubmit(forms::newButton(u"cmdSubmit"_s, tr("Refer A Friend &Now"), Frame2))
-    , txtMessage(new forms::MultiLineTextBox(u"txtMessage"_s, Frame2))
-    , Frame6(new forms::CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client()))
-    , Label3(forms::newLabel(u"Label3"_s, Frame6))
-    , lblGoToHome(new forms::LinkLabel(u"lblGoToHome"_s, Frame6))
-    , m_name(new PromptField(txtName, modTellAFriend::namePrompt(), PromptField::Kind::Plain,
-                             messages))
-    , m_email(new PromptField(txtEmail, modTellAFriend::emailPrompt(), PromptField::Kind::Email,
-                              messages))
-    , m_friendName(new PromptField(txtFriendName, modTellAFriend::friendNamePrompt(),
-                                   PromptField::Kind::Plain, messages))
-    , m_friendEmail(new PromptField(txtFriendEmail, modTellAFriend::friendEmailPrompt(),
-                                    PromptField::Kind::Email, messages))
-    , m_message(new PromptField(txtMessage, modTellAFriend::messagePrompt(),
-                                PromptField::Kind::Plain, messages))
 {
-    brand::dressWindow(this);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    lookAndLayout();
-    connect(Check1, &forms::CheckBox::clicked, this, &frmNagScreen2::Check1_Click);
-    connect(lblGoToHome, &forms::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-}
-
-void frmNagScreen2::lookAndLayout()
-{
+    using namespace forms;
     using namespace forms::look;
     using namespace brand;
+    dressWindow(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     setBackground(client(), White);
 
-    place(Picture1, layout::Picture1);
+    auto *const Picture1 = new Picture(u"Picture1"_s, picture(u"icon"), client());
+    place(Picture1, {360, 120, 540, 540});
     setSystemColours(Picture1);
     Picture1->setBackgroundRole(QPalette::Window);
     Picture1->setAutoFillBackground(true);
     Picture1->setAccessibleName(u"LV Sortilo"_s);
-    Check1->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
-    lblGoToHome->setAccessibleDescription(tr("Opens the vendor's programs in your browser"));
-    cmdClose->setAccessibleDescription(tr("Ends LV Sortilo"));
-    cmdSubmit->setAccessibleDescription(tr("Opens the referral in your browser"));
 
-    place(Label1, layout::Label1);
+    QLabel *const Label1 = newLabel(u"Label1"_s, client());
+    place(Label1, {1080, 240, 3240, 435});
     Label1->setText(WindowTitle.toString());
     Label1->setFont(dialogFont(18));
     // The white area keeps the black text it was made with, whatever the palette.
     setTextColour(Label1, Black);
 
-    place(Label2, layout::Label2);
+    Label2 = newLabel(u"Label2"_s, client());
+    place(Label2, {120, 840, 6975, 1095});
     // The word of support is what the window is for.
-    forms::announceWhenShown(Label2);
+    announceWhenShown(Label2);
     Label2->setFont(textFont(9.75, Bold));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(Label2, White);
     setTextColour(Label2, Black);
 
-    place(Check1, layout::Check1);
+    Check1 = new CheckBox(u"Check1"_s, client());
+    place(Check1, {30, 2040, 7185, 555});
     Check1->setText(tr("Visit %1 now!").arg(vendorHost()));
     Check1->setFont(textFont(14.25));
     setTextColour(Check1, LinkBlue);
@@ -131,70 +78,94 @@ void frmNagScreen2::lookAndLayout()
     whiteBox.setColor(QPalette::Base, QColor(White));
     Check1->setPalette(whiteBox);
     Check1->setCursor(Qt::PointingHandCursor);
+    Check1->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
 
-    place(cmdClose, layout::cmdClose);
+    QPushButton *const cmdClose = newButton(u"cmdClose"_s, tr("E&xit"), client());
+    place(cmdClose, {6000, 2760, 1245, 375});
     cmdClose->setFont(dialogFont(8.25));
     // Its face takes the white of the area it stands in.
     setTextColour(cmdClose, Black);
+    cmdClose->setAccessibleDescription(tr("Ends LV Sortilo"));
 
     layOutReferralForm();
     layOutDownloads();
 
-    setTabOrder(cmdClose, Check1);
-    setTabOrder(Check1, Picture1);
-    setTabOrder(Picture1, txtName);
-    setTabOrder(txtName, cmdSubmit);
-    setTabOrder(cmdSubmit, txtEmail);
-    setTabOrder(txtEmail, txtFriendEmail);
-    setTabOrder(txtFriendEmail, txtFriendName);
-    setTabOrder(txtFriendName, txtMessage);
+    QWidget *const tabOrder[] = {cmdClose, Check1,         Picture1,      txtName,   cmdSubmit,
+                                 txtEmail, txtFriendEmail, txtFriendName, txtMessage};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     cmdClose->setFocus();
+
+    connect(Check1, &CheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 }
 
 void frmNagScreen2::layOutReferralForm()
 {
+    using namespace forms;
     using namespace forms::look;
     using namespace brand;
-    place(Frame2, layout::Frame2);
+    auto *const Frame2 = new CaptionedFrame(u"Frame2"_s, tr("Refer A Friend"), client());
+    place(Frame2, {120, 3240, 7065, 1455});
     Frame2->setFont(textFont(9.75, Bold));
     setBackground(Frame2, Navy);
     setTextColour(Frame2, White);
 
+    txtName = newTextBox(u"txtName"_s, Frame2);
+    txtEmail = newTextBox(u"txtEmail"_s, Frame2);
+    txtFriendName = newTextBox(u"txtFriendName"_s, Frame2);
+    txtFriendEmail = newTextBox(u"txtFriendEmail"_s, Frame2);
+    cmdSubmit = newButton(u"cmdSubmit"_s, tr("Refer A Friend &Now"), Frame2);
+    txtMessage = new MultiLineTextBox(u"txtMessage"_s, Frame2);
+    // Made before the fields take their colours, so that on a change of the
+    // palette the fields take the new colours first, then the prompts are dimmed.
+    m_name = new PromptField(txtName, Field::Name, m_messages);
+    m_email = new PromptField(txtEmail, Field::Email, m_messages);
+    m_friendName = new PromptField(txtFriendName, Field::FriendName, m_messages);
+    m_friendEmail = new PromptField(txtFriendEmail, Field::FriendEmail, m_messages);
+    m_message = new PromptField(txtMessage, Field::Message, m_messages);
     const std::pair<QWidget *, Twips> fields[] = {
-        {txtName, layout::txtName},
-        {txtEmail, layout::txtEmail},
-        {txtFriendName, layout::txtFriendName},
-        {txtFriendEmail, layout::txtFriendEmail},
-        {txtMessage, layout::txtMessage},
+        {txtName, {85, 360, 3375, 285}},
+        {txtEmail, {3600, 360, 3375, 285}},
+        {txtFriendName, {85, 720, 3375, 285}},
+        {txtFriendEmail, {3600, 720, 3375, 285}},
+        // Below the visible part of its frame, yet a live field of the form.
+        {txtMessage, {4800, 3600, 1815, 495}},
     };
     for (const auto &[field, where] : fields) {
         place(field, where);
         field->setFont(dialogFont(8.25));
         setSystemColours(field);
     }
-    m_name->setText(modTellAFriend::namePrompt());
-    m_email->setText(modTellAFriend::emailPrompt());
-    m_friendName->setText(modTellAFriend::friendNamePrompt());
-    m_friendEmail->setText(modTellAFriend::friendEmailPrompt());
-    m_message->setText(modTellAFriend::messagePrompt() + u"\r\n"_s);
+    m_name->setText(modTellAFriend::prompt(Field::Name));
+    m_email->setText(modTellAFriend::prompt(Field::Email));
+    m_friendName->setText(modTellAFriend::prompt(Field::FriendName));
+    m_friendEmail->setText(modTellAFriend::prompt(Field::FriendEmail));
+    m_message->setText(modTellAFriend::prompt(Field::Message) + u"\r\n"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
 
-    place(cmdSubmit, layout::cmdSubmit);
+    place(cmdSubmit, {1920, 1080, 3375, 285});
     cmdSubmit->setFont(textFont(8.25, Bold));
     setSystemColours(cmdSubmit);
+    cmdSubmit->setAccessibleDescription(tr("Opens the referral in your browser"));
 }
 
 void frmNagScreen2::layOutDownloads()
 {
+    using namespace forms;
     using namespace forms::look;
     using namespace brand;
-    place(Frame6, layout::Frame6);
+    auto *const Frame6 =
+        new CaptionedFrame(u"Frame6"_s, tr("Download Velmora Softwares"), client());
+    place(Frame6, {7320, 120, 3735, 4575});
     Frame6->setFont(textFont(9.75, Bold));
     setBackground(Frame6, Navy);
     setTextColour(Frame6, White);
 
-    place(Label3, layout::Label3);
+    QLabel *const Label3 = newLabel(u"Label3"_s, Frame6);
+    place(Label3, {120, 360, 3495, 3855});
     Label3->setText(
         tr("Velmora Softwares makes a whole family of free programs like this one: astrology, "
            "psychic, tarot, numerology and occult programs for your desktop. They are simple, easy "
@@ -206,47 +177,38 @@ void frmNagScreen2::layOutDownloads()
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    place(lblGoToHome, layout::lblGoToHome);
+    auto *const lblGoToHome = new LinkLabel(u"lblGoToHome"_s, Frame6);
+    place(lblGoToHome, {75, 4250, 3585, 210});
     lblGoToHome->setText(tr("Click Here To Visit Velmora Softwares"));
     lblGoToHome->setFont(textFont(9, Bold | Underline));
     lblGoToHome->setWordWrap(false);
     setTextColour(lblGoToHome, Yellow);
     fitToWidth(lblGoToHome);
     fitLineHeight(lblGoToHome);
-}
-
-QString frmNagScreen2::SupportMessage(int index)
-{
-    const QString site = vendorHost();
-    switch (index) {
-    case 0:
-        return tr("Programs like this one live on their users' support. The best support for "
-                  "Velmora Softwares is to visit its discussion board at %1 regularly and take "
-                  "part in its discussions and other activities.")
-            .arg(site);
-    case 1:
-        return tr("Please visit %1 regularly and take part in its discussions and activities. "
-                  "These programs cannot be maintained unless you visit %1. Thank you for "
-                  "visiting %1!")
-            .arg(site);
-    case 2:
-        return tr("Our site %1 is a free online discussion forum for all things Velmora. To help "
-                  "Velmora Softwares develop and maintain this program, please visit %1 "
-                  "regularly.")
-            .arg(site);
-    default:
-        return tr("Our site %1 needs your help! Visit it regularly and take part in its "
-                  "discussions and activities, so that we can maintain and develop more programs "
-                  "like this one. Visit %1 today.")
-            .arg(site);
-    }
+    lblGoToHome->setAccessibleDescription(tr("Opens the vendor's programs in your browser"));
+    connect(lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 
 void frmNagScreen2::Form_Load()
 {
+    static const char *const supportMessages[SupportMessageCount] = {
+        QT_TR_NOOP("Programs like this one live on their users' support. The best support for "
+                   "Velmora Softwares is to visit its discussion board at %1 regularly and take "
+                   "part in its discussions and other activities."),
+        QT_TR_NOOP("Please visit %1 regularly and take part in its discussions and activities. "
+                   "These programs cannot be maintained unless you visit %1. Thank you for "
+                   "visiting %1!"),
+        QT_TR_NOOP("Our site %1 is a free online discussion forum for all things Velmora. To help "
+                   "Velmora Softwares develop and maintain this program, please visit %1 "
+                   "regularly."),
+        QT_TR_NOOP("Our site %1 needs your help! Visit it regularly and take part in its "
+                   "discussions and activities, so that we can maintain and develop more "
+                   "programs like this one. Visit %1 today."),
+    };
     m_random.seedFromClock();
     const int pick = int(std::floor(double(m_random.next()) * SupportMessageCount));
-    Label2->setText(SupportMessage(qBound(0, pick, SupportMessageCount - 1)));
+    Label2->setText(
+        tr(supportMessages[qBound(0, pick, SupportMessageCount - 1)]).arg(vendorHost()));
 }
 
 void frmNagScreen2::Form_Unload() { emit endRequested(); }

@@ -7,12 +7,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace forms {
-class CaptionedFrame;
 class CheckBox;
-class LinkLabel;
 class Messages;
 class MultiLineTextBox;
-class Picture;
 } // namespace forms
 namespace referral::modTellAFriend {
 struct Referral;
@@ -31,14 +28,10 @@ class PromptField;
 class frmNagScreen2 final : public forms::Form {
     Q_OBJECT
 public:
-    // The referral record is the latest referral submitted, kept as long as
-    // the program runs. The random source picks the word of support; the
-    // browser opens the links and the referral; the message boxes refuse.
     frmNagScreen2(platform::Browser &browser, forms::Messages &messages,
                   platform::RandomSource &random, modTellAFriend::Referral &referral);
 
     static constexpr int SupportMessageCount = 4;
-    static QString SupportMessage(int index);
 
 signals:
     // Exit, or any unload of this window: the whole program is to end.
@@ -53,7 +46,6 @@ private:
     void lblGoToHome_Click();
     void cmdClose_Click();
     void cmdSubmit_Click();
-    void lookAndLayout();
     void layOutReferralForm();
     void layOutDownloads();
 
@@ -62,26 +54,19 @@ private:
     platform::RandomSource &m_random;
     modTellAFriend::Referral &m_referral;
 
-    forms::Picture *const Picture1;
-    QLabel *const Label1;
-    QLabel *const Label2;
-    forms::CheckBox *const Check1;
-    QPushButton *const cmdClose;
-    forms::CaptionedFrame *const Frame2;
-    QLineEdit *const txtName;
-    QLineEdit *const txtEmail;
-    QLineEdit *const txtFriendName;
-    QLineEdit *const txtFriendEmail;
-    QPushButton *const cmdSubmit;
-    forms::MultiLineTextBox *const txtMessage;
-    forms::CaptionedFrame *const Frame6;
-    QLabel *const Label3;
-    forms::LinkLabel *const lblGoToHome;
-    PromptField *const m_name;
-    PromptField *const m_email;
-    PromptField *const m_friendName;
-    PromptField *const m_friendEmail;
-    PromptField *const m_message;
+    QLabel *Label2;
+    forms::CheckBox *Check1;
+    QLineEdit *txtName;
+    QLineEdit *txtEmail;
+    QLineEdit *txtFriendName;
+    QLineEdit *txtFriendEmail;
+    QPushButton *cmdSubmit;
+    forms::MultiLineTextBox *txtMessage;
+    PromptField *m_name;
+    PromptField *m_email;
+    PromptField *m_friendName;
+    PromptField *m_friendEmail;
+    PromptField *m_message;
 };
 
 } // namespace referral

@@ -18,34 +18,25 @@ QString translated(const char *text) { return QCoreApplication::translate("modTe
 
 } // namespace
 
-QString namePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")); }
-
-QString emailPrompt()
+QString prompt(Field field)
 {
-    return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"));
-}
-
-QString messagePrompt() { return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")); }
-
-QString friendNamePrompt()
-{
-    return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"));
-}
-
-QString friendEmailPrompt()
-{
-    return translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"));
+    static const char *const prompts[] = {
+        QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+    };
+    return translated(prompts[int(field)]);
 }
 
 QString trimSpaces(QStringView text)
 {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == u' ')
-        ++first;
-    while (end > first && text[end - 1] == u' ')
-        --end;
-    return text.sliced(first, end - first).toString();
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text.toString();
 }
 
 std::optional<QString> EmailAddressProblem(const Referral &referral)
@@ -69,15 +60,15 @@ std::optional<QString> MissingEntry(const Referral &referral)
         const char *message;
     };
     const Entry entries[] = {
-        {referral.name, namePrompt(),
+        {referral.name, prompt(Field::Name),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
-        {referral.email, emailPrompt(),
+        {referral.email, prompt(Field::Email),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
-        {referral.message, messagePrompt(),
+        {referral.message, prompt(Field::Message),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
-        {referral.friendName, friendNamePrompt(),
+        {referral.friendName, prompt(Field::FriendName),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
-        {referral.friendEmail, friendEmailPrompt(),
+        {referral.friendEmail, prompt(Field::FriendEmail),
          QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const Entry &entry : entries) {

@@ -18,13 +18,11 @@ class Browser;
 // and sent to the vendor's referral page in the browser.
 namespace referral::modTellAFriend {
 
-// What the fields of the form show while they are empty, in the language the
+enum class Field { Name, Email, Message, FriendName, FriendEmail };
+
+// What a field of the form shows while it is empty, in the language the
 // program speaks: a value equal to its prompt counts as missing.
-QString namePrompt();
-QString emailPrompt();
-QString messagePrompt();
-QString friendNamePrompt();
-QString friendEmailPrompt();
+QString prompt(Field field);
 
 // Removes spaces, and only spaces, at both ends.
 QString trimSpaces(QStringView text);
