@@ -64,10 +64,10 @@ CentredPlacement::CentredPlacement(QWidget *window, QWidget *over)
     // The window manager gives the frame in a property of the window, and Qt
     // tells the window nothing of it: on a busy desktop it may come after the
     // last move or activation. So it is looked for a few times a second too,
-    // for two seconds at most.
-    m_frameWatch.setInterval(20);
+    // for ten seconds at most: a busy desktop may take a while.
+    m_frameWatch.setInterval(50);
     connect(&m_frameWatch, &QTimer::timeout, this, [this] {
-        if (lookAtFrame() || ++m_looks > 100)
+        if (lookAtFrame() || ++m_looks > 200)
             m_frameWatch.stop();
     });
 }

@@ -66,14 +66,19 @@ def reminder(s, answer_keys, expected_pages):
     # With no window to sit over, the whole box, frame and title bar
     # included, is in the middle of the screen.
     middle = (s.screen_size[0] / 2, s.screen_size[1] / 2)
+    seen = []
 
-    def off_middle():
+    def centred():
         try:
-            return max(abs(a - b) for a, b in zip(frame_centre(s, box), middle))
+            seen.append(max(abs(a - b) for a, b in zip(frame_centre(s, box), middle)))
         except ValueError:  # not framed yet
-            return None
-    s.wait_for(lambda: off_middle() is not None and off_middle() <= 1,
-               "the question in the middle of the screen")
+            return False
+        return seen[-1] <= 1
+    try:
+        s.wait_for(centred, "the question in the middle of the screen")
+    except harness.Failure:
+        raise harness.Failure("the question's frame stays %s px off the middle of the screen: %r"
+                              % (seen[-1:], s.window(box.wid))) from None
 
     s.activate(box)
     s.key(answer_keys)
