@@ -15,18 +15,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
-namespace {
-
-// The longest argument the system passes to a program, in bytes: Linux takes
-// at most 32 pages, the closing NUL included (MAX_ARG_STRLEN), and fails to
-// start a program given a longer one.
-qsizetype longestProgramArgument() { return qsizetype(sysconf(_SC_PAGESIZE)) * 32 - 1; }
-
-} // namespace
-
+// Linux fails to start a program given an argument longer than 32 pages, the
+// closing NUL included (MAX_ARG_STRLEN).
 bool DesktopBrowser::canOpen(const QUrl &address) const
 {
-    return address.toEncoded().size() <= longestProgramArgument();
+    return address.toEncoded().size() < qsizetype(sysconf(_SC_PAGESIZE)) * 32;
 }
 
 void DesktopBrowser::open(const QUrl &address)
@@ -41,8 +34,6 @@ void DesktopBrowser::open(const QUrl &address)
     launcher.setStandardErrorFile(QProcess::nullDevice());
     launcher.startDetached();
 }
-
-QDate SystemClock::today() const { return QDate::currentDate(); }
 
 std::chrono::milliseconds SystemClock::monotonic() const
 {
