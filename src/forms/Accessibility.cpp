@@ -13,8 +13,6 @@ namespace {
 
 constexpr char AnnouncedProperty[] = "announcedWhenShown";
 
-bool isAnnounced(const QObject *object) { return object->property(AnnouncedProperty).toBool(); }
-
 // What a screen reader finds of a link label: a link, named by the text it
 // shows, that it can press.
 class LinkAccessible final : public QAccessibleWidget {
@@ -62,11 +60,9 @@ void collectTexts(QAccessibleInterface *parent, QStringList &texts)
         if (!child || child->state().invisible)
             continue;
         const QString name = child->text(QAccessible::Name).simplified();
-        const bool group =
-            child->role() == QAccessible::Grouping && child->childCount() > 0 && !name.isEmpty();
         QStringList inside;
         collectTexts(child, inside);
-        if (group && !inside.isEmpty())
+        if (child->role() == QAccessible::Grouping && !name.isEmpty() && !inside.isEmpty())
             inside.first().prepend(name + u' ');
         else if (!name.isEmpty() && child->childCount() == 0)
             inside.prepend(name);
@@ -106,8 +102,6 @@ void announce(QWidget *window, const QString &text)
     QAccessible::updateAccessibility(&event);
 }
 
-QAccessibleInterface *announcerAccessible(QObject *) { return nullptr; }
-
 #else
 
 // Qt before 6.8 has no announcement event. The window has a notification of its
@@ -142,23 +136,10 @@ public:
     }
 };
 
-class AnnouncerAccessible final : public QAccessibleWidget {
-public:
-    explicit AnnouncerAccessible(Announcer *announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {}
-};
-
 void announce(QWidget *window, const QString &text)
 {
     if (!text.isEmpty())
         Announcer::of(window)->say(text);
-}
-
-QAccessibleInterface *announcerAccessible(QObject *object)
-{
-    auto *const announcer = qobject_cast<Announcer *>(object);
-    return announcer ? new AnnouncerAccessible(announcer) : nullptr;
 }
 
 #endif
@@ -186,24 +167,17 @@ QAccessibleInterface *kitAccessible(const QString &, QObject *object)
         return new LinkAccessible(link);
     if (auto *const band = qobject_cast<Band *>(object))
         return new BandAccessible(band);
-    return announcerAccessible(object);
-}
-
-bool isControlOf(const QWidget *window, const QWidget *control)
-{
-    return !control->isWindow() && control->isVisibleTo(window);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto *const announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+#endif
+    return nullptr;
 }
 
 } // namespace
 
-void installAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(kitAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+// Qt installs a factory once, however often it is asked to.
+void installAccessibility() { QAccessible::installFactory(kitAccessible); }
 
 void announceWhenShown(QWidget *region)
 {
@@ -216,21 +190,18 @@ void renewAccessibleControls(QWidget *window)
 {
     if (!QAccessible::isActive())
         return;
-    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    QList<QWidget *> controls = window->findChildren<QWidget *>();
+    controls.removeIf(
+        [window](const QWidget *c) { return c->isWindow() || !c->isVisibleTo(window); });
     // The old objects go untold. A screen reader told that an object is gone
     // asks about it, and about its parent, once it comes to the news, by when
     // both are deleted; Qt answers each such question with a warning on
     // standard error, over a hundred a window under Orca 48. Untold, it never
     // asks about them again: it meets the controls anew through the window.
-    for (QWidget *control : controls) {
-        if (!isControlOf(window, control))
-            continue;
+    for (QWidget *control : std::as_const(controls))
         if (QAccessibleInterface *const old = QAccessible::queryAccessibleInterface(control))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
-    }
-    for (QWidget *control : controls) {
-        if (!isControlOf(window, control))
-            continue;
+    for (QWidget *control : std::as_const(controls)) {
         QAccessibleEvent made(control, QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&made);
     }
@@ -242,7 +213,7 @@ void announceShownRegions(QWidget *window)
         return;
     QStringList texts;
     for (QWidget *region : window->findChildren<QWidget *>())
-        if (isAnnounced(region) && region->isVisible())
+        if (region->property(AnnouncedProperty).toBool() && region->isVisible())
             texts.append(regionText(region));
     announce(window, texts.join(u". "_s));
 }

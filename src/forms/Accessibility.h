@@ -6,10 +6,8 @@ class QWidget;
 // controls tell them.
 namespace forms {
 
-// Makes the kit's accessible interfaces known to Qt; the first window does it.
-//  - A link label is a link, named by its text, that can be pressed.
-//  - A band is a group, presented by its name when the focus enters it, or a
-//    pane if it has no name; never a window of its own inside the window.
+// Makes what screen readers find of the kit's links and bands (see Controls.h)
+// known to Qt; the kit's windows and those controls see to it as they are made.
 void installAccessibility();
 
 // A region of a window whose contents screen readers read out unasked when

@@ -110,8 +110,6 @@ protected:
 
 private:
     const QString m_picture;
-    // What is drawn: the rendition for the screen the picture is on, which
-    // may change as the window moves between screens.
     QPixmap m_rendition;
 };
 

@@ -5,8 +5,6 @@
 
 #include <QEvent>
 
-#include <utility>
-
 namespace forms {
 
 Dialog::Dialog(const QString &name, QSize size, QWidget *opener)
@@ -23,9 +21,7 @@ void Dialog::setVisible(bool visible)
 {
     const bool appears = visible && !isVisible();
     const bool goes = !visible && isVisible();
-    // Over the middle of its opener, frame and title bar included, as the
-    // opener is.
-    if (appears && !std::exchange(m_placed, true))
+    if (appears && !m_placement->isCentred())
         m_placement->centre();
     QDialog::setVisible(visible);
     if (appears)

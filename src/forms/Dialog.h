@@ -24,7 +24,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    bool m_placed = false;
     CentredPlacement *m_placement;
 };
 

@@ -7,10 +7,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 
 #include <utility>
 
@@ -18,16 +14,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace forms {
 
-namespace {
-
-constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                             Qt::WindowCloseButtonHint;
-
-} // namespace
-
 Form::Form(const QString &name, QSize clientSize)
-    : QMainWindow(nullptr, fixedWindowFlags)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_placement(new CentredPlacement(this))
     , m_client(new QWidget(this))
 {
@@ -47,13 +36,7 @@ QList<Form *> loadedForms()
     return loaded;
 }
 
-Form *nextToUnload()
-{
-    for (Form *const form : loadedForms())
-        if (form->state() == Form::State::Loaded)
-            return form;
-    return nullptr;
-}
+Form *nextToUnload() { return loadedForms().value(0); }
 
 void Form::load()
 {
@@ -78,7 +61,7 @@ void Form::Unload()
 
 void Form::setVisible(bool visible)
 {
-    if (visible && !std::exchange(m_placed, true)) {
+    if (visible && !m_placement->isCentred()) {
         setFixedSize(sizeHint());
         m_placement->centre();
     }
@@ -120,25 +103,14 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    const auto press = [event](QPushButton *button) {
-        if (!button || !button->isEnabled())
-            return false;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QPushButton *const button = event->key() == Qt::Key_Escape ? m_cancelButton.data()
+                                : enter                        ? m_defaultButton.data()
+                                                               : nullptr;
+    if (button && button->isEnabled()) {
         event->accept();
         button->click();
-        return true;
-    };
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        if (press(m_cancelButton))
-            return;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (press(m_defaultButton))
-            return;
-        break;
-    default:
-        break;
+        return;
     }
     QMainWindow::keyPressEvent(event);
 }

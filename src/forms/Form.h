@@ -6,8 +6,6 @@
 
 #include <initializer_list>
 
-class QMenuBar;
-
 namespace forms {
 
 class CentredPlacement;
@@ -64,7 +62,6 @@ private:
     // Made before the client area, whose making already sends the window
     // events.
     State m_state = State::Loaded;
-    bool m_placed = false;
     CentredPlacement *const m_placement;
     bool m_waitedHidden = false;
     bool m_announcePending = false;
@@ -73,10 +70,10 @@ private:
     QPointer<QPushButton> m_cancelButton;
 };
 
-// The windows that are loaded and not yet unloaded, in the order Qt lists its
-// windows. Qt keeps the list; a window leaves it as its unload ends.
+// The windows that are loaded, in the order Qt lists its windows. Qt keeps the
+// list; a window leaves it as its unload begins.
 QList<Form *> loadedForms();
-// The first of them that is not already on its way out, or null.
+// The first of them, or null.
 Form *nextToUnload();
 
 // One change of screen: hides the windows in `hide`, then shows those in

@@ -21,10 +21,9 @@ public:
     // The window, loaded first if it is not.
     F &load()
     {
-        if (!m_form || m_form->state() == Form::State::Unloaded) {
-            F *const form = m_create();
-            m_form = form;
-            form->load();
+        if (!ifLoaded()) {
+            m_form = m_create();
+            m_form->load();
         }
         return *static_cast<F *>(m_form.data());
     }

@@ -52,19 +52,14 @@ qreal luminance(const QColor &colour)
            0.0722 * linear(colour.blueF());
 }
 
-// The lightness nearest `from`, on the way to `to`, at which `reads` holds,
-// where it holds at `to`; `reads` holds from some point of the way on.
-std::optional<qreal> nearestLightness(qreal from, qreal to, const std::function<bool(qreal)> &reads)
+// The colour drawn behind a control: that of the nearest of it and its
+// containers that fills its background.
+QColor backgroundBehind(const QWidget *control)
 {
-    if (!reads(to))
-        return std::nullopt;
-    qreal poor = from;
-    qreal good = to;
-    for (int halving = 0; halving < 20; ++halving) {
-        const qreal middle = (poor + good) / 2;
-        (reads(middle) ? good : poor) = middle;
-    }
-    return good;
+    const QWidget *filled = control;
+    while (!filled->autoFillBackground() && !filled->isWindow() && filled->parentWidget())
+        filled = filled->parentWidget();
+    return filled->palette().color(filled->backgroundRole());
 }
 
 } // namespace
@@ -105,31 +100,34 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
         return QColor(QColor::fromHslF(hue, saturation, float(lightness)).rgb());
     };
     const qreal behind = luminance(background);
-    const auto readsLighter = [&](qreal lightness) {
-        const QColor colour = at(lightness);
-        return luminance(colour) > behind && contrast(colour, background) >= needed;
-    };
-    const auto readsDarker = [&](qreal lightness) {
-        const QColor colour = at(lightness);
-        return luminance(colour) < behind && contrast(colour, background) >= needed;
-    };
     const qreal from = drawn.lightnessF();
-    const std::optional<qreal> lighter = nearestLightness(from, 1, readsLighter);
-    const std::optional<qreal> darker = nearestLightness(from, 0, readsDarker);
+    // The lightness nearest `from`, lighter or darker, at which the colour
+    // reads well, where it does at the end of the way (white or black), which
+    // it then does from some point of the way on.
+    const auto nearest = [&](bool lighter) -> std::optional<qreal> {
+        const auto reads = [&](qreal lightness) {
+            const QColor colour = at(lightness);
+            return (lighter ? luminance(colour) > behind : luminance(colour) < behind) &&
+                   contrast(colour, background) >= needed;
+        };
+        qreal poor = from;
+        qreal good = lighter ? 1 : 0;
+        if (!reads(good))
+            return std::nullopt;
+        for (int halving = 0; halving < 20; ++halving) {
+            const qreal middle = (poor + good) / 2;
+            (reads(middle) ? good : poor) = middle;
+        }
+        return good;
+    };
+    const std::optional<qreal> lighter = nearest(true);
+    const std::optional<qreal> darker = nearest(false);
     if (lighter && (!darker || *lighter - from <= from - *darker))
         return at(*lighter);
     if (darker)
         return at(*darker);
     return contrast(Qt::white, background) >= contrast(Qt::black, background) ? QColor(Qt::white)
                                                                               : QColor(Qt::black);
-}
-
-QColor backgroundBehind(const QWidget *control)
-{
-    const QWidget *filled = control;
-    while (!filled->autoFillBackground() && !filled->isWindow() && filled->parentWidget())
-        filled = filled->parentWidget();
-    return filled->palette().color(filled->backgroundRole());
 }
 
 namespace {
@@ -169,15 +167,6 @@ private:
     bool m_pending = false;
 };
 
-void colourText(QWidget *control, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    control->setPalette(palette);
-}
-
 } // namespace
 
 void followPalette(QWidget *control, std::function<void()> apply)
@@ -185,7 +174,13 @@ void followPalette(QWidget *control, std::function<void()> apply)
     new PaletteFollower(control, std::move(apply));
 }
 
-void setTextColour(QWidget *control, QRgb colour) { colourText(control, QColor(colour)); }
+void setTextColour(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, colour);
+    control->setPalette(palette);
+}
 
 void setBackground(QWidget *control, QRgb colour)
 {
@@ -201,8 +196,8 @@ void setBackground(QWidget *control, QRgb colour)
 void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn)
 {
     followPalette(control, [control, colour, keptOn] {
-        colourText(control, readableColour(QColor(colour), backgroundBehind(control),
-                                           leastContrast(control->font()), keptOn));
+        setTextColour(control, readableColour(QColor(colour), backgroundBehind(control),
+                                              leastContrast(control->font()), keptOn));
     });
 }
 

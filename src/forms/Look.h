@@ -20,26 +20,16 @@ namespace forms::look {
 inline constexpr int TwipsPerPixel = 15;
 
 struct Twips {
-    int left;
-    int top;
-    int width;
-    int height;
+    int left, top, width, height;
 };
 
-constexpr int pixels(int twips)
-{
-    // Rounded to the nearest pixel, halves away from zero.
-    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
-                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
-}
+// Rounded to the nearest pixel (a twip count never lies halfway between two).
+constexpr int pixels(int twips) { return qRound(twips / double(TwipsPerPixel)); }
 constexpr QRect pixels(Twips t)
 {
     return {pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
 }
-constexpr QSize pixels(int widthTwips, int heightTwips)
-{
-    return {pixels(widthTwips), pixels(heightTwips)};
-}
+constexpr QSize pixels(int width, int height) { return {pixels(width), pixels(height)}; }
 
 // Puts a control at its place in its container.
 void place(QWidget *control, Twips where);
@@ -60,9 +50,6 @@ qreal contrast(const QColor &a, const QColor &b);
 // The least contrast at which a text in the given font reads well: 4.5:1, or
 // 3:1 for bold text of 14 points and more.
 qreal leastContrast(const QFont &font);
-// The colour drawn behind a control: that of the nearest of it and its
-// containers that fills its background.
-QColor backgroundBehind(const QWidget *control);
 
 // `wanted` as it is on `keptOn`, the background its caller chose it for,
 // whatever the contrast there. Elsewhere, where it reads well on `background`
@@ -77,12 +64,10 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
 void followPalette(QWidget *control, std::function<void()> apply);
 
 // A text colour and a background fixed by the window, whatever the palette.
-void setTextColour(QWidget *control, QRgb colour);
+void setTextColour(QWidget *control, const QColor &colour);
 void setBackground(QWidget *control, QRgb colour);
 // A text colour fixed by the window on a background it leaves to the system,
-// made readable on what is behind it as readableColour makes it: kept on
-// `keptOn`, elsewhere of its own hue, lighter or darker as it needs. Follows
-// changes of the palette.
+// made readable there by readableColour. Follows changes of the palette.
 void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn);
 // The system's window background, as the middle areas of the windows have.
 // Follows changes of the palette.
@@ -101,9 +86,8 @@ void fitLineHeight(QAbstractButton *label);
 // control's box overhang the container's edge.
 void keepContentsInside(QWidget *control);
 
-// A PNG picture from the resources. Read as
-// PNG straight away: asked to guess, Qt would first load every image-format
-// plugin of the system to ask whether it reads PNG better.
+// A PNG picture from the resources, read as PNG straight away: asked to guess,
+// Qt would first load every image-format plugin of the system to ask them.
 QPixmap pngPicture(const QString &path);
 // Gives the application the program's style: the platform's own, drawing
 // alike, but quicker to build a menu bar with. Called before any window is made.

@@ -1,7 +1,5 @@
 #include "Menus.h"
 
-#include "Look.h"
-
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QMenu>
@@ -66,9 +64,7 @@ private:
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (!idleWithFocus())
-                    return;
-                if (QWidget *const control = focusTarget())
+                if (QWidget *const control = idleWithFocus() ? focusTarget() : nullptr)
                     control->setFocus(Qt::MenuBarFocusReason);
             },
             Qt::QueuedConnection);

@@ -41,9 +41,8 @@ void keepTitleInView(QMessageBox &box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// A message box over the middle of the window it speaks to, or of the screen,
-// frame and title bar included. Qt places a box before it has taken its final
-// size, which leaves it off the middle.
+// Qt places a box before it has taken its final size, which leaves it off the
+// middle: it is centred again as it is shown, at its final size.
 class CentredBox final : public QMessageBox {
 public:
     CentredBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons,

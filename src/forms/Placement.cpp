@@ -9,8 +9,8 @@ namespace forms {
 
 namespace {
 
-// The frame that the window manager put round a window. Before it has framed
-// the window, the frame it last put round another stands in for it.
+// The frame that the window manager put round a window, or else the one it last
+// put round another.
 QMargins frameOf(const QWidget *window)
 {
     static QMargins lastFrame;
@@ -19,23 +19,6 @@ QMargins frameOf(const QWidget *window)
     if (!frame.isNull())
         lastFrame = frame;
     return frame.isNull() ? lastFrame : frame;
-}
-
-// Moves a window so that the whole of it, frame included, is centred on
-// `centre` within `area`; a window larger than the area keeps its title bar
-// and its left edge in view. Returns the frame it counted on.
-QMargins centreWhole(QWidget *window, QPoint centre, const QRect &area)
-{
-    const QMargins frame = frameOf(window);
-    QRect whole(QPoint(), window->size().grownBy(frame));
-    whole.moveCenter(centre);
-    QPoint at(qMax(whole.left(), area.left()), qMax(whole.top(), area.top()));
-    // A window already made takes the place asked for as that of its inside,
-    // less the frame Qt already knows of; one not yet made, as that of its frame.
-    if (window->testAttribute(Qt::WA_WState_Created))
-        at += QPoint(frame.left(), frame.top()) - (window->geometry().topLeft() - window->pos());
-    window->move(at);
-    return frame;
 }
 
 } // namespace
@@ -56,8 +39,18 @@ void CentredPlacement::centre()
     // it belongs to is the likeliest stand-in for its own.
     if (over)
         frameOf(over);
-    m_guessedFrame =
-        centreWhole(m_window, over ? over->frameGeometry().center() : area.center(), area);
+    const QMargins frame = frameOf(m_window);
+    m_guessedFrame = frame;
+    // The whole window, frame included; one larger than the area keeps its
+    // title bar and its left edge in view.
+    QRect whole(QPoint(), m_window->size().grownBy(frame));
+    whole.moveCenter(over ? over->frameGeometry().center() : area.center());
+    QPoint at(qMax(whole.left(), area.left()), qMax(whole.top(), area.top()));
+    // A window already made takes the place asked for as that of its inside,
+    // less the frame Qt already knows of; one not yet made, as that of its frame.
+    if (m_window->testAttribute(Qt::WA_WState_Created))
+        at += QPoint(frame.left(), frame.top()) + m_window->pos() - m_window->geometry().topLeft();
+    m_window->move(at);
     m_centred = true;
 }
 

@@ -20,6 +20,7 @@ public:
 
     // Centres the window now: as it is about to appear.
     void centre();
+    bool isCentred() const { return m_centred; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
