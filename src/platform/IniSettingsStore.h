@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsStore.h"
+#include "Platform.h"
 
 #include <QString>
 

@@ -1,13 +1,7 @@
 #pragma once
 
-#include "Browser.h"
-#include "Clipboard.h"
-#include "Clock.h"
+#include "Platform.h"
 #include "IniSettingsStore.h"
-#include "InstanceLock.h"
-#include "ProcessExit.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
 #include "UserInstanceLock.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstanceLock.h"
+#include "Platform.h"
 
 #include <QByteArray>
 #include <QString>
