@@ -13,8 +13,7 @@ namespace {
 
 constexpr char AnnouncedProperty[] = "announcedWhenShown";
 
-// What a screen reader finds of a link label: a link, named by the text it
-// shows, that it can press.
+// A link, named by the text it shows, that screen readers can press.
 class LinkAccessible final : public QAccessibleWidget {
 public:
     explicit LinkAccessible(LinkLabel *link)
@@ -89,11 +88,10 @@ QString regionText(QWidget *region)
 // behalf and without drawing anything.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-// Qt's announcement event, which reaches screen readers as AT-SPI's
-// Object:Announcement, sent for the window: Orca 48 handles every event of a
-// window, and never drops an announcement as made obsolete by a later event.
-// It is polite, Qt's default: a screen reader that heeds politeness finishes
-// what it is saying first.
+// Qt's announcement event (AT-SPI's Object:Announcement), sent for the window:
+// Orca 48 handles every event of a window and never drops an announcement as
+// made obsolete. It is polite, Qt's default: a screen reader that heeds
+// politeness finishes what it is saying first.
 void announce(QWidget *window, const QString &text)
 {
     if (text.isEmpty())
@@ -104,12 +102,11 @@ void announce(QWidget *window, const QString &text)
 
 #else
 
-// Qt before 6.8 has no announcement event. The window has a notification of its
-// own, which screen readers read out by its name as it is shown, and shows it
-// named by the text and hides it again at once. Orca 43 reads it out. Orca 48
-// says nothing: its event queue drops the "shown" event as made obsolete by the
-// "hidden" one of the same object behind it, so a build on Qt 6.8 or later
-// announces with the event above instead.
+// Qt before 6.8 has no announcement event: the window shows a notification of
+// its own, named by the text, and hides it at once; screen readers read out a
+// notification by its name as it is shown. Orca 43 does. Orca 48 drops the
+// "shown" event as made obsolete by the "hidden" one behind it, hence the
+// event above on Qt 6.8 and later.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:
@@ -120,32 +117,22 @@ public:
         setGeometry(0, 0, 0, 0);
         hide();
     }
-
-    static Announcer *of(QWidget *window)
-    {
-        if (auto *const announcer = window->findChild<Announcer *>({}, Qt::FindDirectChildrenOnly))
-            return announcer;
-        return new Announcer(window);
-    }
-
-    void say(const QString &text)
-    {
-        setAccessibleName(text);
-        show();
-        hide();
-    }
 };
 
 void announce(QWidget *window, const QString &text)
 {
-    if (!text.isEmpty())
-        Announcer::of(window)->say(text);
+    if (text.isEmpty())
+        return;
+    auto *announcer = window->findChild<Announcer *>({}, Qt::FindDirectChildrenOnly);
+    if (!announcer)
+        announcer = new Announcer(window);
+    announcer->setAccessibleName(text);
+    announcer->show();
+    announcer->hide();
 }
 
 #endif
 
-// Announces a region that is shown while its window is the active one; a
-// window that is just appearing announces its regions once it is active.
 class RegionWatcher final : public QObject {
 public:
     using QObject::QObject;

@@ -16,10 +16,9 @@ namespace {
 
 int renditionScale(qreal devicePixelRatio) { return qBound(1, qCeil(devicePixelRatio), 4); }
 
-// At the picture's own size where there is room for it, else scaled down to
-// fit; centred, with a thin border if asked, and the focus marked. In the
-// rendition for the screen the box is on, which may change as its window moves
-// between screens.
+// At the picture's own size where there is room, else scaled down to fit;
+// centred, with a thin border if asked, and the focus marked; in the rendition
+// for the screen the box is on now, which changes as its window moves.
 void drawPicture(QWidget *box, const QString &picture, QPixmap &rendition, bool framed)
 {
     if (rendition.isNull() ||
@@ -70,20 +69,6 @@ Band::Band(const QString &name, QWidget *container)
     setObjectName(name);
 }
 
-CheckBox::CheckBox(const QString &name, QWidget *container)
-    : QCheckBox(container)
-{
-    setObjectName(name);
-}
-
-bool CheckBox::hitButton(const QPoint &position) const { return rect().contains(position); }
-
-CaptionedFrame::CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
-    : QGroupBox(caption, container)
-{
-    setObjectName(name);
-}
-
 void CaptionedFrame::paintEvent(QPaintEvent *)
 {
     constexpr int captionInset = 8;
@@ -101,13 +86,6 @@ void CaptionedFrame::paintEvent(QPaintEvent *)
                      palette().color(backgroundRole()));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
-}
-
-FlatButton::FlatButton(const QString &name, const QString &caption, QWidget *container)
-    : QPushButton(caption, container)
-{
-    setObjectName(name);
-    setAutoDefault(true);
 }
 
 void FlatButton::paintEvent(QPaintEvent *)
@@ -174,13 +152,6 @@ void LinkLabel::paintEvent(QPaintEvent *)
                           foregroundRole());
 }
 
-FittedLabel::FittedLabel(const QString &name, QWidget *container)
-    : QLabel(container)
-{
-    setObjectName(name);
-    setAlignment(Qt::AlignCenter);
-}
-
 void FittedLabel::setCentre(QPoint centre)
 {
     m_centre = centre;
@@ -237,12 +208,6 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
-}
-
-Shape::Shape(const QString &name, QWidget *container)
-    : QWidget(container)
-{
-    setObjectName(name);
 }
 
 void Shape::paintEvent(QPaintEvent *)

@@ -30,7 +30,11 @@ public:
 class CaptionedFrame final : public QGroupBox {
     Q_OBJECT
 public:
-    CaptionedFrame(const QString &name, const QString &caption, QWidget *container);
+    CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
+        : QGroupBox(caption, container)
+    {
+        setObjectName(name);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,7 +45,12 @@ protected:
 class FlatButton final : public QPushButton {
     Q_OBJECT
 public:
-    FlatButton(const QString &name, const QString &caption, QWidget *container);
+    FlatButton(const QString &name, const QString &caption, QWidget *container)
+        : QPushButton(caption, container)
+    {
+        setObjectName(name);
+        setAutoDefault(true);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,10 +61,14 @@ protected:
 class CheckBox final : public QCheckBox {
     Q_OBJECT
 public:
-    CheckBox(const QString &name, QWidget *container);
+    CheckBox(const QString &name, QWidget *container)
+        : QCheckBox(container)
+    {
+        setObjectName(name);
+    }
 
 protected:
-    bool hitButton(const QPoint &position) const override;
+    bool hitButton(const QPoint &position) const override { return rect().contains(position); }
 };
 
 // A link: underlined text, the pointing-hand cursor, and a click that runs one
@@ -86,7 +99,12 @@ private:
 class FittedLabel final : public QLabel {
     Q_OBJECT
 public:
-    FittedLabel(const QString &name, QWidget *container);
+    FittedLabel(const QString &name, QWidget *container)
+        : QLabel(container)
+    {
+        setObjectName(name);
+        setAlignment(Qt::AlignCenter);
+    }
     void setCentre(QPoint centre);
     void setCaption(const QString &caption);
 
@@ -133,7 +151,11 @@ private:
 class Shape final : public QWidget {
     Q_OBJECT
 public:
-    Shape(const QString &name, QWidget *container);
+    Shape(const QString &name, QWidget *container)
+        : QWidget(container)
+    {
+        setObjectName(name);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -65,7 +65,6 @@ void Form::setVisible(bool visible)
         setFixedSize(sizeHint());
         m_placement->centre();
     }
-    // A window the program shows comes into view, even if it was minimised.
     if (visible && isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     const bool appears = visible && !isVisible();
@@ -83,9 +82,8 @@ void Form::setVisible(bool visible)
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    // Once the window that just appeared is active and its focus told: the
-    // focus moves into the window only after the activation is handled, hence
-    // one more pass of the event loop. Orca presents a window that becomes
+    // Once the window that just appeared is active and its focus told, which is
+    // one more pass of the event loop: Orca presents a window that becomes
     // active, its title and then its focused control, and speaks over what it
     // was saying; an announcement any earlier would be cut short.
     if (event->type() == QEvent::WindowActivate && std::exchange(m_announcePending, false))
@@ -94,7 +92,6 @@ bool Form::event(QEvent *event)
     return handled;
 }
 
-// The close box unloads the window; the unload hides and destroys it.
 void Form::closeEvent(QCloseEvent *event)
 {
     event->ignore();
@@ -115,13 +112,12 @@ void Form::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-// A screen reader goes on asking about a window for a while after it has gone
-// from view: about the events that told it so, which it takes in its own time,
-// and about the window itself and what was focused in it, until it has taken
-// in the next window. Qt answers each question about an object that is gone
-// with a warning on standard error, hundreds a window under Orca 48. The next
-// window discarded takes the user one more step at least (or the program is
-// ending), and by then the screen reader has let go of the one kept.
+// A screen reader goes on asking about a window after it has gone from view:
+// about the events that said so, which it takes in its own time, and about the
+// window and its focus, until it has taken in the next window. Qt answers each
+// question about a deleted object with a warning on standard error, hundreds a
+// window under Orca 48. By the next discard the user has gone a step further
+// at least (or the program is ending), and the screen reader has let go.
 void discardWindow(QWidget *window)
 {
     static QPointer<QWidget> kept;

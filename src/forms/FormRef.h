@@ -9,8 +9,7 @@
 namespace forms {
 
 // How the program refers to one of its windows by name. Referring to a window
-// that is not loaded loads it, hidden, and runs its load handler: load() says
-// so where it happens.
+// that is not loaded loads it, hidden, and runs its load handler: load().
 template <class F> class FormRef {
 public:
     // Makes a new window, its signals already connected, when one is loaded.

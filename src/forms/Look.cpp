@@ -20,27 +20,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace forms::look {
 
-void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
-
-QString installedFamily(const QString &family, const QString &standIn)
-{
-    static std::map<QString, QString> installed;
-    auto found = installed.find(family);
-    if (found == installed.end())
-        found =
-            installed.emplace(family, QFontDatabase::hasFamily(family) ? family : standIn).first;
-    return found->second;
-}
-
-QFont pixelFont(const QStringList &families, qreal points)
-{
-    QFont font(families.value(0));
-    if (families.size() > 1)
-        font.setFamilies(families);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
-    return font;
-}
-
 namespace {
 
 qreal luminance(const QColor &colour)
@@ -62,7 +41,102 @@ QColor backgroundBehind(const QWidget *control)
     return filled->palette().color(filled->backgroundRole());
 }
 
+// Runs its control's colouring again when the application's palette has
+// changed, once the control's window has handed the new palette down to its
+// controls, which each window does as Qt tells it, in an event of its own.
+class PaletteFollower final : public QObject {
+public:
+    PaletteFollower(QWidget *control, std::function<void()> apply)
+        : QObject(control)
+        , m_apply(std::move(apply))
+    {
+        control->window()->installEventFilter(this);
+        m_apply();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && !m_pending) {
+            m_pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_pending = false;
+                    m_apply();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    const std::function<void()> m_apply;
+    bool m_pending = false;
+};
+
+// The application's style, but for one picture: Qt's own gives every menu bar a
+// button for the entries that do not fit, and reads its picture without saying
+// its format, which loads every image-format plugin of the system (and their
+// libraries) before the first window can be shown. This draws it, two chevrons.
+class ProgramStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        const bool rightToLeft =
+            (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+        const QColor ink =
+            (option ? option->palette : QApplication::palette(widget)).color(QPalette::ButtonText);
+        QIcon icon;
+        for (const int side : {16, 32})
+            icon.addPixmap(chevrons(side, ink, rightToLeft));
+        return icon;
+    }
+
+private:
+    static QPixmap chevrons(int side, const QColor &ink, bool pointingLeft)
+    {
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ink, side / 8.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (pointingLeft)
+            painter.setTransform(QTransform(-1, 0, 0, 1, side, 0));
+        const qreal unit = side / 16.0;
+        for (const qreal left : {4.0, 8.5})
+            painter.drawPolyline(QPolygonF{{(left)*unit, 4 * unit},
+                                           {(left + 3.5) * unit, 8 * unit},
+                                           {(left)*unit, 12 * unit}});
+        return picture;
+    }
+};
+
 } // namespace
+
+void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
+
+QString installedFamily(const QString &family, const QString &standIn)
+{
+    static std::map<QString, QString> installed;
+    auto found = installed.find(family);
+    if (found == installed.end())
+        found =
+            installed.emplace(family, QFontDatabase::hasFamily(family) ? family : standIn).first;
+    return found->second;
+}
+
+QFont pixelFont(const QStringList &families, qreal points)
+{
+    QFont font(families.value(0));
+    if (families.size() > 1)
+        font.setFamilies(families);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    return font;
+}
 
 qreal contrast(const QColor &a, const QColor &b)
 {
@@ -101,9 +175,8 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
     };
     const qreal behind = luminance(background);
     const qreal from = drawn.lightnessF();
-    // The lightness nearest `from`, lighter or darker, at which the colour
-    // reads well, where it does at the end of the way (white or black), which
-    // it then does from some point of the way on.
+    // The lightness nearest `from`, lighter or darker, at which the colour reads
+    // well; where it does at the end of the way, it does from some point on.
     const auto nearest = [&](bool lighter) -> std::optional<qreal> {
         const auto reads = [&](qreal lightness) {
             const QColor colour = at(lightness);
@@ -129,45 +202,6 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
     return contrast(Qt::white, background) >= contrast(Qt::black, background) ? QColor(Qt::white)
                                                                               : QColor(Qt::black);
 }
-
-namespace {
-
-// Runs its control's colouring again when the application's palette has
-// changed. Qt tells the windows, each in an event of its own, and each window
-// hands the new palette down to its controls as it is told: the colouring
-// waits until the control's window has.
-class PaletteFollower final : public QObject {
-public:
-    PaletteFollower(QWidget *control, std::function<void()> apply)
-        : QObject(control)
-        , m_apply(std::move(apply))
-    {
-        control->window()->installEventFilter(this);
-        m_apply();
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::ApplicationPaletteChange && !m_pending) {
-            m_pending = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_pending = false;
-                    m_apply();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    const std::function<void()> m_apply;
-    bool m_pending = false;
-};
-
-} // namespace
 
 void followPalette(QWidget *control, std::function<void()> apply)
 {
@@ -251,51 +285,6 @@ void keepContentsInside(QWidget *control)
                                 qMax(0, box.right() - room.right()),
                                 qMax(0, box.bottom() - room.bottom()));
 }
-
-namespace {
-
-// The application's style, but for one picture: Qt's own style gives every menu
-// bar a button for the entries that do not fit, and reads its picture without
-// saying what format it is in, which loads every image-format plugin of the
-// system (and the libraries that they need) before the first window can be
-// shown. This style draws that picture, two chevrons, itself.
-class ProgramStyle final : public QProxyStyle {
-public:
-    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
-                       const QWidget *widget) const override
-    {
-        if (which != SP_ToolBarHorizontalExtensionButton)
-            return QProxyStyle::standardIcon(which, option, widget);
-        const bool rightToLeft =
-            (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
-        const QColor ink =
-            (option ? option->palette : QApplication::palette(widget)).color(QPalette::ButtonText);
-        QIcon icon;
-        for (const int side : {16, 32})
-            icon.addPixmap(chevrons(side, ink, rightToLeft));
-        return icon;
-    }
-
-private:
-    static QPixmap chevrons(int side, const QColor &ink, bool pointingLeft)
-    {
-        QPixmap picture(side, side);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(ink, side / 8.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (pointingLeft)
-            painter.setTransform(QTransform(-1, 0, 0, 1, side, 0));
-        const qreal unit = side / 16.0;
-        for (const qreal left : {4.0, 8.5})
-            painter.drawPolyline(QPolygonF{{(left)*unit, 4 * unit},
-                                           {(left + 3.5) * unit, 8 * unit},
-                                           {(left)*unit, 12 * unit}});
-        return picture;
-    }
-};
-
-} // namespace
 
 void useProgramStyle() { QApplication::setStyle(new ProgramStyle); }
 

@@ -9,10 +9,9 @@ class QWidget;
 namespace forms {
 
 // Keeps a window in the middle of the window it belongs to, or of the screen,
-// frame and title bar included. The frame is known only once the window
-// manager has framed the window: until then the frame it last put round
-// another stands in for it, and once it is known and turns out otherwise, the
-// window is centred once more, before the user can have moved it.
+// frame and title bar included. Until the window manager has framed it, the
+// frame it last put round another stands in; should the real one turn out
+// otherwise, the window is centred again before the user can have moved it.
 class CentredPlacement final : public QObject {
 public:
     // Over `over`, or the screen where it is null or hidden.

@@ -155,10 +155,8 @@ QMimeData *MultiLineTextBox::createMimeDataFromSelection() const
 // Pasted, dropped or middle-clicked text.
 void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
 {
-    if (isReadOnly() || !source)
-        return;
-    const QString text = source->text();
-    if (text.isNull())
+    const QString text = source ? source->text() : QString();
+    if (isReadOnly() || text.isNull())
         return;
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();

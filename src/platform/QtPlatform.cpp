@@ -6,9 +6,6 @@
 #include <QProcess>
 #include <QUrl>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -47,17 +44,7 @@ quint64 SystemClock::seedMaterial() const
     return quint64(QDateTime::currentMSecsSinceEpoch()) * 1000003u ^ quint64(ticks);
 }
 
-ClockSeededRandom::ClockSeededRandom(const Clock &clock)
-    : m_clock(clock)
-{
-    seedFromClock();
-}
-
-float ClockSeededRandom::next()
-{
-    constexpr float step = 1.0f / float(1 << 24);
-    return float(m_engine() >> 8) * step;
-}
+float ClockSeededRandom::next() { return float(m_engine() >> 8) / float(1 << 24); }
 
 void ClockSeededRandom::seedFromClock()
 {
@@ -66,18 +53,6 @@ void ClockSeededRandom::seedFromClock()
     m_engine.seed(seed);
 }
 
-void ImmediateExit::exitNow(int status)
-{
-    std::fflush(nullptr);
-    std::_Exit(status);
-}
-
 void SystemClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
-
-QtPlatform::QtPlatform(const QString &applicationName)
-    : settings(IniSettingsStore::pathFor(applicationName))
-    , instanceLock(UserInstanceLock::socketNameFor(applicationName),
-                   UserInstanceLock::lockPathFor(applicationName))
-{}
 
 } // namespace platform

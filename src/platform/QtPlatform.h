@@ -1,11 +1,13 @@
 #pragma once
 
-#include "Platform.h"
 #include "IniSettingsStore.h"
+#include "Platform.h"
 #include "UserInstanceLock.h"
 
 #include <QString>
 
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 // The platform services of the running program, backed by Qt and the system.
@@ -31,7 +33,11 @@ public:
 
 class ClockSeededRandom final : public RandomSource {
 public:
-    explicit ClockSeededRandom(const Clock &clock);
+    explicit ClockSeededRandom(const Clock &clock)
+        : m_clock(clock)
+    {
+        seedFromClock();
+    }
     float next() override;
     void seedFromClock() override;
 
@@ -42,7 +48,11 @@ private:
 
 class ImmediateExit final : public ProcessExit {
 public:
-    void exitNow(int status) override;
+    void exitNow(int status) override
+    {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
 };
 
 class SystemClipboard final : public Clipboard {
@@ -52,7 +62,11 @@ public:
 
 // All of the above for one application name.
 struct QtPlatform {
-    explicit QtPlatform(const QString &applicationName);
+    explicit QtPlatform(const QString &applicationName)
+        : settings(IniSettingsStore::pathFor(applicationName))
+        , instanceLock(UserInstanceLock::socketNameFor(applicationName),
+                       UserInstanceLock::lockPathFor(applicationName))
+    {}
 
     DesktopBrowser browser;
     IniSettingsStore settings;

@@ -72,14 +72,12 @@ QString UserInstanceLock::lockPathFor(const QString &applicationName)
 
 QByteArray UserInstanceLock::socketNameFor(const QString &applicationName)
 {
-    const QByteArray user = QByteArray::number(::geteuid());
     QByteArray program = QFile::encodeName(applicationName);
-    // An abstract name holds at most 107 bytes; a longer program name is
-    // replaced by its digest, which still tells programs apart.
-    constexpr qsizetype longestProgramName = 64;
-    if (program.size() > longestProgramName)
+    // An abstract name holds at most 107 bytes; a program name longer than 64
+    // is replaced by its digest, which still tells programs apart.
+    if (program.size() > 64)
         program = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
-    return program + ".instance." + user;
+    return program + ".instance." + QByteArray::number(::geteuid());
 }
 
 bool UserInstanceLock::claim()
