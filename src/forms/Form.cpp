@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 
 #include <utility>
@@ -112,6 +113,46 @@ void Form::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
+Dialog::Dialog(const QString &name, QSize size, QWidget *opener)
+    : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    m_placement = new CentredPlacement(this, opener);
+    installAccessibility();
+    setObjectName(name);
+    setFixedSize(size);
+}
+
+void Dialog::setVisible(bool visible)
+{
+    const bool appears = visible && !isVisible();
+    const bool goes = !visible && isVisible();
+    if (appears && !m_placement->isCentred())
+        m_placement->centre();
+    QDialog::setVisible(visible);
+    if (appears)
+        activateWindow();
+    if (goes && parentWidget() && parentWidget()->isVisible())
+        parentWidget()->activateWindow();
+}
+
+// A modal window comes back as soon as something minimises it: out of sight,
+// it would leave the window it blocks on screen with no way to answer it.
+void Dialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isModal() && isMinimized())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isModal() && isMinimized()) {
+                    setWindowState(windowState() & ~Qt::WindowMinimized);
+                    activateWindow();
+                }
+            },
+            Qt::QueuedConnection);
+}
+
 // A screen reader goes on asking about a window after it has gone from view:
 // about the events that said so, which it takes in its own time, and about the
 // window and its focus, until it has taken in the next window. Qt answers each
@@ -123,10 +164,8 @@ void discardWindow(QWidget *window)
     static QPointer<QWidget> kept;
     if (kept && kept != window)
         kept->deleteLater();
-    kept = nullptr;
-    if (QAccessible::isActive())
-        kept = window;
-    else
+    kept = QAccessible::isActive() ? window : nullptr;
+    if (!kept)
         window->deleteLater();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 
+#include <functional>
 #include <initializer_list>
 
 namespace forms {
@@ -68,6 +70,56 @@ private:
     QWidget *const m_client;
     QPointer<QPushButton> m_defaultButton;
     QPointer<QPushButton> m_cancelButton;
+};
+
+// A window opened from another, over its middle: Qt keeps it in front of its
+// opener and, shown with exec(), blocks the opener until it closes. Esc closes
+// it and Enter presses its default button.
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    Dialog(const QString &name, QSize size, QWidget *opener);
+
+    // Gives the dialog the keyboard as it appears, and the opener as it goes: a
+    // window manager would mostly do both; without one, nothing else does.
+    void setVisible(bool visible) override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    CentredPlacement *m_placement;
+};
+
+// How the program refers to one of its windows by name. Referring to a window
+// that is not loaded loads it, hidden, and runs its load handler: load().
+template <class F> class FormRef {
+public:
+    // Makes a new window, its signals already connected, when one is loaded.
+    explicit FormRef(std::function<F *()> create)
+        : m_create(std::move(create))
+    {}
+
+    // The window, loaded first if it is not.
+    F &load()
+    {
+        if (!ifLoaded()) {
+            m_form = m_create();
+            m_form->load();
+        }
+        return *static_cast<F *>(m_form.data());
+    }
+
+    // The window if it is loaded, without loading it.
+    F *ifLoaded() const
+    {
+        return m_form && m_form->state() != Form::State::Unloaded ? static_cast<F *>(m_form.data())
+                                                                  : nullptr;
+    }
+
+private:
+    std::function<F *()> m_create;
+    QPointer<Form> m_form;
 };
 
 // The windows that are loaded, in the order Qt lists its windows. Qt keeps the

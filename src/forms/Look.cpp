@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QPalette>
@@ -13,7 +14,6 @@
 #include <QWidget>
 
 #include <cmath>
-#include <map>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -121,12 +121,10 @@ void place(QWidget *control, Twips where) { control->setGeometry(pixels(where));
 
 QString installedFamily(const QString &family, const QString &standIn)
 {
-    static std::map<QString, QString> installed;
-    auto found = installed.find(family);
-    if (found == installed.end())
-        found =
-            installed.emplace(family, QFontDatabase::hasFamily(family) ? family : standIn).first;
-    return found->second;
+    static QHash<QString, bool> installed;
+    if (!installed.contains(family))
+        installed.insert(family, QFontDatabase::hasFamily(family));
+    return installed.value(family) ? family : standIn;
 }
 
 QFont pixelFont(const QStringList &families, qreal points)
@@ -163,8 +161,7 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
     const QColor drawn = QColor(mix(background, wanted.toRgb(), wanted.alphaF()).rgb());
     // The smoothed edges of thin strokes, small Chinese ones above all, never
     // quite reach the colour they are drawn in: a little contrast to spare.
-    constexpr qreal smoothingSpare = 0.5;
-    const qreal needed = least + smoothingSpare;
+    const qreal needed = least + 0.5;
     if (contrast(drawn, background) >= needed)
         return drawn;
     // Qt's own HSL: only lightness moves, so the hue stays exactly as drawn pixels show it.

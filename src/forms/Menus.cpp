@@ -141,9 +141,8 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
 
 QAction *addEntry(QWidget *menuOrBar, const QString &name, const QString &caption)
 {
-    auto *const action = new QAction(caption, menuOrBar);
+    QAction *const action = menuOrBar->addAction(caption);
     action->setObjectName(name);
-    menuOrBar->addAction(action);
     return action;
 }
 

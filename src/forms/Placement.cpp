@@ -15,10 +15,9 @@ QMargins frameOf(const QWidget *window)
 {
     static QMargins lastFrame;
     const QWindow *const handle = window->windowHandle();
-    const QMargins frame = handle ? handle->frameMargins() : QMargins();
-    if (!frame.isNull())
-        lastFrame = frame;
-    return frame.isNull() ? lastFrame : frame;
+    if (handle && !handle->frameMargins().isNull())
+        lastFrame = handle->frameMargins();
+    return lastFrame;
 }
 
 } // namespace

@@ -16,14 +16,11 @@ namespace {
 // room for, which may part a surrogate pair; the first half is taken back.
 class WholeCharacters final : public QValidator {
 public:
-    explicit WholeCharacters(QLineEdit *box)
-        : QValidator(box)
-        , m_box(box)
-    {}
+    using QValidator::QValidator;
 
     State validate(QString &text, int &cursor) const override
     {
-        const bool full = text.size() >= m_box->maxLength();
+        const bool full = text.size() >= static_cast<const QLineEdit *>(parent())->maxLength();
         if (full && cursor > 0 && text[cursor - 1].isHighSurrogate() &&
             (cursor == text.size() || !text[cursor].isLowSurrogate())) {
             text.remove(cursor - 1, 1);
@@ -31,9 +28,6 @@ public:
         }
         return Acceptable;
     }
-
-private:
-    const QLineEdit *const m_box;
 };
 
 // A text document starts a new block at each line break, and keeps no trace of

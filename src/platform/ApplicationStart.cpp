@@ -118,12 +118,10 @@ QString noDisplayReason()
     QStringList missing, loaded, reasons;
     for (const QString &name : platforms) {
         const QString file = platformPluginFile(name);
-        if (file.isEmpty()) {
-            missing.append(name);
-            continue;
-        }
         QPluginLoader plugin(file);
-        if (plugin.load())
+        if (file.isEmpty())
+            missing.append(name);
+        else if (plugin.load())
             loaded.append(name);
         else
             reasons.append(u"the Qt platform plugin "_s + quoted(name) +
@@ -149,8 +147,7 @@ QString noDisplayReason()
 {
     // What Qt may say while the reason is found out would come too late.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    const QByteArray reason = printable(noDisplayReason()).toLocal8Bit();
-    std::fprintf(stderr, "%s\n", reason.constData());
+    std::fprintf(stderr, "%s\n", printable(noDisplayReason()).toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
