@@ -75,8 +75,7 @@ void CaptionedFrame::paintEvent(QPaintEvent *)
     constexpr int captionPadding = 2;
     QPainter painter(this);
     const QFontMetrics metrics(font());
-    QRect border = rect();
-    border.setTop(metrics.height() / 2);
+    const QRect border = rect().adjusted(0, metrics.height() / 2, 0, 0);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(border.adjusted(0, 0, -2, -2));
     painter.setPen(palette().color(QPalette::Light));

@@ -24,9 +24,8 @@ public:
     Band(const QString &name, QWidget *container);
 };
 
-// A frame with a caption, drawn in the windows' own style: an etched border
-// whose top line runs through the middle of the caption, which sits inset on
-// it, on the frame's own background.
+// A frame with a caption, in the windows' own style: an etched border whose top
+// line runs through the middle of the caption, inset on the frame's background.
 class CaptionedFrame final : public QGroupBox {
     Q_OBJECT
 public:
@@ -72,10 +71,9 @@ protected:
 };
 
 // A link: underlined text, the pointing-hand cursor, and a click that runs one
-// link operation. It is pressed and released as any button is, and draws its
-// text as a label does: by default wrapped at word breaks, left-aligned and
-// centred from top to bottom, in the text colour of its palette. Like a
-// label, it takes no focus, and an ampersand in its text is shown as it is.
+// link operation. Pressed and released as any button, it draws its text as a
+// label does (by default wrapped, left-aligned and centred top to bottom, in its
+// palette's text colour), takes no focus and shows an ampersand as it is.
 // Screen readers find a link, named by its text, that they can press.
 class LinkLabel final : public QAbstractButton {
     Q_OBJECT
@@ -112,9 +110,8 @@ private:
     QPoint m_centre;
 };
 
-// A picture kept in renditions of one to four times its size, as
-// "<picture>@1x.png" to "<picture>@4x.png", in the rendition that suits the
-// screen's scale, so that it stays crisp.
+// A picture kept in renditions of one to four times its size, "<picture>@1x.png"
+// to "<picture>@4x.png", in the one that suits the screen's scale: it stays crisp.
 QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio);
 
 // A picture box that shows a picture and takes the focus.

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QPushButton>
 
@@ -10,16 +11,36 @@
 
 namespace forms {
 
-class CentredPlacement;
+// Keeps a window in the middle of the window it belongs to, or of the screen,
+// frame and title bar included. Until the window manager has framed it, the
+// frame it last put round another stands in; should the real one turn out
+// otherwise, the window is centred again before the user can have moved it.
+class CentredPlacement final : public QObject {
+public:
+    // Over `over`, or the screen where it is null or hidden.
+    explicit CentredPlacement(QWidget *window, QWidget *over = nullptr);
+
+    // Centres the window now: as it is about to appear.
+    void centre();
+    bool isCentred() const { return m_centred; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *const m_window;
+    const QPointer<QWidget> m_over;
+    QMargins m_guessedFrame;
+    bool m_centred = false;
+    bool m_framed = false;
+};
 
 // A window of the program. Its life: loaded (created hidden, load handler run),
 // shown and hidden any number of times, then unloaded (unload handler run,
-// hidden, destroyed as discardWindow() destroys windows). Handlers that run
-// on after their own window was unloaded may still use the object itself, but
-// one that waits in a nested event loop guards itself with a QPointer.
-//
-// A main window to Qt, so that screen readers announce every window of the
-// program as a window, with its title.
+// hidden, discarded). A handler that runs on after its window was unloaded may
+// still use the object, but guards itself with a QPointer when it waits in a
+// nested event loop. A main window to Qt, so that screen readers announce
+// every window of the program as a window, with its title.
 class Form : public QMainWindow {
     Q_OBJECT
 public:
@@ -61,8 +82,7 @@ private:
     template <class F> friend class FormRef;
     void load();
 
-    // Made before the client area, whose making already sends the window
-    // events.
+    // Made before the client area, whose making already sends events.
     State m_state = State::Loaded;
     CentredPlacement *const m_placement;
     bool m_waitedHidden = false;
@@ -128,9 +148,8 @@ QList<Form *> loadedForms();
 // The first of them, or null.
 Form *nextToUnload();
 
-// One change of screen: hides the windows in `hide`, then shows those in
-// `show`, so that the window shown last takes the keyboard. Null entries are
-// passed over.
+// One change of screen: hides the windows in `hide`, then shows those in `show`
+// (null ones passed over), so that the window shown last takes the keyboard.
 void changeScreen(std::initializer_list<QWidget *> hide, std::initializer_list<QWidget *> show);
 
 // Destroys a window that has closed for good, once control is back in the

@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -57,8 +58,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange && !m_pending) {
-            m_pending = true;
+        if (event->type() == QEvent::ApplicationPaletteChange && !std::exchange(m_pending, true))
             QMetaObject::invokeMethod(
                 this,
                 [this] {
@@ -66,7 +66,6 @@ protected:
                     m_apply();
                 },
                 Qt::QueuedConnection);
-        }
         return false;
     }
 

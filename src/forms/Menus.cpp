@@ -26,7 +26,7 @@ public:
         : QMenuBar(window)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-            if (now == this && old && old != this && old->window() == this->window() &&
+            if (now == this && old && old->window() == this->window() &&
                 !qobject_cast<QMenu *>(old))
                 m_focusBefore = old;
         });

@@ -34,7 +34,6 @@ public:
 // which characters made it; each block after the first keeps them in its
 // format. A block without them follows a line break typed with Enter.
 constexpr int LineBreakProperty = QTextFormat::UserProperty + 1;
-const QString TypedLineBreak = u"\r\n"_s;
 
 // The number of code units of the line break that starts at `at`, or 0: the
 // characters at which QTextCursor::insertText starts a new block.
@@ -75,7 +74,7 @@ void insertExactly(QTextCursor &cursor, QStringView text)
 QString lineBreakBefore(const QTextBlock &block)
 {
     const QVariant lineBreak = block.blockFormat().property(LineBreakProperty);
-    return lineBreak.isValid() ? lineBreak.toString() : TypedLineBreak;
+    return lineBreak.isValid() ? lineBreak.toString() : u"\r\n"_s;
 }
 
 } // namespace

@@ -49,11 +49,10 @@ QStringList platformsTried()
     if (chosen.isEmpty())
         return {u"xcb"_s};
     QStringList names;
-    for (const QString &entry : chosen.split(u';', Qt::SkipEmptyParts)) {
-        // A name may carry arguments after a colon.
+    // A name may carry arguments after a colon.
+    for (const QString &entry : chosen.split(u';', Qt::SkipEmptyParts))
         if (const QString name = entry.section(u':', 0, 0).toLower(); !name.isEmpty())
             names.append(name);
-    }
     return names;
 }
 
@@ -66,7 +65,7 @@ QString platformPluginFile(const QString &name)
         folders.append(own);
     for (const QString &path : QCoreApplication::libraryPaths())
         folders.append(path + u"/platforms"_s);
-    for (const QString &folder : std::as_const(folders)) {
+    for (const QString &folder : std::as_const(folders))
         for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files)) {
             const QJsonObject description = QPluginLoader(file.absoluteFilePath()).metaData();
             if (!description.value("IID"_L1).toString().startsWith(
@@ -76,7 +75,6 @@ QString platformPluginFile(const QString &name)
                 if (key.toString().compare(name, Qt::CaseInsensitive) == 0)
                     return file.absoluteFilePath();
         }
-    }
     return {};
 }
 

@@ -20,12 +20,11 @@ QString desktopEntryId();
 // only where there is none), unless the user chose a platform.
 QByteArray windowSystemFor(const QProcessEnvironment &environment);
 
-// The program's application object, on the window system above and known by
-// its desktop entry. Qt is given the program's path alone: none of its own
-// options (-reverse, -stylesheet ...) reaches it. What Qt says goes on to
-// standard error, control characters made harmless. Where no display can be
-// opened, the last line says why plainly (a missing platform plugin, or a
-// display that does not answer) and the process ends with status 1.
+// The program's application object, on the window system above, known by its
+// desktop entry, and given the program's path alone: none of Qt's own options
+// (-reverse ...). What Qt says goes to standard error, control characters made
+// harmless; where no display can be opened, a last line says why (a missing
+// platform plugin, or a display that does not answer), and the status is 1.
 std::unique_ptr<QApplication> startApplication(char *programPath);
 
 } // namespace platform

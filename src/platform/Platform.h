@@ -8,8 +8,7 @@
 
 class QUrl;
 
-// What the program asks of the system, each an interface that tests stand in
-// for; QtPlatform.h has the real ones.
+// What the program asks of the system; tests stand in for it, QtPlatform.h is the real thing.
 namespace platform {
 
 // Hands an address to the user's default web browser and returns at once.

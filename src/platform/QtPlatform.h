@@ -14,10 +14,9 @@
 namespace platform {
 
 // Opens an address with xdg-open, the desktop's own launcher, which hands it to
-// the browser the user chose (through the desktop's own means, or $BROWSER).
-// The address is its one argument; nothing xdg-open or the browser prints
-// reaches the program's output, for the referral page's address holds what the
-// user typed.
+// the browser the user chose (by the desktop's own means, or $BROWSER), as its
+// one argument. Nothing xdg-open or the browser prints reaches the program's
+// output, for the referral page's address holds what the user typed.
 class DesktopBrowser final : public Browser {
 public:
     bool canOpen(const QUrl &address) const override;
