@@ -18,7 +18,7 @@
 
 #include "app/Program.h"
 #include "forms/MessageBoxes.h"
-#include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "platform/QtPlatform.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/FormRef.h"
+#include "forms/Form.h"
 #include "reading/modFortunrCookies.h"
 #include "referral/modTellAFriend.h"
 #include "Services.h"

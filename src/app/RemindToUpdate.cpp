@@ -3,8 +3,7 @@
 #include "brand/Brand.h"
 #include "forms/MessageBoxes.h"
 #include "links/modHelp.h"
-#include "platform/Clock.h"
-#include "platform/SettingsStore.h"
+#include "platform/Platform.h"
 #include "Services.h"
 #include "SettingsCodec.h"
 

@@ -13,10 +13,7 @@ namespace {
 
 constexpr char AnnouncedProperty[] = "announcedWhenShown";
 
-bool isAnnounced(const QObject *object) { return object->property(AnnouncedProperty).toBool(); }
-
-// What a screen reader finds of a link label: a link, named by the text it
-// shows, that it can press.
+// A link, named by the text it shows, that screen readers can press.
 class LinkAccessible final : public QAccessibleWidget {
 public:
     explicit LinkAccessible(LinkLabel *link)
@@ -62,11 +59,9 @@ void collectTexts(QAccessibleInterface *parent, QStringList &texts)
         if (!child || child->state().invisible)
             continue;
         const QString name = child->text(QAccessible::Name).simplified();
-        const bool group =
-            child->role() == QAccessible::Grouping && child->childCount() > 0 && !name.isEmpty();
         QStringList inside;
         collectTexts(child, inside);
-        if (group && !inside.isEmpty())
+        if (child->role() == QAccessible::Grouping && !name.isEmpty() && !inside.isEmpty())
             inside.first().prepend(name + u' ');
         else if (!name.isEmpty() && child->childCount() == 0)
             inside.prepend(name);
@@ -93,11 +88,10 @@ QString regionText(QWidget *region)
 // behalf and without drawing anything.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-// Qt's announcement event, which reaches screen readers as AT-SPI's
-// Object:Announcement, sent for the window: Orca 48 handles every event of a
-// window, and never drops an announcement as made obsolete by a later event.
-// It is polite, Qt's default: a screen reader that heeds politeness finishes
-// what it is saying first.
+// Qt's announcement event (AT-SPI's Object:Announcement), sent for the window:
+// Orca 48 handles every event of a window and never drops an announcement as
+// made obsolete. It is polite, Qt's default: a screen reader that heeds
+// politeness finishes what it is saying first.
 void announce(QWidget *window, const QString &text)
 {
     if (text.isEmpty())
@@ -106,16 +100,13 @@ void announce(QWidget *window, const QString &text)
     QAccessible::updateAccessibility(&event);
 }
 
-QAccessibleInterface *announcerAccessible(QObject *) { return nullptr; }
-
 #else
 
-// Qt before 6.8 has no announcement event. The window has a notification of its
-// own, which screen readers read out by its name as it is shown, and shows it
-// named by the text and hides it again at once. Orca 43 reads it out. Orca 48
-// says nothing: its event queue drops the "shown" event as made obsolete by the
-// "hidden" one of the same object behind it, so a build on Qt 6.8 or later
-// announces with the event above instead.
+// Qt before 6.8 has no announcement event: the window shows a notification of
+// its own, named by the text, and hides it at once; screen readers read out a
+// notification by its name as it is shown. Orca 43 does. Orca 48 drops the
+// "shown" event as made obsolete by the "hidden" one behind it, hence the
+// event above on Qt 6.8 and later.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:
@@ -126,45 +117,22 @@ public:
         setGeometry(0, 0, 0, 0);
         hide();
     }
-
-    static Announcer *of(QWidget *window)
-    {
-        if (auto *const announcer = window->findChild<Announcer *>({}, Qt::FindDirectChildrenOnly))
-            return announcer;
-        return new Announcer(window);
-    }
-
-    void say(const QString &text)
-    {
-        setAccessibleName(text);
-        show();
-        hide();
-    }
-};
-
-class AnnouncerAccessible final : public QAccessibleWidget {
-public:
-    explicit AnnouncerAccessible(Announcer *announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {}
 };
 
 void announce(QWidget *window, const QString &text)
 {
-    if (!text.isEmpty())
-        Announcer::of(window)->say(text);
-}
-
-QAccessibleInterface *announcerAccessible(QObject *object)
-{
-    auto *const announcer = qobject_cast<Announcer *>(object);
-    return announcer ? new AnnouncerAccessible(announcer) : nullptr;
+    if (text.isEmpty())
+        return;
+    auto *announcer = window->findChild<Announcer *>({}, Qt::FindDirectChildrenOnly);
+    if (!announcer)
+        announcer = new Announcer(window);
+    announcer->setAccessibleName(text);
+    announcer->show();
+    announcer->hide();
 }
 
 #endif
 
-// Announces a region that is shown while its window is the active one; a
-// window that is just appearing announces its regions once it is active.
 class RegionWatcher final : public QObject {
 public:
     using QObject::QObject;
@@ -186,24 +154,17 @@ QAccessibleInterface *kitAccessible(const QString &, QObject *object)
         return new LinkAccessible(link);
     if (auto *const band = qobject_cast<Band *>(object))
         return new BandAccessible(band);
-    return announcerAccessible(object);
-}
-
-bool isControlOf(const QWidget *window, const QWidget *control)
-{
-    return !control->isWindow() && control->isVisibleTo(window);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto *const announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+#endif
+    return nullptr;
 }
 
 } // namespace
 
-void installAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(kitAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+// Qt installs a factory once, however often it is asked to.
+void installAccessibility() { QAccessible::installFactory(kitAccessible); }
 
 void announceWhenShown(QWidget *region)
 {
@@ -216,21 +177,18 @@ void renewAccessibleControls(QWidget *window)
 {
     if (!QAccessible::isActive())
         return;
-    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    QList<QWidget *> controls = window->findChildren<QWidget *>();
+    controls.removeIf(
+        [window](const QWidget *c) { return c->isWindow() || !c->isVisibleTo(window); });
     // The old objects go untold. A screen reader told that an object is gone
     // asks about it, and about its parent, once it comes to the news, by when
     // both are deleted; Qt answers each such question with a warning on
     // standard error, over a hundred a window under Orca 48. Untold, it never
     // asks about them again: it meets the controls anew through the window.
-    for (QWidget *control : controls) {
-        if (!isControlOf(window, control))
-            continue;
+    for (QWidget *control : std::as_const(controls))
         if (QAccessibleInterface *const old = QAccessible::queryAccessibleInterface(control))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
-    }
-    for (QWidget *control : controls) {
-        if (!isControlOf(window, control))
-            continue;
+    for (QWidget *control : std::as_const(controls)) {
         QAccessibleEvent made(control, QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&made);
     }
@@ -242,7 +200,7 @@ void announceShownRegions(QWidget *window)
         return;
     QStringList texts;
     for (QWidget *region : window->findChildren<QWidget *>())
-        if (isAnnounced(region) && region->isVisible())
+        if (region->property(AnnouncedProperty).toBool() && region->isVisible())
             texts.append(regionText(region));
     announce(window, texts.join(u". "_s));
 }

@@ -6,27 +6,23 @@ class QWidget;
 // controls tell them.
 namespace forms {
 
-// Makes the kit's accessible interfaces known to Qt; the first window does it.
-//  - A link label is a link, named by its text, that can be pressed.
-//  - A band is a group, presented by its name when the focus enters it, or a
-//    pane if it has no name; never a window of its own inside the window.
+// Makes what screen readers find of the kit's links and bands (see Controls.h)
+// known to Qt; the kit's windows and those controls see to it as they are made.
 void installAccessibility();
 
-// A region of a window whose contents screen readers read out unasked when
-// the region comes into view: when it is shown while its window is the active
-// one, and when its window, newly shown, has become active and its focus was
-// told. What is read is the region's name, then the texts it shows, in
-// reading order; a named group inside it gives its name before its texts.
+// A region whose contents screen readers read out unasked as it comes into
+// view: shown while its window is active, or its window, newly shown, active
+// and its focus told. They read its name, then the texts it shows in reading
+// order; a named group inside gives its name before its texts.
 void announceWhenShown(QWidget *region);
 
 // Reads out the announced regions of a window that are showing, together.
 void announceShownRegions(QWidget *window);
 
 // Gives the controls of a window new accessible objects, which screen readers
-// meet afresh. Orca keeps what it saw of a window that it looked at while the
-// window waited hidden, controls that are not showing, and goes on skipping
-// them in read-whole-window once the window is shown: Qt tells it only that
-// the window itself is showing now.
+// meet afresh. Orca keeps what it saw of a window while it waited hidden, its
+// controls not showing, and goes on skipping them in read-whole-window once
+// it is shown: Qt tells it only that the window itself is showing now.
 void renewAccessibleControls(QWidget *window);
 
 } // namespace forms

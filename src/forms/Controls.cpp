@@ -14,10 +14,16 @@ namespace forms {
 
 namespace {
 
-// At the picture's own size where there is room for it, else scaled down to
-// fit; centred, with a thin border if asked, and the focus marked.
-void drawPicture(QWidget *box, const QPixmap &pixmap, bool framed)
+int renditionScale(qreal devicePixelRatio) { return qBound(1, qCeil(devicePixelRatio), 4); }
+
+// At the picture's own size where there is room, else scaled down to fit;
+// centred, with a thin border if asked, and the focus marked; in the rendition
+// for the screen the box is on now, which changes as its window moves.
+void drawPicture(QWidget *box, const QString &picture, QPixmap &rendition, bool framed)
 {
+    if (rendition.isNull() ||
+        qRound(rendition.devicePixelRatio()) != renditionScale(box->devicePixelRatioF()))
+        rendition = pictureRendition(picture, box->devicePixelRatioF());
     QPainter painter(box);
     painter.setRenderHint(QPainter::Antialiasing);
     QRectF room = box->rect();
@@ -26,20 +32,18 @@ void drawPicture(QWidget *box, const QPixmap &pixmap, bool framed)
         painter.drawRect(box->rect().adjusted(0, 0, -1, -1));
         room.adjust(1, 1, -1, -1);
     }
-    QSizeF size = pixmap.deviceIndependentSize();
+    QSizeF size = rendition.deviceIndependentSize();
     if (size.width() > room.width() || size.height() > room.height())
         size.scale(room.size(), Qt::KeepAspectRatio);
-    QRectF picture(QPointF(), size);
-    picture.moveCenter(room.center());
+    QRectF drawn(QPointF(), size);
+    drawn.moveCenter(room.center());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(picture, pixmap, pixmap.rect());
+    painter.drawPixmap(drawn, rendition, rendition.rect());
     if (box->hasFocus()) {
         painter.setPen(QPen(box->palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(box->rect().adjusted(0, 0, -1, -1));
     }
 }
-
-int renditionScale(qreal devicePixelRatio) { return qBound(1, qCeil(devicePixelRatio), 4); }
 
 } // namespace
 
@@ -65,28 +69,13 @@ Band::Band(const QString &name, QWidget *container)
     setObjectName(name);
 }
 
-CheckBox::CheckBox(const QString &name, QWidget *container)
-    : QCheckBox(container)
-{
-    setObjectName(name);
-}
-
-bool CheckBox::hitButton(const QPoint &position) const { return rect().contains(position); }
-
-CaptionedFrame::CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
-    : QGroupBox(caption, container)
-{
-    setObjectName(name);
-}
-
 void CaptionedFrame::paintEvent(QPaintEvent *)
 {
     constexpr int captionInset = 8;
     constexpr int captionPadding = 2;
     QPainter painter(this);
     const QFontMetrics metrics(font());
-    QRect border = rect();
-    border.setTop(metrics.height() / 2);
+    const QRect border = rect().adjusted(0, metrics.height() / 2, 0, 0);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(border.adjusted(0, 0, -2, -2));
     painter.setPen(palette().color(QPalette::Light));
@@ -96,13 +85,6 @@ void CaptionedFrame::paintEvent(QPaintEvent *)
                      palette().color(backgroundRole()));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
-}
-
-FlatButton::FlatButton(const QString &name, const QString &caption, QWidget *container)
-    : QPushButton(caption, container)
-{
-    setObjectName(name);
-    setAutoDefault(true);
 }
 
 void FlatButton::paintEvent(QPaintEvent *)
@@ -159,25 +141,14 @@ void LinkLabel::paintEvent(QPaintEvent *)
 {
     // Laid out as a label lays out plain text: tabs expanded, and the
     // direction the text's own.
-    const Qt::LayoutDirection direction =
-        text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    int flags = m_alignment.toInt() | Qt::TextExpandTabs;
-    if (m_wordWrap)
-        flags |= Qt::TextWordWrap;
-    flags = QStyle::visualAlignment(direction, Qt::Alignment::fromInt(flags)).toInt() |
-            (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    const auto direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags =
+        QStyle::visualAlignment(direction, m_alignment).toInt() | Qt::TextExpandTabs |
+        (m_wordWrap ? Qt::TextWordWrap : 0) |
+        (direction == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
     QPainter painter(this);
-    QStyleOption option;
-    option.initFrom(this);
-    style()->drawItemText(&painter, contentsRect(), flags, option.palette, isEnabled(), text(),
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(),
                           foregroundRole());
-}
-
-FittedLabel::FittedLabel(const QString &name, QWidget *container)
-    : QLabel(container)
-{
-    setObjectName(name);
-    setAlignment(Qt::AlignCenter);
 }
 
 void FittedLabel::setCentre(QPoint centre)
@@ -189,10 +160,9 @@ void FittedLabel::setCentre(QPoint centre)
 void FittedLabel::setCaption(const QString &caption)
 {
     setText(caption);
-    resize(sizeHint());
-    QRect area = geometry();
+    QRect area(QPoint(), sizeHint());
     area.moveCenter(m_centre);
-    move(area.topLeft());
+    setGeometry(area);
 }
 
 QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio)
@@ -214,12 +184,7 @@ Picture::Picture(const QString &name, const QString &picture, QWidget *container
     setPixmap(m_rendition);
 }
 
-void Picture::paintEvent(QPaintEvent *)
-{
-    if (qRound(m_rendition.devicePixelRatio()) != renditionScale(devicePixelRatioF()))
-        m_rendition = pictureRendition(m_picture, devicePixelRatioF());
-    drawPicture(this, m_rendition, false);
-}
+void Picture::paintEvent(QPaintEvent *) { drawPicture(this, m_picture, m_rendition, false); }
 
 PictureButton::PictureButton(const QString &name, const QString &picture, QWidget *container)
     : QAbstractButton(container)
@@ -230,13 +195,7 @@ PictureButton::PictureButton(const QString &name, const QString &picture, QWidge
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::paintEvent(QPaintEvent *)
-{
-    if (m_rendition.isNull() ||
-        qRound(m_rendition.devicePixelRatio()) != renditionScale(devicePixelRatioF()))
-        m_rendition = pictureRendition(m_picture, devicePixelRatioF());
-    drawPicture(this, m_rendition, true);
-}
+void PictureButton::paintEvent(QPaintEvent *) { drawPicture(this, m_picture, m_rendition, true); }
 
 // Space presses the button, as on every button; Enter does too, as on the
 // program's push buttons.
@@ -248,12 +207,6 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
-}
-
-Shape::Shape(const QString &name, QWidget *container)
-    : QWidget(container)
-{
-    setObjectName(name);
 }
 
 void Shape::paintEvent(QPaintEvent *)

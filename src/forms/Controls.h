@@ -24,13 +24,16 @@ public:
     Band(const QString &name, QWidget *container);
 };
 
-// A frame with a caption, drawn in the windows' own style: an etched border
-// whose top line runs through the middle of the caption, which sits inset on
-// it, on the frame's own background.
+// A frame with a caption, in the windows' own style: an etched border whose top
+// line runs through the middle of the caption, inset on the frame's background.
 class CaptionedFrame final : public QGroupBox {
     Q_OBJECT
 public:
-    CaptionedFrame(const QString &name, const QString &caption, QWidget *container);
+    CaptionedFrame(const QString &name, const QString &caption, QWidget *container)
+        : QGroupBox(caption, container)
+    {
+        setObjectName(name);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,7 +44,12 @@ protected:
 class FlatButton final : public QPushButton {
     Q_OBJECT
 public:
-    FlatButton(const QString &name, const QString &caption, QWidget *container);
+    FlatButton(const QString &name, const QString &caption, QWidget *container)
+        : QPushButton(caption, container)
+    {
+        setObjectName(name);
+        setAutoDefault(true);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,17 +60,20 @@ protected:
 class CheckBox final : public QCheckBox {
     Q_OBJECT
 public:
-    CheckBox(const QString &name, QWidget *container);
+    CheckBox(const QString &name, QWidget *container)
+        : QCheckBox(container)
+    {
+        setObjectName(name);
+    }
 
 protected:
-    bool hitButton(const QPoint &position) const override;
+    bool hitButton(const QPoint &position) const override { return rect().contains(position); }
 };
 
 // A link: underlined text, the pointing-hand cursor, and a click that runs one
-// link operation. It is pressed and released as any button is, and draws its
-// text as a label does: by default wrapped at word breaks, left-aligned and
-// centred from top to bottom, in the text colour of its palette. Like a
-// label, it takes no focus, and an ampersand in its text is shown as it is.
+// link operation. Pressed and released as any button, it draws its text as a
+// label does (by default wrapped, left-aligned and centred top to bottom, in its
+// palette's text colour), takes no focus and shows an ampersand as it is.
 // Screen readers find a link, named by its text, that they can press.
 class LinkLabel final : public QAbstractButton {
     Q_OBJECT
@@ -86,7 +97,12 @@ private:
 class FittedLabel final : public QLabel {
     Q_OBJECT
 public:
-    FittedLabel(const QString &name, QWidget *container);
+    FittedLabel(const QString &name, QWidget *container)
+        : QLabel(container)
+    {
+        setObjectName(name);
+        setAlignment(Qt::AlignCenter);
+    }
     void setCentre(QPoint centre);
     void setCaption(const QString &caption);
 
@@ -94,9 +110,8 @@ private:
     QPoint m_centre;
 };
 
-// A picture kept in renditions of one to four times its size, as
-// "<picture>@1x.png" to "<picture>@4x.png", in the rendition that suits the
-// screen's scale, so that it stays crisp.
+// A picture kept in renditions of one to four times its size, "<picture>@1x.png"
+// to "<picture>@4x.png", in the one that suits the screen's scale: it stays crisp.
 QPixmap pictureRendition(const QString &picture, qreal devicePixelRatio);
 
 // A picture box that shows a picture and takes the focus.
@@ -110,8 +125,6 @@ protected:
 
 private:
     const QString m_picture;
-    // What is drawn: the rendition for the screen the picture is on, which
-    // may change as the window moves between screens.
     QPixmap m_rendition;
 };
 
@@ -135,7 +148,11 @@ private:
 class Shape final : public QWidget {
     Q_OBJECT
 public:
-    Shape(const QString &name, QWidget *container);
+    Shape(const QString &name, QWidget *container)
+        : QWidget(container)
+    {
+        setObjectName(name);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,14 +1,12 @@
 #include "Form.h"
 
 #include "Accessibility.h"
-#include "Placement.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -20,14 +18,91 @@ namespace forms {
 
 namespace {
 
-constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                             Qt::WindowCloseButtonHint;
+// The frame that the window manager put round a window, or none while it is
+// not known: until the window manager says, Qt on X11 works it out from the
+// window's place, which before the window is framed can give negative widths.
+QMargins knownFrame(const QWidget *window)
+{
+    const QWindow *const handle = window->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    return frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0
+               ? QMargins()
+               : frame;
+}
+
+// The frame of the window, or else the one the window manager last put round
+// another.
+QMargins frameOf(const QWidget *window)
+{
+    static QMargins lastFrame;
+    if (const QMargins frame = knownFrame(window); !frame.isNull())
+        lastFrame = frame;
+    return lastFrame;
+}
 
 } // namespace
 
+CentredPlacement::CentredPlacement(QWidget *window, QWidget *over)
+    : QObject(window)
+    , m_window(window)
+    , m_over(over)
+{
+    window->installEventFilter(this);
+    // The window manager gives the frame in a property of the window, of which
+    // Qt tells the window nothing: on a busy desktop it may come after the last
+    // move or activation, so it is looked for a few times a second too, for
+    // ten seconds at most.
+    m_frameWatch.setInterval(50);
+    connect(&m_frameWatch, &QTimer::timeout, this, [this] {
+        if (lookAtFrame() || ++m_looks > 200)
+            m_frameWatch.stop();
+    });
+}
+
+void CentredPlacement::centre()
+{
+    const QWidget *const over = m_over && m_over->isVisible() ? m_over->window() : nullptr;
+    const QRect area = (over ? over->screen() : m_window->screen())->availableGeometry();
+    // Until the window manager has framed this window, the frame of the one
+    // it belongs to is the likeliest stand-in for its own.
+    if (over)
+        frameOf(over);
+    const QMargins frame = frameOf(m_window);
+    m_guessedFrame = frame;
+    // The whole window, frame included; one larger than the area keeps its
+    // title bar and its left edge in view.
+    QRect whole(QPoint(), m_window->size().grownBy(frame));
+    whole.moveCenter(over ? over->frameGeometry().center() : area.center());
+    QPoint at(qMax(whole.left(), area.left()), qMax(whole.top(), area.top()));
+    // A window already made takes the place asked for as that of its inside,
+    // less the frame Qt already knows of; one not yet made, as that of its frame.
+    if (m_window->testAttribute(Qt::WA_WState_Created))
+        at += QPoint(frame.left(), frame.top()) + m_window->pos() - m_window->geometry().topLeft();
+    m_window->move(at);
+    if (!std::exchange(m_centred, true))
+        m_frameWatch.start();
+}
+
+bool CentredPlacement::lookAtFrame()
+{
+    if (m_framed || !m_centred || !m_window->isVisible() || knownFrame(m_window).isNull())
+        return m_framed;
+    m_framed = true;
+    if (knownFrame(m_window) != m_guessedFrame)
+        centre();
+    return true;
+}
+
+bool CentredPlacement::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+        lookAtFrame();
+    return false;
+}
+
 Form::Form(const QString &name, QSize clientSize)
-    : QMainWindow(nullptr, fixedWindowFlags)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_placement(new CentredPlacement(this))
     , m_client(new QWidget(this))
 {
@@ -47,13 +122,7 @@ QList<Form *> loadedForms()
     return loaded;
 }
 
-Form *nextToUnload()
-{
-    for (Form *const form : loadedForms())
-        if (form->state() == Form::State::Loaded)
-            return form;
-    return nullptr;
-}
+Form *nextToUnload() { return loadedForms().value(0); }
 
 void Form::load()
 {
@@ -78,11 +147,10 @@ void Form::Unload()
 
 void Form::setVisible(bool visible)
 {
-    if (visible && !std::exchange(m_placed, true)) {
+    if (visible && !m_placement->isCentred()) {
         setFixedSize(sizeHint());
         m_placement->centre();
     }
-    // A window the program shows comes into view, even if it was minimised.
     if (visible && isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     const bool appears = visible && !isVisible();
@@ -100,9 +168,8 @@ void Form::setVisible(bool visible)
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    // Once the window that just appeared is active and its focus told: the
-    // focus moves into the window only after the activation is handled, hence
-    // one more pass of the event loop. Orca presents a window that becomes
+    // Once the window that just appeared is active and its focus told, which is
+    // one more pass of the event loop: Orca presents a window that becomes
     // active, its title and then its focused control, and speaks over what it
     // was saying; an announcement any earlier would be cut short.
     if (event->type() == QEvent::WindowActivate && std::exchange(m_announcePending, false))
@@ -111,7 +178,6 @@ bool Form::event(QEvent *event)
     return handled;
 }
 
-// The close box unloads the window; the unload hides and destroys it.
 void Form::closeEvent(QCloseEvent *event)
 {
     event->ignore();
@@ -120,45 +186,71 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    const auto press = [event](QPushButton *button) {
-        if (!button || !button->isEnabled())
-            return false;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QPushButton *const button = event->key() == Qt::Key_Escape ? m_cancelButton.data()
+                                : enter                        ? m_defaultButton.data()
+                                                               : nullptr;
+    if (button && button->isEnabled()) {
         event->accept();
         button->click();
-        return true;
-    };
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        if (press(m_cancelButton))
-            return;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (press(m_defaultButton))
-            return;
-        break;
-    default:
-        break;
+        return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-// A screen reader goes on asking about a window for a while after it has gone
-// from view: about the events that told it so, which it takes in its own time,
-// and about the window itself and what was focused in it, until it has taken
-// in the next window. Qt answers each question about an object that is gone
-// with a warning on standard error, hundreds a window under Orca 48. The next
-// window discarded takes the user one more step at least (or the program is
-// ending), and by then the screen reader has let go of the one kept.
+Dialog::Dialog(const QString &name, QSize size, QWidget *opener)
+    : QDialog(opener, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    m_placement = new CentredPlacement(this, opener);
+    installAccessibility();
+    setObjectName(name);
+    setFixedSize(size);
+}
+
+void Dialog::setVisible(bool visible)
+{
+    const bool appears = visible && !isVisible();
+    const bool goes = !visible && isVisible();
+    if (appears && !m_placement->isCentred())
+        m_placement->centre();
+    QDialog::setVisible(visible);
+    if (appears)
+        activateWindow();
+    if (goes && parentWidget() && parentWidget()->isVisible())
+        parentWidget()->activateWindow();
+}
+
+// A modal window comes back as soon as something minimises it: out of sight,
+// it would leave the window it blocks on screen with no way to answer it.
+void Dialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isModal() && isMinimized())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isModal() && isMinimized()) {
+                    setWindowState(windowState() & ~Qt::WindowMinimized);
+                    activateWindow();
+                }
+            },
+            Qt::QueuedConnection);
+}
+
+// A screen reader goes on asking about a window after it has gone from view:
+// about the events that said so, which it takes in its own time, and about the
+// window and its focus, until it has taken in the next window. Qt answers each
+// question about a deleted object with a warning on standard error, hundreds a
+// window under Orca 48. By the next discard the user has gone a step further
+// at least (or the program is ending), and the screen reader has let go.
 void discardWindow(QWidget *window)
 {
     static QPointer<QWidget> kept;
     if (kept && kept != window)
         kept->deleteLater();
-    kept = nullptr;
-    if (QAccessible::isActive())
-        kept = window;
-    else
+    kept = QAccessible::isActive() ? window : nullptr;
+    if (!kept)
         window->deleteLater();
 }
 

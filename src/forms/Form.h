@@ -1,25 +1,53 @@
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
+#include <functional>
 #include <initializer_list>
-
-class QMenuBar;
 
 namespace forms {
 
-class CentredPlacement;
+// Keeps a window in the middle of the window it belongs to, or of the screen,
+// frame and title bar included. Until the window manager has framed it, the
+// frame it last put round another stands in; should the real one turn out
+// otherwise, the window is centred again before the user can have moved it.
+class CentredPlacement final : public QObject {
+public:
+    // Over `over`, or the screen where it is null or hidden.
+    explicit CentredPlacement(QWidget *window, QWidget *over = nullptr);
+
+    // Centres the window now: as it is about to appear.
+    void centre();
+    bool isCentred() const { return m_centred; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Centres the window again if its frame is known now and is not the one
+    // guessed; true once the frame is known.
+    bool lookAtFrame();
+
+    QWidget *const m_window;
+    const QPointer<QWidget> m_over;
+    QMargins m_guessedFrame;
+    bool m_centred = false;
+    bool m_framed = false;
+    QTimer m_frameWatch;
+    int m_looks = 0;
+};
 
 // A window of the program. Its life: loaded (created hidden, load handler run),
 // shown and hidden any number of times, then unloaded (unload handler run,
-// hidden, destroyed as discardWindow() destroys windows). Handlers that run
-// on after their own window was unloaded may still use the object itself, but
-// one that waits in a nested event loop guards itself with a QPointer.
-//
-// A main window to Qt, so that screen readers announce every window of the
-// program as a window, with its title.
+// hidden, discarded). A handler that runs on after its window was unloaded may
+// still use the object, but guards itself with a QPointer when it waits in a
+// nested event loop. A main window to Qt, so that screen readers announce
+// every window of the program as a window, with its title.
 class Form : public QMainWindow {
     Q_OBJECT
 public:
@@ -61,10 +89,8 @@ private:
     template <class F> friend class FormRef;
     void load();
 
-    // Made before the client area, whose making already sends the window
-    // events.
+    // Made before the client area, whose making already sends events.
     State m_state = State::Loaded;
-    bool m_placed = false;
     CentredPlacement *const m_placement;
     bool m_waitedHidden = false;
     bool m_announcePending = false;
@@ -73,15 +99,64 @@ private:
     QPointer<QPushButton> m_cancelButton;
 };
 
-// The windows that are loaded and not yet unloaded, in the order Qt lists its
-// windows. Qt keeps the list; a window leaves it as its unload ends.
+// A window opened from another, over its middle: Qt keeps it in front of its
+// opener and, shown with exec(), blocks the opener until it closes. Esc closes
+// it and Enter presses its default button.
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    Dialog(const QString &name, QSize size, QWidget *opener);
+
+    // Gives the dialog the keyboard as it appears, and the opener as it goes: a
+    // window manager would mostly do both; without one, nothing else does.
+    void setVisible(bool visible) override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    CentredPlacement *m_placement;
+};
+
+// How the program refers to one of its windows by name. Referring to a window
+// that is not loaded loads it, hidden, and runs its load handler: load().
+template <class F> class FormRef {
+public:
+    // Makes a new window, its signals already connected, when one is loaded.
+    explicit FormRef(std::function<F *()> create)
+        : m_create(std::move(create))
+    {}
+
+    // The window, loaded first if it is not.
+    F &load()
+    {
+        if (!ifLoaded()) {
+            m_form = m_create();
+            m_form->load();
+        }
+        return *static_cast<F *>(m_form.data());
+    }
+
+    // The window if it is loaded, without loading it.
+    F *ifLoaded() const
+    {
+        return m_form && m_form->state() != Form::State::Unloaded ? static_cast<F *>(m_form.data())
+                                                                  : nullptr;
+    }
+
+private:
+    std::function<F *()> m_create;
+    QPointer<Form> m_form;
+};
+
+// The windows that are loaded, in the order Qt lists its windows. Qt keeps the
+// list; a window leaves it as its unload begins.
 QList<Form *> loadedForms();
-// The first of them that is not already on its way out, or null.
+// The first of them, or null.
 Form *nextToUnload();
 
-// One change of screen: hides the windows in `hide`, then shows those in
-// `show`, so that the window shown last takes the keyboard. Null entries are
-// passed over.
+// One change of screen: hides the windows in `hide`, then shows those in `show`
+// (null ones passed over), so that the window shown last takes the keyboard.
 void changeScreen(std::initializer_list<QWidget *> hide, std::initializer_list<QWidget *> show);
 
 // Destroys a window that has closed for good, once control is back in the

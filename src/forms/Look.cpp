@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QPalette>
@@ -13,33 +14,12 @@
 #include <QWidget>
 
 #include <cmath>
-#include <map>
 #include <optional>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace forms::look {
-
-void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
-
-QString installedFamily(const QString &family, const QString &standIn)
-{
-    static std::map<QString, QString> installed;
-    auto found = installed.find(family);
-    if (found == installed.end())
-        found =
-            installed.emplace(family, QFontDatabase::hasFamily(family) ? family : standIn).first;
-    return found->second;
-}
-
-QFont pixelFont(const QStringList &families, qreal points)
-{
-    QFont font(families.value(0));
-    if (families.size() > 1)
-        font.setFamilies(families);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
-    return font;
-}
 
 namespace {
 
@@ -52,22 +32,108 @@ qreal luminance(const QColor &colour)
            0.0722 * linear(colour.blueF());
 }
 
-// The lightness nearest `from`, on the way to `to`, at which `reads` holds,
-// where it holds at `to`; `reads` holds from some point of the way on.
-std::optional<qreal> nearestLightness(qreal from, qreal to, const std::function<bool(qreal)> &reads)
+// The colour drawn behind a control: that of the nearest of it and its
+// containers that fills its background.
+QColor backgroundBehind(const QWidget *control)
 {
-    if (!reads(to))
-        return std::nullopt;
-    qreal poor = from;
-    qreal good = to;
-    for (int halving = 0; halving < 20; ++halving) {
-        const qreal middle = (poor + good) / 2;
-        (reads(middle) ? good : poor) = middle;
-    }
-    return good;
+    const QWidget *filled = control;
+    while (!filled->autoFillBackground() && !filled->isWindow() && filled->parentWidget())
+        filled = filled->parentWidget();
+    return filled->palette().color(filled->backgroundRole());
 }
 
+// Runs its control's colouring again when the application's palette has
+// changed, once the control's window has handed the new palette down to its
+// controls, which each window does as Qt tells it, in an event of its own.
+class PaletteFollower final : public QObject {
+public:
+    PaletteFollower(QWidget *control, std::function<void()> apply)
+        : QObject(control)
+        , m_apply(std::move(apply))
+    {
+        control->window()->installEventFilter(this);
+        m_apply();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && !std::exchange(m_pending, true))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_pending = false;
+                    m_apply();
+                },
+                Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    const std::function<void()> m_apply;
+    bool m_pending = false;
+};
+
+// The application's style, but for one picture: Qt's own gives every menu bar a
+// button for the entries that do not fit, and reads its picture without saying
+// its format, which loads every image-format plugin of the system (and their
+// libraries) before the first window can be shown. This draws it, two chevrons.
+class ProgramStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (which != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        const bool rightToLeft =
+            (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+        const QColor ink =
+            (option ? option->palette : QApplication::palette(widget)).color(QPalette::ButtonText);
+        QIcon icon;
+        for (const int side : {16, 32})
+            icon.addPixmap(chevrons(side, ink, rightToLeft));
+        return icon;
+    }
+
+private:
+    static QPixmap chevrons(int side, const QColor &ink, bool pointingLeft)
+    {
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ink, side / 8.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (pointingLeft)
+            painter.setTransform(QTransform(-1, 0, 0, 1, side, 0));
+        const qreal unit = side / 16.0;
+        for (const qreal left : {4.0, 8.5})
+            painter.drawPolyline(QPolygonF{{(left)*unit, 4 * unit},
+                                           {(left + 3.5) * unit, 8 * unit},
+                                           {(left)*unit, 12 * unit}});
+        return picture;
+    }
+};
+
 } // namespace
+
+void place(QWidget *control, Twips where) { control->setGeometry(pixels(where)); }
+
+QString installedFamily(const QString &family, const QString &standIn)
+{
+    static QHash<QString, bool> installed;
+    if (!installed.contains(family))
+        installed.insert(family, QFontDatabase::hasFamily(family));
+    return installed.value(family) ? family : standIn;
+}
+
+QFont pixelFont(const QStringList &families, qreal points)
+{
+    QFont font(families.value(0));
+    if (families.size() > 1)
+        font.setFamilies(families);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    return font;
+}
 
 qreal contrast(const QColor &a, const QColor &b)
 {
@@ -94,8 +160,7 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
     const QColor drawn = QColor(mix(background, wanted.toRgb(), wanted.alphaF()).rgb());
     // The smoothed edges of thin strokes, small Chinese ones above all, never
     // quite reach the colour they are drawn in: a little contrast to spare.
-    constexpr qreal smoothingSpare = 0.5;
-    const qreal needed = least + smoothingSpare;
+    const qreal needed = least + 0.5;
     if (contrast(drawn, background) >= needed)
         return drawn;
     // Qt's own HSL: only lightness moves, so the hue stays exactly as drawn pixels show it.
@@ -105,17 +170,27 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
         return QColor(QColor::fromHslF(hue, saturation, float(lightness)).rgb());
     };
     const qreal behind = luminance(background);
-    const auto readsLighter = [&](qreal lightness) {
-        const QColor colour = at(lightness);
-        return luminance(colour) > behind && contrast(colour, background) >= needed;
-    };
-    const auto readsDarker = [&](qreal lightness) {
-        const QColor colour = at(lightness);
-        return luminance(colour) < behind && contrast(colour, background) >= needed;
-    };
     const qreal from = drawn.lightnessF();
-    const std::optional<qreal> lighter = nearestLightness(from, 1, readsLighter);
-    const std::optional<qreal> darker = nearestLightness(from, 0, readsDarker);
+    // The lightness nearest `from`, lighter or darker, at which the colour reads
+    // well; where it does at the end of the way, it does from some point on.
+    const auto nearest = [&](bool lighter) -> std::optional<qreal> {
+        const auto reads = [&](qreal lightness) {
+            const QColor colour = at(lightness);
+            return (lighter ? luminance(colour) > behind : luminance(colour) < behind) &&
+                   contrast(colour, background) >= needed;
+        };
+        qreal poor = from;
+        qreal good = lighter ? 1 : 0;
+        if (!reads(good))
+            return std::nullopt;
+        for (int halving = 0; halving < 20; ++halving) {
+            const qreal middle = (poor + good) / 2;
+            (reads(middle) ? good : poor) = middle;
+        }
+        return good;
+    };
+    const std::optional<qreal> lighter = nearest(true);
+    const std::optional<qreal> darker = nearest(false);
     if (lighter && (!darker || *lighter - from <= from - *darker))
         return at(*lighter);
     if (darker)
@@ -124,68 +199,18 @@ QColor readableColour(const QColor &wanted, const QColor &background, qreal leas
                                                                               : QColor(Qt::black);
 }
 
-QColor backgroundBehind(const QWidget *control)
-{
-    const QWidget *filled = control;
-    while (!filled->autoFillBackground() && !filled->isWindow() && filled->parentWidget())
-        filled = filled->parentWidget();
-    return filled->palette().color(filled->backgroundRole());
-}
-
-namespace {
-
-// Runs its control's colouring again when the application's palette has
-// changed. Qt tells the windows, each in an event of its own, and each window
-// hands the new palette down to its controls as it is told: the colouring
-// waits until the control's window has.
-class PaletteFollower final : public QObject {
-public:
-    PaletteFollower(QWidget *control, std::function<void()> apply)
-        : QObject(control)
-        , m_apply(std::move(apply))
-    {
-        control->window()->installEventFilter(this);
-        m_apply();
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::ApplicationPaletteChange && !m_pending) {
-            m_pending = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_pending = false;
-                    m_apply();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    const std::function<void()> m_apply;
-    bool m_pending = false;
-};
-
-void colourText(QWidget *control, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    control->setPalette(palette);
-}
-
-} // namespace
-
 void followPalette(QWidget *control, std::function<void()> apply)
 {
     new PaletteFollower(control, std::move(apply));
 }
 
-void setTextColour(QWidget *control, QRgb colour) { colourText(control, QColor(colour)); }
+void setTextColour(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, colour);
+    control->setPalette(palette);
+}
 
 void setBackground(QWidget *control, QRgb colour)
 {
@@ -201,8 +226,8 @@ void setBackground(QWidget *control, QRgb colour)
 void setReadableTextColour(QWidget *control, QRgb colour, QRgb keptOn)
 {
     followPalette(control, [control, colour, keptOn] {
-        colourText(control, readableColour(QColor(colour), backgroundBehind(control),
-                                           leastContrast(control->font()), keptOn));
+        setTextColour(control, readableColour(QColor(colour), backgroundBehind(control),
+                                              leastContrast(control->font()), keptOn));
     });
 }
 
@@ -256,51 +281,6 @@ void keepContentsInside(QWidget *control)
                                 qMax(0, box.right() - room.right()),
                                 qMax(0, box.bottom() - room.bottom()));
 }
-
-namespace {
-
-// The application's style, but for one picture: Qt's own style gives every menu
-// bar a button for the entries that do not fit, and reads its picture without
-// saying what format it is in, which loads every image-format plugin of the
-// system (and the libraries that they need) before the first window can be
-// shown. This style draws that picture, two chevrons, itself.
-class ProgramStyle final : public QProxyStyle {
-public:
-    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
-                       const QWidget *widget) const override
-    {
-        if (which != SP_ToolBarHorizontalExtensionButton)
-            return QProxyStyle::standardIcon(which, option, widget);
-        const bool rightToLeft =
-            (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
-        const QColor ink =
-            (option ? option->palette : QApplication::palette(widget)).color(QPalette::ButtonText);
-        QIcon icon;
-        for (const int side : {16, 32})
-            icon.addPixmap(chevrons(side, ink, rightToLeft));
-        return icon;
-    }
-
-private:
-    static QPixmap chevrons(int side, const QColor &ink, bool pointingLeft)
-    {
-        QPixmap picture(side, side);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(ink, side / 8.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (pointingLeft)
-            painter.setTransform(QTransform(-1, 0, 0, 1, side, 0));
-        const qreal unit = side / 16.0;
-        for (const qreal left : {4.0, 8.5})
-            painter.drawPolyline(QPolygonF{{(left)*unit, 4 * unit},
-                                           {(left + 3.5) * unit, 8 * unit},
-                                           {(left)*unit, 12 * unit}});
-        return picture;
-    }
-};
-
-} // namespace
 
 void useProgramStyle() { QApplication::setStyle(new ProgramStyle); }
 

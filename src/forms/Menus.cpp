@@ -1,7 +1,5 @@
 #include "Menus.h"
 
-#include "Look.h"
-
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QMenu>
@@ -16,20 +14,19 @@ namespace forms {
 
 namespace {
 
-// A menu bar that gives the focus back once the user is done with it. Qt's
-// menu bar, used from the keyboard, takes the focus and keeps the control to
-// give it back to; but a second menu opened from the bar makes it keep itself
-// instead, and it is left holding the focus with no menu in use. Enter then
-// goes to the window's default button rather than to the control the user
-// was on. The same happens when the window is activated again with the bar
-// holding the focus.
+// A menu bar that gives the focus back once the user is done with it. Qt's bar,
+// used from the keyboard, takes the focus and keeps the control to give it back
+// to; but a second menu opened from the bar makes it keep itself instead, or
+// the window is activated again with the bar holding the focus, and it is left
+// holding it with no menu in use: Enter then goes to the window's default
+// button rather than to the control the user was on.
 class MenuBar final : public QMenuBar {
 public:
     explicit MenuBar(QWidget *window)
         : QMenuBar(window)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-            if (now == this && old && old != this && old->window() == this->window() &&
+            if (now == this && old && old->window() == this->window() &&
                 !qobject_cast<QMenu *>(old))
                 m_focusBefore = old;
         });
@@ -66,9 +63,7 @@ private:
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (!idleWithFocus())
-                    return;
-                if (QWidget *const control = focusTarget())
+                if (QWidget *const control = idleWithFocus() ? focusTarget() : nullptr)
                     control->setFocus(Qt::MenuBarFocusReason);
             },
             Qt::QueuedConnection);
@@ -95,12 +90,11 @@ private:
     QPointer<QWidget> m_focusBefore;
 };
 
-// Fusion, the style of qt6ct and of desktops that name none, shortens with
-// "…" an entry it finds wider than the menu. An access key that follows a
-// character of another script, as in Chinese entries ("造訪我們的網站(&V)"),
-// Qt then counts as a letter, though it draws none: in a menu no narrower than
-// its longest entry, that entry lost its middle. Such a menu is made wider by
-// the "&", once for each font and set of entries it is shown with.
+// Fusion, the style of qt6ct and of desktops that name none, shortens with "…"
+// an entry it finds wider than the menu; and Qt counts an access key after a
+// character of another script ("造訪我們的網站(&V)") as a letter, though it
+// draws none, so the longest entry lost its middle. Such a menu is made wider
+// by the "&", once for each font and set of entries it is shown with.
 void keepRoomForAccessKeys(QMenu *menu)
 {
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, shownWith = QString()]() mutable {
@@ -147,9 +141,8 @@ QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
 
 QAction *addEntry(QWidget *menuOrBar, const QString &name, const QString &caption)
 {
-    auto *const action = new QAction(caption, menuOrBar);
+    QAction *const action = menuOrBar->addAction(caption);
     action->setObjectName(name);
-    menuOrBar->addAction(action);
     return action;
 }
 

@@ -1,7 +1,6 @@
 #include "MessageBoxes.h"
 
 #include "Form.h"
-#include "Placement.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
@@ -23,11 +22,10 @@ QString displayText(QString text)
     return text;
 }
 
-// A box at least as wide as its title bar needs. Qt leaves room for the
-// title and 50 pixels more, which a window manager's icon and three buttons
-// beside the title outgrow: a short message under the program's short title
-// would have the title cut. The title is drawn about as large as the box's
-// text, and bold; each button is about a line high and wide.
+// A box at least as wide as its title bar needs. Qt leaves room for the title
+// and 50 pixels more, which a window manager's icon and three buttons outgrow:
+// a short message under the program's short title would have it cut. The title
+// is drawn about as large as the text, bold; each button about a line high and wide.
 void keepTitleInView(QMessageBox &box)
 {
     auto *const grid = qobject_cast<QGridLayout *>(box.layout());
@@ -41,9 +39,8 @@ void keepTitleInView(QMessageBox &box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// A message box over the middle of the window it speaks to, or of the screen,
-// frame and title bar included. Qt places a box before it has taken its final
-// size, which leaves it off the middle.
+// Qt places a box before it has taken its final size, which leaves it off the
+// middle: it is centred again as it is shown, at its final size.
 class CentredBox final : public QMessageBox {
 public:
     CentredBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons,
@@ -90,9 +87,7 @@ Answer MessageBoxes::ask(const Message &message)
     // manager would see to; without one, nothing else does.
     if (opener && opener->isVisible())
         opener->activateWindow();
-    if (!yesNo)
-        return Answer::Ok;
-    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return !yesNo ? Answer::Ok : answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 } // namespace forms

@@ -16,14 +16,11 @@ namespace {
 // room for, which may part a surrogate pair; the first half is taken back.
 class WholeCharacters final : public QValidator {
 public:
-    explicit WholeCharacters(QLineEdit *box)
-        : QValidator(box)
-        , m_box(box)
-    {}
+    using QValidator::QValidator;
 
     State validate(QString &text, int &cursor) const override
     {
-        const bool full = text.size() >= m_box->maxLength();
+        const bool full = text.size() >= static_cast<const QLineEdit *>(parent())->maxLength();
         if (full && cursor > 0 && text[cursor - 1].isHighSurrogate() &&
             (cursor == text.size() || !text[cursor].isLowSurrogate())) {
             text.remove(cursor - 1, 1);
@@ -31,16 +28,12 @@ public:
         }
         return Acceptable;
     }
-
-private:
-    const QLineEdit *const m_box;
 };
 
 // A text document starts a new block at each line break, and keeps no trace of
 // which characters made it; each block after the first keeps them in its
 // format. A block without them follows a line break typed with Enter.
 constexpr int LineBreakProperty = QTextFormat::UserProperty + 1;
-const QString TypedLineBreak = u"\r\n"_s;
 
 // The number of code units of the line break that starts at `at`, or 0: the
 // characters at which QTextCursor::insertText starts a new block.
@@ -81,7 +74,7 @@ void insertExactly(QTextCursor &cursor, QStringView text)
 QString lineBreakBefore(const QTextBlock &block)
 {
     const QVariant lineBreak = block.blockFormat().property(LineBreakProperty);
-    return lineBreak.isValid() ? lineBreak.toString() : TypedLineBreak;
+    return lineBreak.isValid() ? lineBreak.toString() : u"\r\n"_s;
 }
 
 } // namespace
@@ -155,10 +148,8 @@ QMimeData *MultiLineTextBox::createMimeDataFromSelection() const
 // Pasted, dropped or middle-clicked text.
 void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
 {
-    if (isReadOnly() || !source)
-        return;
-    const QString text = source->text();
-    if (text.isNull())
+    const QString text = source ? source->text() : QString();
+    if (isReadOnly() || text.isNull())
         return;
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();

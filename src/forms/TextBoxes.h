@@ -4,7 +4,6 @@
 #include <QString>
 
 class QLineEdit;
-class QTextBlock;
 
 namespace forms {
 

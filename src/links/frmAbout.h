@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/Dialog.h"
+#include "forms/Form.h"
 
 namespace platform {
 class Browser;

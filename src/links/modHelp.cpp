@@ -1,6 +1,6 @@
 #include "modHelp.h"
 
-#include "platform/Browser.h"
+#include "platform/Platform.h"
 
 #include <QUrl>
 

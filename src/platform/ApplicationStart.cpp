@@ -23,12 +23,10 @@ QString desktopEntryId() { return u"com.velmorasoft.LVSortilo"_s; }
 QByteArray windowSystemFor(const QProcessEnvironment &environment)
 {
     // Qt takes an empty variable for an unset one.
-    const auto isSet = [&](const QString &name) { return !environment.value(name).isEmpty(); };
-    if (isSet(u"QT_QPA_PLATFORM"_s))
-        return {};
-    const bool wayland =
-        isSet(u"WAYLAND_DISPLAY"_s) || environment.value(u"XDG_SESSION_TYPE"_s) == u"wayland";
-    return wayland ? QByteArrayLiteral("xcb;wayland") : QByteArray();
+    const bool wayland = !environment.value(u"WAYLAND_DISPLAY"_s).isEmpty() ||
+                         environment.value(u"XDG_SESSION_TYPE"_s) == u"wayland";
+    return wayland && environment.value(u"QT_QPA_PLATFORM"_s).isEmpty() ? "xcb;wayland"_ba
+                                                                        : QByteArray();
 }
 
 namespace {
@@ -36,33 +34,25 @@ namespace {
 // What the start needs to say why no display could be opened.
 struct Start {
     QString program;
-    // The environment Qt starts in, and the platform the user chose in it.
-    QProcessEnvironment environment;
+    // What the user set QT_QPA_PLATFORM to, if anything.
     QString chosenPlatform;
     QtMessageHandler qtHandler = nullptr;
     std::atomic<bool> opening = false;
-};
-
-Start &start()
-{
-    static Start instance;
-    return instance;
-}
+} start;
 
 QString quoted(const QString &text) { return u'"' + text + u'"'; }
 
 // The platforms Qt tries, by the names of their plugins, in order.
-QStringList platformsTried(const QProcessEnvironment &environment)
+QStringList platformsTried()
 {
-    const QString chosen = environment.value(u"QT_QPA_PLATFORM"_s);
+    const QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (chosen.isEmpty())
         return {u"xcb"_s};
     QStringList names;
-    for (const QString &entry : chosen.split(u';', Qt::SkipEmptyParts)) {
-        // A name may carry arguments after a colon.
+    // A name may carry arguments after a colon.
+    for (const QString &entry : chosen.split(u';', Qt::SkipEmptyParts))
         if (const QString name = entry.section(u':', 0, 0).toLower(); !name.isEmpty())
             names.append(name);
-    }
     return names;
 }
 
@@ -75,19 +65,16 @@ QString platformPluginFile(const QString &name)
         folders.append(own);
     for (const QString &path : QCoreApplication::libraryPaths())
         folders.append(path + u"/platforms"_s);
-    for (const QString &folder : std::as_const(folders)) {
+    for (const QString &folder : std::as_const(folders))
         for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files)) {
             const QJsonObject description = QPluginLoader(file.absoluteFilePath()).metaData();
             if (!description.value("IID"_L1).toString().startsWith(
                     "org.qt-project.Qt.QPA.QPlatformIntegrationFactoryInterface"_L1))
                 continue;
-            const QJsonArray keys = description.value("MetaData"_L1)["Keys"_L1].toArray();
-            for (const QJsonValue &key : keys) {
+            for (const QJsonValue &key : description.value("MetaData"_L1)["Keys"_L1].toArray())
                 if (key.toString().compare(name, Qt::CaseInsensitive) == 0)
                     return file.absoluteFilePath();
-            }
         }
-    }
     return {};
 }
 
@@ -95,46 +82,44 @@ QString platformPluginFile(const QString &name)
 QString displaysTried(const QStringList &platforms)
 {
     QStringList tried;
-    const auto add = [&](const QString &name) {
-        const QString value = start().environment.value(name);
-        tried.append(name + (value.isEmpty() ? u" is not set"_s : u" is "_s + quoted(value)));
+    const auto add = [&](const char *name) {
+        const QString value = qEnvironmentVariable(name);
+        tried.append(QLatin1StringView(name) +
+                     (value.isEmpty() ? u" is not set"_s : u" is "_s + quoted(value)));
     };
     if (platforms.contains(u"xcb"_s))
-        add(u"DISPLAY"_s);
+        add("DISPLAY");
     if (std::any_of(platforms.cbegin(), platforms.cend(),
                     [](const QString &name) { return name.startsWith(u"wayland"_s); }))
-        add(u"WAYLAND_DISPLAY"_s);
+        add("WAYLAND_DISPLAY");
     if (tried.isEmpty())
-        tried.append(u"QT_QPA_PLATFORM is "_s + quoted(start().chosenPlatform));
+        tried.append(u"QT_QPA_PLATFORM is "_s + quoted(start.chosenPlatform));
     return tried.join(u", "_s);
 }
 
-QString quotedList(const QStringList &names)
+QString quotedList(QStringList names)
 {
-    QStringList quotedNames;
-    for (const QString &name : names)
-        quotedNames.append(quoted(name));
-    const QString last = quotedNames.takeLast();
-    return quotedNames.isEmpty() ? last : quotedNames.join(u", "_s) + u" and "_s + last;
+    for (QString &name : names)
+        name = quoted(name);
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : names.join(u", "_s) + u" and "_s + last;
 }
 
 // Why no platform could be started: for each platform tried, its plugin is
 // not installed, or cannot be loaded, or it found no display to open.
 QString noDisplayReason()
 {
-    const QStringList platforms = platformsTried(start().environment);
+    const QStringList platforms = platformsTried();
     if (platforms.isEmpty())
-        return start().program + u": QT_QPA_PLATFORM is "_s + quoted(start().chosenPlatform) +
+        return start.program + u": QT_QPA_PLATFORM is "_s + quoted(start.chosenPlatform) +
                u", which names no Qt platform."_s;
     QStringList missing, loaded, reasons;
     for (const QString &name : platforms) {
         const QString file = platformPluginFile(name);
-        if (file.isEmpty()) {
-            missing.append(name);
-            continue;
-        }
         QPluginLoader plugin(file);
-        if (plugin.load())
+        if (file.isEmpty())
+            missing.append(name);
+        else if (plugin.load())
             loaded.append(name);
         else
             reasons.append(u"the Qt platform plugin "_s + quoted(name) +
@@ -146,11 +131,11 @@ QString noDisplayReason()
         QString reason = u"the Qt platform plugin"_s + (missing.size() > 1 ? u"s "_s : u" "_s) +
                          quotedList(missing) + (missing.size() > 1 ? u" are"_s : u" is"_s) +
                          u" not installed"_s;
-        if (!start().chosenPlatform.isEmpty())
-            reason += u" (QT_QPA_PLATFORM is "_s + quoted(start().chosenPlatform) + u')';
+        if (!start.chosenPlatform.isEmpty())
+            reason += u" (QT_QPA_PLATFORM is "_s + quoted(start.chosenPlatform) + u')';
         reasons.append(reason);
     }
-    return start().program + u": "_s + reasons.join(u"; "_s) + u'.';
+    return start.program + u": "_s + reasons.join(u"; "_s) + u'.';
 }
 
 // Qt ends the process with a core dump and advice to reinstall when no
@@ -160,8 +145,7 @@ QString noDisplayReason()
 {
     // What Qt may say while the reason is found out would come too late.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    const QByteArray reason = printable(noDisplayReason()).toLocal8Bit();
-    std::fprintf(stderr, "%s\n", reason.constData());
+    std::fprintf(stderr, "%s\n", printable(noDisplayReason()).toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -170,32 +154,28 @@ QString noDisplayReason()
 // made harmless: a message may quote a file name or an environment variable.
 void passOnHarmless(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtFatalMsg && start().opening)
+    if (type == QtFatalMsg && start.opening)
         reportNoDisplay();
-    start().qtHandler(type, context, printable(text));
+    start.qtHandler(type, context, printable(text));
 }
 
 } // namespace
 
 std::unique_ptr<QApplication> startApplication(char *programPath)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    start().chosenPlatform = environment.value(u"QT_QPA_PLATFORM"_s);
-    const QByteArray windowSystem = windowSystemFor(environment);
-    if (!windowSystem.isEmpty()) {
+    start.chosenPlatform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QByteArray windowSystem = windowSystemFor(QProcessEnvironment::systemEnvironment());
+    if (!windowSystem.isEmpty())
         qputenv("QT_QPA_PLATFORM", windowSystem);
-        environment.insert(u"QT_QPA_PLATFORM"_s, QString::fromLatin1(windowSystem));
-    }
-    start().environment = environment;
     // Qt keeps the arguments for the life of the application object.
     static char fallbackPath[] = "lv-sortilo";
     static char *arguments[] = {programPath ? programPath : fallbackPath, nullptr};
     static int argumentCount = 1;
-    start().program = printable(programName(arguments[0]));
-    start().qtHandler = qInstallMessageHandler(passOnHarmless);
-    start().opening = true;
+    start.program = printable(programName(arguments[0]));
+    start.qtHandler = qInstallMessageHandler(passOnHarmless);
+    start.opening = true;
     auto application = std::make_unique<QApplication>(argumentCount, arguments);
-    start().opening = false;
+    start.opening = false;
     // Only the program itself is steered; what it starts chooses for itself.
     if (!windowSystem.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");

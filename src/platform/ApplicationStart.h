@@ -14,20 +14,17 @@ namespace platform {
 // and Wayland compositors match the program's windows to its menu entry by it.
 QString desktopEntryId();
 
-// The platforms to ask Qt for, in order, or nothing where Qt's own choice
-// stands. The program places its windows itself and keeps one on top, which
-// Wayland leaves to the compositor: on a Wayland desktop it runs through
-// XWayland (and on Wayland itself only where there is no XWayland), unless
-// the user chose a platform.
+// The platforms to ask Qt for, or nothing where Qt's own choice stands. The
+// program places its windows and keeps one on top, which Wayland leaves to the
+// compositor: on a Wayland desktop it runs through XWayland (on Wayland itself
+// only where there is none), unless the user chose a platform.
 QByteArray windowSystemFor(const QProcessEnvironment &environment);
 
-// The program's application object, on the window system above and known by
-// its desktop entry. Qt is given the program's path alone: none of its own
-// options (-reverse, -stylesheet, -qwindowtitle ...) reaches it. What Qt says
-// goes on to standard error as it comes, control characters made harmless.
-// Where no graphical display can be opened, the last line says why plainly,
-// a missing platform plugin or a display that does not answer, and the
-// process ends with status 1.
+// The program's application object, on the window system above, known by its
+// desktop entry, and given the program's path alone: none of Qt's own options
+// (-reverse ...). What Qt says goes to standard error, control characters made
+// harmless; where no display can be opened, a last line says why (a missing
+// platform plugin, or a display that does not answer), and the status is 1.
 std::unique_ptr<QApplication> startApplication(char *programPath);
 
 } // namespace platform

@@ -49,8 +49,7 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): its --help-all would list options of Qt's that the
     // program refuses.
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays help on commandline options."_s);
-    parser.addOption(help);
+    parser.addOption({{u"h"_s, u"help"_s}, u"Displays help on commandline options."_s});
     const QCommandLineOption version = parser.addVersionOption();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

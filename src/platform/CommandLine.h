@@ -6,11 +6,10 @@
 
 namespace platform {
 
-// The program takes no arguments, and passes none to Qt. -h or --help, and -v
-// or --version, are answered on standard output as Qt's command-line parser
-// words them; any other argument is refused with a line on standard error.
-// Returns the exit status when the command line has been answered so, and
-// nothing when the program is to run.
+// The program takes no arguments, and passes none to Qt. -h or --help, and -v or
+// --version, are answered on standard output as Qt's command-line parser words
+// them; any other argument is refused with a line on standard error. Returns the
+// exit status where the command line was answered so; nothing for the program to run.
 std::optional<int> answerCommandLine(int argc, char **argv);
 
 // The name the program was started by, as shells and man pages show it.

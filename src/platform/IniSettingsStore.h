@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsStore.h"
+#include "Platform.h"
 
 #include <QString>
 
@@ -17,8 +17,7 @@ class IniSettingsStore final : public SettingsStore {
 public:
     explicit IniSettingsStore(QString filePath);
     ~IniSettingsStore() override;
-    IniSettingsStore(const IniSettingsStore &) = delete;
-    IniSettingsStore &operator=(const IniSettingsStore &) = delete;
+    Q_DISABLE_COPY(IniSettingsStore)
 
     std::optional<QString> read(const QString &section, const QString &key) override;
     // False when the value could not be saved. A file that QSettings could not

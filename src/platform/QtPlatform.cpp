@@ -6,27 +6,17 @@
 #include <QProcess>
 #include <QUrl>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 
-namespace {
-
-// The longest argument the system passes to a program, in bytes: Linux takes
-// at most 32 pages, the closing NUL included (MAX_ARG_STRLEN), and fails to
-// start a program given a longer one.
-qsizetype longestProgramArgument() { return qsizetype(sysconf(_SC_PAGESIZE)) * 32 - 1; }
-
-} // namespace
-
+// Linux fails to start a program given an argument longer than 32 pages, the
+// closing NUL included (MAX_ARG_STRLEN).
 bool DesktopBrowser::canOpen(const QUrl &address) const
 {
-    return address.toEncoded().size() <= longestProgramArgument();
+    return address.toEncoded().size() < qsizetype(sysconf(_SC_PAGESIZE)) * 32;
 }
 
 void DesktopBrowser::open(const QUrl &address)
@@ -42,8 +32,6 @@ void DesktopBrowser::open(const QUrl &address)
     launcher.startDetached();
 }
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
-
 std::chrono::milliseconds SystemClock::monotonic() const
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -56,17 +44,7 @@ quint64 SystemClock::seedMaterial() const
     return quint64(QDateTime::currentMSecsSinceEpoch()) * 1000003u ^ quint64(ticks);
 }
 
-ClockSeededRandom::ClockSeededRandom(const Clock &clock)
-    : m_clock(clock)
-{
-    seedFromClock();
-}
-
-float ClockSeededRandom::next()
-{
-    constexpr float step = 1.0f / float(1 << 24);
-    return float(m_engine() >> 8) * step;
-}
+float ClockSeededRandom::next() { return float(m_engine() >> 8) / float(1 << 24); }
 
 void ClockSeededRandom::seedFromClock()
 {
@@ -75,18 +53,6 @@ void ClockSeededRandom::seedFromClock()
     m_engine.seed(seed);
 }
 
-void ImmediateExit::exitNow(int status)
-{
-    std::fflush(nullptr);
-    std::_Exit(status);
-}
-
 void SystemClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
-
-QtPlatform::QtPlatform(const QString &applicationName)
-    : settings(IniSettingsStore::pathFor(applicationName))
-    , instanceLock(UserInstanceLock::socketNameFor(applicationName),
-                   UserInstanceLock::lockPathFor(applicationName))
-{}
 
 } // namespace platform

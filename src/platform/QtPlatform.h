@@ -1,27 +1,22 @@
 #pragma once
 
-#include "Browser.h"
-#include "Clipboard.h"
-#include "Clock.h"
 #include "IniSettingsStore.h"
-#include "InstanceLock.h"
-#include "ProcessExit.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
+#include "Platform.h"
 #include "UserInstanceLock.h"
 
 #include <QString>
 
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 // The platform services of the running program, backed by Qt and the system.
 namespace platform {
 
 // Opens an address with xdg-open, the desktop's own launcher, which hands it to
-// the browser the user chose (through the desktop's own means, or $BROWSER).
-// The address is its one argument; nothing xdg-open or the browser prints
-// reaches the program's output, for the referral page's address holds what the
-// user typed.
+// the browser the user chose (by the desktop's own means, or $BROWSER), as its
+// one argument. Nothing xdg-open or the browser prints reaches the program's
+// output, for the referral page's address holds what the user typed.
 class DesktopBrowser final : public Browser {
 public:
     bool canOpen(const QUrl &address) const override;
@@ -30,14 +25,18 @@ public:
 
 class SystemClock final : public Clock {
 public:
-    QDate today() const override;
+    QDate today() const override { return QDate::currentDate(); }
     std::chrono::milliseconds monotonic() const override;
     quint64 seedMaterial() const override;
 };
 
 class ClockSeededRandom final : public RandomSource {
 public:
-    explicit ClockSeededRandom(const Clock &clock);
+    explicit ClockSeededRandom(const Clock &clock)
+        : m_clock(clock)
+    {
+        seedFromClock();
+    }
     float next() override;
     void seedFromClock() override;
 
@@ -48,7 +47,11 @@ private:
 
 class ImmediateExit final : public ProcessExit {
 public:
-    void exitNow(int status) override;
+    void exitNow(int status) override
+    {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
 };
 
 class SystemClipboard final : public Clipboard {
@@ -58,7 +61,11 @@ public:
 
 // All of the above for one application name.
 struct QtPlatform {
-    explicit QtPlatform(const QString &applicationName);
+    explicit QtPlatform(const QString &applicationName)
+        : settings(IniSettingsStore::pathFor(applicationName))
+        , instanceLock(UserInstanceLock::socketNameFor(applicationName),
+                       UserInstanceLock::lockPathFor(applicationName))
+    {}
 
     DesktopBrowser browser;
     IniSettingsStore settings;

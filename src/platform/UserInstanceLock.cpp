@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -21,18 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace platform {
 
 namespace {
-
-bool abstractAddress(const QByteArray &name, sockaddr_un &address, socklen_t &length)
-{
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    // The leading NUL puts the name in the abstract namespace.
-    if (name.isEmpty() || std::size_t(name.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
-    length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + std::size_t(name.size()));
-    return true;
-}
 
 enum class Holder { ThisUser, SomeoneElse, NotListening, Unknown };
 
@@ -83,14 +72,12 @@ QString UserInstanceLock::lockPathFor(const QString &applicationName)
 
 QByteArray UserInstanceLock::socketNameFor(const QString &applicationName)
 {
-    const QByteArray user = QByteArray::number(::geteuid());
     QByteArray program = QFile::encodeName(applicationName);
-    // An abstract name holds at most 107 bytes; a longer program name is
-    // replaced by its digest, which still tells programs apart.
-    constexpr qsizetype longestProgramName = 64;
-    if (program.size() > longestProgramName)
+    // An abstract name holds at most 107 bytes; a program name longer than 64
+    // is replaced by its digest, which still tells programs apart.
+    if (program.size() > 64)
         program = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
-    return program + ".instance." + user;
+    return program + ".instance." + QByteArray::number(::geteuid());
 }
 
 bool UserInstanceLock::claim()
@@ -110,10 +97,14 @@ bool UserInstanceLock::claim()
 
 UserInstanceLock::SocketClaim UserInstanceLock::claimSocket()
 {
-    sockaddr_un address;
-    socklen_t length = 0;
-    if (!abstractAddress(m_socketName, address, length))
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const auto size = std::size_t(m_socketName.size());
+    if (size == 0 || size >= sizeof address.sun_path)
         return SocketClaim::Unusable;
+    // The leading NUL puts the name in the abstract namespace.
+    std::memcpy(address.sun_path + 1, m_socketName.constData(), size);
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size);
     // A copy that starts at the same moment may have bound the name and not
     // yet listen on it; one that just ended may still hold it. Either settles
     // at once, so look again a little later; a name that stays bound without
@@ -126,27 +117,17 @@ UserInstanceLock::SocketClaim UserInstanceLock::claimSocket()
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0)
             return SocketClaim::Unusable;
-        if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0) {
-            if (::listen(fd, SOMAXCONN) == 0) {
-                m_socket = fd;
-                return SocketClaim::Claimed;
-            }
-            ::close(fd);
-            return SocketClaim::Unusable;
+        const bool bound = ::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0;
+        if (bound && ::listen(fd, SOMAXCONN) == 0) {
+            m_socket = fd;
+            return SocketClaim::Claimed;
         }
         const int error = errno;
         ::close(fd);
-        if (error != EADDRINUSE)
+        if (bound || error != EADDRINUSE)
             return SocketClaim::Unusable;
-        switch (holderOf(address, length)) {
-        case Holder::ThisUser:
-            return SocketClaim::HeldByThisUser;
-        case Holder::SomeoneElse:
-        case Holder::Unknown:
-            return SocketClaim::Unusable;
-        case Holder::NotListening:
-            break;
-        }
+        if (const Holder holder = holderOf(address, length); holder != Holder::NotListening)
+            return holder == Holder::ThisUser ? SocketClaim::HeldByThisUser : SocketClaim::Unusable;
     }
     return SocketClaim::Unusable;
 }
@@ -154,8 +135,7 @@ UserInstanceLock::SocketClaim UserInstanceLock::claimSocket()
 void UserInstanceLock::releaseSocket()
 {
     if (m_socket >= 0)
-        ::close(m_socket);
-    m_socket = -1;
+        ::close(std::exchange(m_socket, -1));
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstanceLock.h"
+#include "Platform.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,31 +11,24 @@ class QLockFile;
 
 namespace platform {
 
-// One copy per user, whatever the environment says: the holder binds an
-// abstract Unix socket named after the program and the user. The kernel keeps
-// such names per network namespace, admits one holder per name, and frees the
-// name the moment its holder ends, however it ends.
+// One copy per user, whatever the environment says: the holder binds an abstract
+// Unix socket named after the program and the user. The kernel keeps such names
+// per network namespace, admits one holder per name, and frees it the moment its
+// holder ends, however it ends.
 //
-// Abstract names carry no owner and no permissions: every user of the
-// namespace sees them and may bind any free one. So a name found taken is
-// asked who holds it (the credentials of the process listening on it); only a
-// holder of this user's counts as another copy. A name that another user took
-// first cannot keep the program from running: then, as where abstract sockets
-// are not available at all, a lock file alone decides, as well as it can. The
-// holder takes the lock file as well, so that a copy that had to fall back on
-// it still finds the one that did not.
-//
-// The lock file lies only in a folder of the user's own that no one else may
-// write to: the runtime folder, or Qt's stand-in for it where none is set,
-// both of which Qt checks are the user's and closed to others. Where neither
-// can be had, the socket alone decides.
+// Abstract names carry no owner: any user may bind a free one. So a name found
+// taken is asked who listens on it; only a holder of this user's is another copy.
+// Where another user took the name first, or abstract sockets are missing, a lock
+// file decides as well as it can; the holder takes it too, so that a copy that
+// fell back on it still finds the one that did not. It lies only in the user's
+// runtime folder, or Qt's stand-in for it, both checked by Qt to be the user's
+// and closed to others; without one, the socket alone decides.
 class UserInstanceLock final : public InstanceLock {
 public:
     // No lock file where lockPath is empty.
     UserInstanceLock(QByteArray socketName, const QString &lockPath);
     ~UserInstanceLock() override;
-    UserInstanceLock(const UserInstanceLock &) = delete;
-    UserInstanceLock &operator=(const UserInstanceLock &) = delete;
+    Q_DISABLE_COPY(UserInstanceLock)
     bool claim() override;
 
     // The abstract socket's name (without the leading NUL) for this user.

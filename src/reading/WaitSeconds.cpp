@@ -1,6 +1,6 @@
 #include "WaitSeconds.h"
 
-#include "platform/Clock.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QTimer>

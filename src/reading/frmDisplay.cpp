@@ -6,7 +6,7 @@
 #include "forms/Look.h"
 #include "forms/Menus.h"
 #include "links/modHelp.h"
-#include "platform/Clipboard.h"
+#include "platform/Platform.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "modFortunrCookies.h"
 
-#include "platform/RandomSource.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 

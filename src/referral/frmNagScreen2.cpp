@@ -7,7 +7,7 @@
 #include "forms/TextBoxes.h"
 #include "links/modHelp.h"
 #include "modTellAFriend.h"
-#include "platform/RandomSource.h"
+#include "platform/Platform.h"
 #include "PromptField.h"
 
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "brand/Brand.h"
 #include "forms/MessageBoxes.h"
 #include "links/modHelp.h"
-#include "platform/Browser.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QUrl>

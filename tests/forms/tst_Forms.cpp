@@ -1,6 +1,5 @@
 #include "forms/Controls.h"
-#include "forms/Dialog.h"
-#include "forms/FormRef.h"
+#include "forms/Form.h"
 #include "ProgramRun.h"
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"

@@ -2,7 +2,6 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
-#include "forms/FormRef.h"
 
 #include <QTest>
 

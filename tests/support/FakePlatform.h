@@ -2,13 +2,7 @@
 
 #include "app/Services.h"
 #include "forms/MessageBoxes.h"
-#include "platform/Browser.h"
-#include "platform/Clipboard.h"
-#include "platform/Clock.h"
-#include "platform/InstanceLock.h"
-#include "platform/ProcessExit.h"
-#include "platform/RandomSource.h"
-#include "platform/SettingsStore.h"
+#include "platform/Platform.h"
 
 #include <QList>
 #include <QMap>
