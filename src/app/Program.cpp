@@ -7,7 +7,6 @@
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
-#include "RemindToUpdate.h"
 
 #include <QCoreApplication>
 #include <QPointer>

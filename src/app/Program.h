@@ -75,6 +75,10 @@ private:
 
 namespace modHelp {
 
+// At most once every two weeks, asks at start-up whether to look for a newer
+// version, and keeps the date of the last time it asked in the settings store.
+void RemindToUpdate(const Services &services);
+
 // Unloads every loaded window, each with its unload handler, then ends the
 // process at once. Safe to call again from an unload handler.
 void EndApplication(platform::ProcessExit &processExit);

@@ -1,4 +1,4 @@
-#include "RemindToUpdate.h"
+#include "Program.h"
 
 #include "brand/Brand.h"
 #include "forms/MessageBoxes.h"

@@ -97,14 +97,6 @@ QString displaysTried(const QStringList &platforms)
     return tried.join(u", "_s);
 }
 
-QString quotedList(QStringList names)
-{
-    for (QString &name : names)
-        name = quoted(name);
-    const QString last = names.takeLast();
-    return names.isEmpty() ? last : names.join(u", "_s) + u" and "_s + last;
-}
-
 // Why no platform could be started: for each platform tried, its plugin is
 // not installed, or cannot be loaded, or it found no display to open.
 QString noDisplayReason()
@@ -113,12 +105,16 @@ QString noDisplayReason()
     if (platforms.isEmpty())
         return start.program + u": QT_QPA_PLATFORM is "_s + quoted(start.chosenPlatform) +
                u", which names no Qt platform."_s;
-    QStringList missing, loaded, reasons;
+    const QString chosen = start.chosenPlatform.isEmpty()
+                               ? QString()
+                               : u" (QT_QPA_PLATFORM is "_s + quoted(start.chosenPlatform) + u')';
+    QStringList loaded, reasons;
     for (const QString &name : platforms) {
         const QString file = platformPluginFile(name);
         QPluginLoader plugin(file);
         if (file.isEmpty())
-            missing.append(name);
+            reasons.append(u"the Qt platform plugin "_s + quoted(name) + u" is not installed"_s +
+                           chosen);
         else if (plugin.load())
             loaded.append(name);
         else
@@ -127,14 +123,6 @@ QString noDisplayReason()
     }
     if (!loaded.isEmpty())
         reasons.prepend(u"no graphical display could be opened ("_s + displaysTried(loaded) + u')');
-    if (!missing.isEmpty()) {
-        QString reason = u"the Qt platform plugin"_s + (missing.size() > 1 ? u"s "_s : u" "_s) +
-                         quotedList(missing) + (missing.size() > 1 ? u" are"_s : u" is"_s) +
-                         u" not installed"_s;
-        if (!start.chosenPlatform.isEmpty())
-            reason += u" (QT_QPA_PLATFORM is "_s + quoted(start.chosenPlatform) + u')';
-        reasons.append(reason);
-    }
     return start.program + u": "_s + reasons.join(u"; "_s) + u'.';
 }
 

@@ -12,17 +12,14 @@ class QLockFile;
 namespace platform {
 
 // One copy per user, whatever the environment says: the holder binds an abstract
-// Unix socket named after the program and the user. The kernel keeps such names
-// per network namespace, admits one holder per name, and frees it the moment its
-// holder ends, however it ends.
-//
-// Abstract names carry no owner: any user may bind a free one. So a name found
-// taken is asked who listens on it; only a holder of this user's is another copy.
-// Where another user took the name first, or abstract sockets are missing, a lock
-// file decides as well as it can; the holder takes it too, so that a copy that
-// fell back on it still finds the one that did not. It lies only in the user's
-// runtime folder, or Qt's stand-in for it, both checked by Qt to be the user's
-// and closed to others; without one, the socket alone decides.
+// Unix socket named after the program and the user, which the kernel admits once
+// per network namespace and frees the moment its holder ends, however it ends.
+// Any user may bind a free name, so a name found taken is asked who listens on
+// it: only a holder of this user's is another copy. Where another user took the
+// name first, or abstract sockets are missing, a lock file decides; the holder
+// takes it too. It lies only in the user's runtime folder, or Qt's stand-in for
+// it, which Qt checks are the user's and closed to others; without one, the
+// socket alone decides.
 class UserInstanceLock final : public InstanceLock {
 public:
     // No lock file where lockPath is empty.

@@ -1,4 +1,4 @@
-#include "app/RemindToUpdate.h"
+#include "app/Program.h"
 #include "app/SettingsCodec.h"
 #include "FakePlatform.h"
 #include "platform/QtPlatform.h"
