@@ -164,6 +164,7 @@ void tst_reading::backReturnsToReadyMainWindow()
     auto &main = mainWindow(run);
     QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
+    const ShownWindows shown;
     if (how == u"button")
         QTest::mouseClick(child<QPushButton>(display, "cmdOK"), Qt::LeftButton);
     else if (how == u"alt+b")
@@ -176,7 +177,10 @@ void tst_reading::backReturnsToReadyMainWindow()
     QVERIFY(main.isVisible());
     QVERIFY(child<QAbstractButton>(&main, "picMain")->isVisible());
     QVERIFY(child<QFrame>(&main, "picMessage")->isHidden());
+    // Not even for a moment does the farewell window show on the way.
+    QVERIFY2(!shown.names.contains(u"frmNagScreen2"_s), qPrintable(shown.names.join(u' ')));
     QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
+    QVERIFY(run.platform.messages.shown.isEmpty());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 
     // Ready for another reading, with a stick of its own.

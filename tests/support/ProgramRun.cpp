@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDebug>
 #include <QFontDatabase>
 
 using namespace std::chrono_literals;
@@ -65,11 +66,12 @@ QWidget &missingControls()
     return *holder;
 }
 
-bool anyWindowVisible()
+bool ShownWindows::eventFilter(QObject *watched, QEvent *event)
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->isVisible(); });
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->isWindow())
+        names.append(watched->objectName());
+    return false;
 }
 
 CleanEnd::CleanEnd(ProgramRun &run)
@@ -86,19 +88,18 @@ QString CleanEnd::faults() const
 {
     QStringList faults;
     const QList<int> &statuses = m_run.platform.processExit.statuses;
-    if (statuses.isEmpty() || statuses.count(0) != statuses.size())
-        faults.append(u"exit statuses: "_s + [&] {
-            QStringList list;
-            for (int status : statuses)
-                list.append(QString::number(status));
-            return list.join(u' ');
-        }());
+    if (QString exits; statuses.isEmpty() || statuses.count(0) != statuses.size()) {
+        QDebug(&exits) << statuses;
+        faults.append(u"exit statuses: "_s + exits);
+    }
     for (auto it = m_unloads.cbegin(); it != m_unloads.cend(); ++it)
         if (it.value() != 1)
             faults.append(u"%1 unloaded %2 times"_s.arg(it.key()).arg(it.value()));
     if (!forms::loadedForms().isEmpty())
         faults.append(u"windows still loaded"_s);
-    if (anyWindowVisible())
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (std::any_of(windows.begin(), windows.end(),
+                    [](QWidget *window) { return window->isVisible(); }))
         faults.append(u"a window still on screen"_s);
     return faults.join(u"; "_s);
 }
@@ -119,10 +120,16 @@ QWidget *ProgramRun::window(const QString &name)
 
 void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
 {
-    QTimer::singleShot(20, picture, [this, during] {
+    const auto clicked = platform.clock.now;
+    QTimer::singleShot(20, picture, [this, during, clicked] {
         if (during)
             during();
-        platform.clock.now += 3s;
+        platform.clock.now += 2999ms;
+        QTimer::singleShot(20, &timers, [this, clicked] {
+            if (program.frmDisplay().ifLoaded() && platform.clock.now - clicked < 3s)
+                QTest::qFail("the results came before three seconds were up", __FILE__, __LINE__);
+            platform.clock.now += 1ms;
+        });
     });
     QTest::mouseClick(picture, Qt::LeftButton);
 }

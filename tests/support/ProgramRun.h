@@ -5,6 +5,7 @@
 #include "forms/Controls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,17 +17,18 @@
 #include <chrono>
 #include <functional>
 
-// A run of the whole program on fake platform services, started as the real
-// program starts: through its start-up host.
+// A run of the whole program on fake platform services.
 struct ProgramRun {
     fake::Platform platform;
     app::Program program{platform.services()};
+    QObject timers; // what the run has waiting goes with it
 
     ~ProgramRun();
 
     void start() { program.start(); }
 
-    // Runs `during` while the reading's wait is on, then lets the time run out.
+    // Runs `during` while the reading's wait is on, then lets the time run out,
+    // and fails the test if the results come before the three seconds are up.
     void read(QWidget *picture, const std::function<void()> &during = {});
 
     // Starts the program and brings up the named window as a user meets it:
@@ -52,8 +54,15 @@ public:
 inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("zh_TW"),
                                    QStringLiteral("zh_HK"), QStringLiteral("zh_CN")};
 
-// Whether any window of the program is on screen.
-bool anyWindowVisible();
+// Notes the name of every window that appears while this lives, however briefly.
+class ShownWindows : public QObject {
+public:
+    ShownWindows() { qApp->installEventFilter(this); }
+    QStringList names;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 // Watches the end of a run: made while windows are loaded, it then tells what
 // went wrong, if anything did. A clean end exits with status 0 and unloads
