@@ -3,7 +3,7 @@ main window's two link bands, which it blocks while it is open, open their
 pages in the browser once it is closed."""
 
 import harness
-from harness import check, frame_centre, is_about, is_main, MAIN_CLIENT
+from harness import check, is_about, is_main, off_centre, MAIN_CLIENT
 
 # Client-area points on the link texts.
 BOTTOM_LINK = (219, 282)  # "Home Business Opportunity. ..."
@@ -26,9 +26,9 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     about = open_about(s, main)
     check(about.pid() == program.pid, "the about window is not the program's")
     # Over the middle of the main window, frame and title bar included.
-    about_centre, main_centre = frame_centre(s, about), frame_centre(s, main)
-    check(max(abs(a - b) for a, b in zip(about_centre, main_centre)) <= 1,
-          "the about window's centre %s, the main window's %s" % (about_centre, main_centre))
+    off = off_centre(s, about, main)
+    check(off is not None and off <= 1, "the about window is %s px off the main window's middle"
+          % off)
     # While it is open, the main window takes no clicks.
     s.click(main, *BOTTOM_LINK, menu_bar_of=MAIN_CLIENT)
     s.stays(lambda: not s.opened_addresses(), "the main window's link is blocked", 0.5)
