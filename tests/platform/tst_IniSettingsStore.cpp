@@ -132,17 +132,18 @@ private slots:
     void killedSaveLeavesOldFileOrNewOne();
 };
 
+// Under the key the update reminder keeps its date under, "Duration" encoded.
 void tst_IniSettingsStore::storeKeepsWhatItWrites()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config/lv-sortilo.ini"_s);
+    const QString key = u"U\u0086\u0083r\u0085z\u0080\u007F"_s;
     platform::IniSettingsStore store(path);
-    QCOMPARE(store.read(u"Settings"_s, u"key"_s), QString());
-    QVERIFY(store.write(u"Settings"_s, u"k\u00e9y"_s, u"CACG>BC>AH\u0085"_s));
-    QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/k\u00e9y"_s).toString(),
+    QCOMPARE(store.read(u"Settings"_s, key), QString());
+    QVERIFY(store.write(u"Settings"_s, key, u"CACG>BC>AH\u0085"_s));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/"_s + key).toString(),
              u"CACG>BC>AH\u0085"_s);
-    QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, u"k\u00e9y"_s),
-             u"CACG>BC>AH\u0085"_s);
+    QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, key), u"CACG>BC>AH\u0085"_s);
     // Nothing of the save is left beside the file.
     QCOMPARE(QDir(folder.filePath(u"config"_s))
                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
