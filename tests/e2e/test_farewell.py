@@ -23,10 +23,11 @@ def closing_main_window_shows_farewell_and_exit_ends_program(s):
             "the program waits on its farewell window", 0.5)
 
     # All fields still show their prompts: the e-mail check refuses them, in a
-    # box in front of the farewell window and over its middle.
+    # box of the farewell window's own, in front of it and over its middle.
     s.click(farewell, *REFER_BUTTON)
     box = s.wait_window(is_box, "the refusal box")
-    check(box.pid() == program.pid, "the box is not the program's")
+    owner = s.x_tool(["xprop", "-id", str(box.wid), "WM_TRANSIENT_FOR"])
+    check("0x%x" % farewell.wid in owner, "the refusal box's owner: %s" % owner.strip())
     s.wait_for(lambda: in_front_of(s, box, farewell),
                "the refusal box in front of the farewell window")
     off = off_centre(s, box, farewell)
