@@ -1,9 +1,7 @@
 #include "app/Program.h"
 #include "app/SettingsCodec.h"
 #include "ProgramRun.h"
-#include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
-#include "referral/frmNagScreen2.h"
 
 #include <QTest>
 
@@ -25,7 +23,6 @@ private slots:
     void questionComesBeforeMainWindow();
     void withoutReminderNothingAsksOrIsWritten_data();
     void withoutReminderNothingAsksOrIsWritten();
-    void endApplicationUnloadsEveryWindowOnceThenExits();
 };
 
 // The random generator is seeded once, at the start, ready for the first draw.
@@ -122,20 +119,6 @@ void tst_Program::withoutReminderNothingAsksOrIsWritten()
     QCOMPARE(fakes.settings.writes, 0);
     QCOMPARE(fakes.settings.values, stored);
     QVERIFY(fakes.browser.opened.isEmpty());
-}
-
-// A full reading, then the end: every window is unloaded once.
-void tst_Program::endApplicationUnloadsEveryWindowOnceThenExits()
-{
-    ProgramRun run;
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    QCOMPARE(forms::loadedForms().size(), 3); // main, results, farewell
-    const CleanEnd end(run);
-    app::modHelp::EndApplication(run.platform.processExit);
-    QCOMPARE(end.unloads().keys(),
-             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s}));
-    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
 }
 
 QTEST_MAIN(tst_Program)

@@ -33,15 +33,15 @@ void tst_MessageBoxes::boxShowsItsMessageAndAnswersKeys_data()
     QTest::addColumn<forms::Answer>("answer");
     using Icon = forms::Message::Icon;
     using Buttons = forms::Message::Buttons;
-    QTest::newRow("error, OK by Enter") << u"one\rtwo"_s << Icon::Error << Buttons::Ok
-                                        << int(Qt::Key_Return) << u"one\ntwo"_s
-                                        << QMessageBox::Critical << forms::Answer::Ok;
-    QTest::newRow("question, Enter") << u"?"_s << Icon::Information << Buttons::YesNo
-                                     << int(Qt::Key_Return) << u"?"_s
-                                     << QMessageBox::Information << forms::Answer::Yes;
-    QTest::newRow("question, Escape") << u"?"_s << Icon::Information << Buttons::YesNo
-                                      << int(Qt::Key_Escape) << u"?"_s
-                                      << QMessageBox::Information << forms::Answer::No;
+    QTest::newRow("error, OK by Enter")
+        << u"one\rtwo"_s << Icon::Error << Buttons::Ok << int(Qt::Key_Return) << u"one\ntwo"_s
+        << QMessageBox::Critical << forms::Answer::Ok;
+    QTest::newRow("question, Enter")
+        << u"?"_s << Icon::Information << Buttons::YesNo << int(Qt::Key_Return) << u"?"_s
+        << QMessageBox::Information << forms::Answer::Yes;
+    QTest::newRow("question, Escape")
+        << u"?"_s << Icon::Information << Buttons::YesNo << int(Qt::Key_Escape) << u"?"_s
+        << QMessageBox::Information << forms::Answer::No;
 }
 
 void tst_MessageBoxes::boxShowsItsMessageAndAnswersKeys()

@@ -298,8 +298,7 @@ void tst_reading::pictureStartsReadingFromKeyboard()
     picture->setFocus(Qt::TabFocusReason);
     QVERIFY(goAwayAndBack(&main, awayAndBack));
     QTRY_COMPARE(QApplication::focusWidget(), picture);
-    QTimer::singleShot(20, [&] { run.platform.clock.now += 3s; });
-    press(&main, key);
+    run.read(picture, {}, [&] { press(&main, key); });
     QVERIFY(run.program.frmDisplay().ifLoaded());
 }
 

@@ -11,6 +11,8 @@
 #include <QDebug>
 #include <QFontDatabase>
 
+#include <memory>
+
 using namespace std::chrono_literals;
 using namespace Qt::Literals::StringLiterals;
 
@@ -95,6 +97,8 @@ QString CleanEnd::faults() const
     for (auto it = m_unloads.cbegin(); it != m_unloads.cend(); ++it)
         if (it.value() != 1)
             faults.append(u"%1 unloaded %2 times"_s.arg(it.key()).arg(it.value()));
+    if (!m_shown.names.isEmpty())
+        faults.append(u"shown on the way out: "_s + m_shown.names.join(u' '));
     if (!forms::loadedForms().isEmpty())
         faults.append(u"windows still loaded"_s);
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -118,20 +122,30 @@ QWidget *ProgramRun::window(const QString &name)
     return &program.frmMain().load();
 }
 
-void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
+void ProgramRun::read(QWidget *picture, const std::function<void()> &during,
+                      const std::function<void()> &start)
 {
     const auto clicked = platform.clock.now;
-    QTimer::singleShot(20, picture, [this, during, clicked] {
+    const auto waiting = std::make_shared<bool>(true);
+    QTimer::singleShot(20, picture, [this, during, waiting] {
         if (during)
             during();
         platform.clock.now += 2999ms;
-        QTimer::singleShot(20, &timers, [this, clicked] {
-            if (program.frmDisplay().ifLoaded() && platform.clock.now - clicked < 3s)
-                QTest::qFail("the results came before three seconds were up", __FILE__, __LINE__);
+        QTimer::singleShot(20, &timers, [this, waiting] {
             platform.clock.now += 1ms;
+            // A wait that goes on fails the test rather than hang it.
+            QTimer::singleShot(2000, &timers, [this, waiting] {
+                if (!*waiting)
+                    return;
+                QTest::qFail("the wait went on past three seconds", __FILE__, __LINE__);
+                platform.clock.now += 1h;
+            });
         });
     });
-    QTest::mouseClick(picture, Qt::LeftButton);
+    start ? start() : QTest::mouseClick(picture, Qt::LeftButton);
+    *waiting = false;
+    if (program.frmDisplay().ifLoaded() && platform.clock.now - clicked < 3s)
+        QTest::qFail("the results came before three seconds were up", __FILE__, __LINE__);
 }
 
 namespace {

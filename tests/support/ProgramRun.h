@@ -27,9 +27,12 @@ struct ProgramRun {
 
     void start() { program.start(); }
 
-    // Runs `during` while the reading's wait is on, then lets the time run out,
-    // and fails the test if the results come before the three seconds are up.
-    void read(QWidget *picture, const std::function<void()> &during = {});
+    // Starts a reading with `start`, or else a click on the picture; runs
+    // `during` while the wait is on, then lets the time run out; and fails the
+    // test if the results come before the three seconds are up, or the wait
+    // goes on after them.
+    void read(QWidget *picture, const std::function<void()> &during = {},
+              const std::function<void()> &start = {});
 
     // Starts the program and brings up the named window as a user meets it:
     // the results window after a reading, the others loaded.
@@ -65,8 +68,9 @@ protected:
 };
 
 // Watches the end of a run: made while windows are loaded, it then tells what
-// went wrong, if anything did. A clean end exits with status 0 and unloads
-// every window that was loaded exactly once, leaving none loaded or on screen.
+// went wrong, if anything did. A clean end exits with status 0, shows no
+// window on the way, and unloads every window that was loaded exactly once,
+// leaving none loaded or on screen.
 class CleanEnd {
 public:
     explicit CleanEnd(ProgramRun &run);
@@ -76,6 +80,7 @@ public:
 private:
     ProgramRun &m_run;
     QMap<QString, int> m_unloads;
+    ShownWindows m_shown;
 };
 
 // Where the controls that a test looks for in vain are made, hidden.
