@@ -100,7 +100,7 @@ void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
     flushDeletes();
 }
 
-// And leaves the loaded windows at once.
+// The window leaves the loaded windows as its unload begins.
 void tst_Forms::unloadRunsHandlerHidesAndDestroysLater()
 {
     Owner owner;
@@ -108,13 +108,15 @@ void tst_Forms::unloadRunsHandlerHidesAndDestroysLater()
     const QPointer<TestForm> form = &owner.first.load();
     TestForm &other = owner.second.load();
     QCOMPARE(forms::loadedForms().size(), 2);
+    QList<forms::Form *> loadedWhileUnloading;
+    form->onUnload = [&](TestForm &) { loadedWhileUnloading = forms::loadedForms(); };
     form->Unload();
     QCOMPARE(owner.log, (QStringList{u"load form1"_s, u"load form2"_s, u"unload form1"_s}));
     QVERIFY(form);
     QVERIFY(form->isHidden());
     QVERIFY(form->isUnloaded());
     QVERIFY(!owner.first.ifLoaded());
-    QCOMPARE(forms::loadedForms(), QList<forms::Form *>{&other});
+    QCOMPARE(loadedWhileUnloading, QList<forms::Form *>{&other});
     QCOMPARE(forms::nextToUnload(), &other);
     other.Unload();
     QVERIFY(!forms::nextToUnload());
