@@ -48,12 +48,6 @@ bool menuOpens()
     return QTest::qWaitFor([] { return QApplication::activePopupWidget(); });
 }
 
-bool activate(QWidget *window)
-{
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
 // What the user does in the window between two keys: "menus", the Help menu
 // and the File menu opened from the keyboard, each closed with Esc, and a
 // last Esc out of the menu bar; "another window", another window activated
@@ -80,11 +74,10 @@ bool goAwayAndBack(QWidget *window, const QString &how)
     }
     if (how.endsWith(u"another window"_s)) {
         QWidget other;
-        other.show();
-        if (!activate(&other))
+        if (!showActive(&other))
             return false;
     }
-    return activate(window);
+    return showActive(window);
 }
 
 } // namespace

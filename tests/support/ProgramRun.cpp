@@ -162,8 +162,7 @@ Qt::Key keyFor(QChar c) { return Qt::Key(c.toUpper().unicode()); }
 
 void ProgramRun::choose(QWidget *window, QAction *entry)
 {
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
+    if (!showActive(window))
         return QTest::qFail(qPrintable(u"window "_s + window->objectName() + u" not active"_s),
                             __FILE__, __LINE__);
     auto *const menu = qobject_cast<QMenu *>(entry->parent());

@@ -57,6 +57,14 @@ public:
 inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("zh_TW"),
                                    QStringLiteral("zh_HK"), QStringLiteral("zh_CN")};
 
+// Shows the window and makes it the active one, as a user does by clicking it.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // Notes the name of every window that appears while this lives, however briefly.
 class ShownWindows : public QObject {
 public:
