@@ -1,42 +1,13 @@
 #include "app/Program.h"
 #include "app/SettingsCodec.h"
-#include "ChildProcess.h"
-#include "platform/QtPlatform.h"
 #include "ProgramRun.h"
-#include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
-#include "referral/frmNagScreen2.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Notes every window of the program that the user could see.
-class ShownWindows : public QObject {
-public:
-    ShownWindows() { qApp->installEventFilter(this); }
-    ~ShownWindows() override { qApp->removeEventFilter(this); }
-    QStringList names;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && watched->isWidgetType() &&
-            static_cast<QWidget *>(watched)->isWindow())
-            names.append(watched->objectName());
-        return false;
-    }
-};
 
 QString storedKey() { return u"Settings/"_s + app::modHelp::EncodeSetting(u"Duration"); }
 
@@ -52,10 +23,6 @@ private slots:
     void questionComesBeforeMainWindow();
     void withoutReminderNothingAsksOrIsWritten_data();
     void withoutReminderNothingAsksOrIsWritten();
-    void startsWhateverTheSettingsFileHolds_data();
-    void startsWhateverTheSettingsFileHolds();
-    void endApplicationUnloadsEveryWindowOnceThenExits();
-    void endApplicationFromAnUnloadHandlerCarriesOn();
 };
 
 // The random generator is seeded once, at the start, ready for the first draw.
@@ -152,102 +119,6 @@ void tst_Program::withoutReminderNothingAsksOrIsWritten()
     QCOMPARE(fakes.settings.writes, 0);
     QCOMPARE(fakes.settings.values, stored);
     QVERIFY(fakes.browser.opened.isEmpty());
-}
-
-void tst_Program::startsWhateverTheSettingsFileHolds_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("empty") << u"empty"_s;
-    QTest::newRow("binary garbage") << u"garbage"_s;
-    QTest::newRow("huge") << u"huge"_s;
-    QTest::newRow("a folder") << u"folder"_s;
-    QTest::newRow("a pipe") << u"pipe"_s;
-    QTest::newRow("unreadable") << u"unreadable"_s;
-    QTest::newRow("in a read-only folder") << u"read-only folder"_s;
-    QTest::newRow("in a folder that cannot be made") << u"no folder"_s;
-}
-
-// A settings file the program did not write, or cannot use, never keeps it
-// from starting, and is never mentioned to the user.
-void tst_Program::startsWhateverTheSettingsFileHolds()
-{
-    QFETCH(QString, kind);
-    const auto startWithSettingsFile = [&] {
-        QTemporaryDir folder;
-        // Writable again at the end, whatever the checks found, so that it can go.
-        const auto unlock = qScopeGuard([&] {
-            QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                     QFileDevice::ExeOwner);
-        });
-        QString path = folder.filePath(u"lv-sortilo.ini"_s);
-        QFile file(path);
-        if (kind == u"folder") {
-            QVERIFY(QDir().mkpath(path));
-        } else if (kind == u"pipe") {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == u"no folder") {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.close();
-            path += u"/lv-sortilo.ini"_s;
-        } else {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            if (kind == u"garbage")
-                file.write(QByteArray("\x00[Settings]\xff\xfe=\x01\n\x80%%", 16));
-            else if (kind == u"huge")
-                file.write(QByteArray(8 * 1024 * 1024, '['));
-            file.close();
-            if (kind == u"unreadable")
-                QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
-            if (kind == u"read-only folder")
-                QVERIFY(QFile::setPermissions(folder.path(),
-                                              QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        }
-        fake::Platform fakes;
-        platform::IniSettingsStore store(path);
-        app::Program program(fakes.services(store));
-        program.start();
-        QVERIFY(program.frmMain().ifLoaded() && program.frmMain().ifLoaded()->isVisible());
-        QVERIFY(fakes.messages.shown.isEmpty());
-    };
-    // File permissions bind only an ordinary user.
-    if (kind == u"unreadable" || kind == u"read-only folder")
-        QVERIFY2(test::runAsOrdinaryUser(startWithSettingsFile),
-                 "the checks failed for an ordinary user");
-    else
-        startWithSettingsFile();
-}
-
-// A full reading, then the end: every window is unloaded once.
-void tst_Program::endApplicationUnloadsEveryWindowOnceThenExits()
-{
-    ProgramRun run;
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    QCOMPARE(forms::loadedForms().size(), 3); // main, results, farewell
-    const CleanEnd end(run);
-    app::modHelp::EndApplication(run.platform.processExit);
-    QCOMPARE(end.unloads().keys(),
-             (QStringList{u"frmDisplay"_s, u"frmMain"_s, u"frmNagScreen2"_s}));
-    QVERIFY2(end.faults().isEmpty(), qPrintable(end.faults()));
-}
-
-// The farewell window's unload handler ends the program while the main window
-// is still loaded: unloading the main window on the way brings the farewell
-// window, which is already on its way out, and the end carries on.
-void tst_Program::endApplicationFromAnUnloadHandlerCarriesOn()
-{
-    ProgramRun run;
-    run.start();
-    run.read(child<QAbstractButton>(&run.program.frmMain().load(), "picMain"));
-    run.program.frmDisplay().ifLoaded()->close();
-    QStringList order;
-    for (forms::Form *form : forms::loadedForms())
-        connect(form, &forms::Form::unloaded,
-                [&order, name = form->objectName()] { order.append(name); });
-    run.program.frmNagScreen2().ifLoaded()->close();
-    QCOMPARE(order, (QStringList{u"frmMain"_s, u"frmNagScreen2"_s}));
-    QVERIFY(forms::loadedForms().isEmpty());
-    QVERIFY(!run.platform.processExit.statuses.isEmpty());
 }
 
 QTEST_MAIN(tst_Program)

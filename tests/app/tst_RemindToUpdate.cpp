@@ -1,20 +1,14 @@
 #include "app/Program.h"
 #include "app/SettingsCodec.h"
 #include "FakePlatform.h"
-#include "platform/QtPlatform.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 using app::modHelp::DecodeSetting;
 using app::modHelp::EncodeSetting;
 
-// The reminder on a fake clock, with the real settings store in a folder of
-// its own.
+// The reminder on a fake clock and a fake settings store.
 class tst_RemindToUpdate : public QObject {
     Q_OBJECT
 private slots:
@@ -30,26 +24,16 @@ private slots:
 namespace {
 
 const QDate Today(2026, 12, 7);
+const QString DownloadPage = u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s;
 
 struct Reminder {
-    QTemporaryDir folder;
-    platform::IniSettingsStore store{folder.filePath(u"lv-sortilo.ini"_s)};
     fake::Platform fakes;
+    const QString key = u"Settings/"_s + EncodeSetting(u"Duration");
 
-    app::Services services()
-    {
-        fakes.clock.date = Today;
-        return fakes.services(store);
-    }
-    void store_(const QString &value)
-    {
-        QVERIFY(store.write(u"Settings"_s, EncodeSetting(u"Duration"), value));
-    }
-    QString stored()
-    {
-        return DecodeSetting(store.read(u"Settings"_s, EncodeSetting(u"Duration")).value());
-    }
-    void run() { app::modHelp::RemindToUpdate(services()); }
+    Reminder() { fakes.clock.date = Today; }
+    void store(const QString &value) { fakes.settings.values.insert(key, value); }
+    QString stored() const { return fakes.settings.values.value(key); }
+    void run() { app::modHelp::RemindToUpdate(fakes.services()); }
 };
 
 QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
@@ -76,11 +60,11 @@ void tst_RemindToUpdate::asksOnlyAfterFourteenDays()
     QFETCH(bool, asks);
     Reminder reminder;
     const QString last = isoDate(Today.addDays(daysFromToday));
-    reminder.store_(EncodeSetting(last));
+    reminder.store(EncodeSetting(last));
     reminder.run();
     reminder.run();
     QCOMPARE(reminder.fakes.messages.shown.size(), asks ? 1 : 0);
-    QCOMPARE(reminder.stored(), asks ? isoDate(Today) : last);
+    QCOMPARE(DecodeSetting(reminder.stored()), asks ? isoDate(Today) : last);
     QVERIFY(reminder.fakes.browser.opened.isEmpty());
     if (!asks)
         return;
@@ -95,15 +79,14 @@ void tst_RemindToUpdate::asksOnlyAfterFourteenDays()
 void tst_RemindToUpdate::yesOpensDownloadPageAfterWriting()
 {
     Reminder reminder;
-    reminder.store_(EncodeSetting(isoDate(Today.addDays(-20))));
+    reminder.store(EncodeSetting(isoDate(Today.addDays(-20))));
     reminder.fakes.messages.answers = {forms::Answer::Yes};
     QString storedWhenOpened;
     reminder.fakes.browser.whileOpening = [&](const QUrl &) {
-        storedWhenOpened = reminder.stored();
+        storedWhenOpened = DecodeSetting(reminder.stored());
     };
     reminder.run();
-    QCOMPARE(reminder.fakes.browser.openedAddresses(),
-             QStringList{u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s});
+    QCOMPARE(reminder.fakes.browser.openedAddresses(), QStringList{DownloadPage});
     QCOMPARE(storedWhenOpened, isoDate(Today));
 }
 
@@ -135,13 +118,14 @@ void tst_RemindToUpdate::storedDateNotUsableAsksNothing()
     QFETCH(QString, storedAfter);
     Reminder reminder;
     if (!key.isNull())
-        QVERIFY(reminder.store.write(u"Settings"_s, key, value));
+        reminder.fakes.settings.values.insert(u"Settings/"_s + key, value);
     reminder.run();
     QVERIFY(reminder.fakes.messages.shown.isEmpty());
-    QCOMPARE(reminder.store.read(u"Settings"_s, EncodeSetting(u"Duration")).value(), storedAfter);
-    QSettings file(reminder.store.filePath(), QSettings::IniFormat);
-    QCOMPARE(file.childGroups(), QStringList{u"Settings"_s});
-    QCOMPARE(file.contains(u"Settings/Duration"_s), key == u"Duration"_s);
+    QCOMPARE(reminder.stored(), storedAfter);
+    QStringList keys{reminder.key};
+    if (key == u"Duration")
+        keys.prepend(u"Settings/Duration"_s);
+    QCOMPARE(reminder.fakes.settings.values.keys(), keys);
 }
 
 // A store that cannot be read asks nothing. One that can be read but not
@@ -172,21 +156,18 @@ void tst_RemindToUpdate::storeThatFails()
     QFETCH(forms::Answer, answer);
     QFETCH(bool, asked);
     QFETCH(int, opened);
-    fake::Platform fakes;
-    fakes.clock.date = Today;
+    Reminder reminder;
+    fake::SettingsStore &store = reminder.fakes.settings;
     if (due)
-        fakes.settings.values.insert(u"Settings/"_s + EncodeSetting(u"Duration"),
-                                     EncodeSetting(isoDate(Today.addDays(-15))));
-    fakes.settings.unreadable = unreadable;
-    fakes.settings.unwritable = unwritable;
-    fakes.messages.answers = {answer};
-    app::modHelp::RemindToUpdate(fakes.services());
-    QCOMPARE(fakes.messages.shown.size(), asked ? 1 : 0);
-    QCOMPARE(fakes.browser.openedAddresses(),
-             opened
-                 ? QStringList{u"http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"_s}
-                 : QStringList());
-    QCOMPARE(fakes.settings.writes, 0);
+        reminder.store(EncodeSetting(isoDate(Today.addDays(-15))));
+    store.unreadable = unreadable;
+    store.unwritable = unwritable;
+    reminder.fakes.messages.answers = {answer};
+    reminder.run();
+    QCOMPARE(reminder.fakes.messages.shown.size(), asked ? 1 : 0);
+    QCOMPARE(reminder.fakes.browser.openedAddresses(),
+             opened ? QStringList{DownloadPage} : QStringList());
+    QCOMPARE(store.writes, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_RemindToUpdate)

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextLayout>
 #include <QToolTip>
@@ -24,6 +25,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -183,45 +185,29 @@ QPalette desktopPalette(const QString &name)
     return palette;
 }
 
-// The desktop's palette, changed while the program runs, as it would be
-// when the user picks another colour scheme.
-class DesktopPalette {
-public:
-    explicit DesktopPalette(const QString &name) { use(desktopPalette(name)); }
-    ~DesktopPalette() { use(m_before); }
-    DesktopPalette(const DesktopPalette &) = delete;
-    DesktopPalette &operator=(const DesktopPalette &) = delete;
-
-private:
-    // Qt tells each control of the change in an event of its own; what the
-    // controls do about it comes in the events they post in turn.
-    static void use(const QPalette &palette)
-    {
-        QApplication::setPalette(palette);
+// The desktop's palette or font, changed while the program runs: as when the
+// user picks another colour scheme, or qt6ct sets its font once the program
+// has started. Qt tells each control in an event of its own; what the program
+// does about it comes in the events it posts in turn. The desktop's own again
+// as the guard that comes back goes.
+template <class T> [[nodiscard]] auto desktopUses(const T &setting)
+{
+    const auto use = [](const T &value) {
+        if constexpr (std::is_same_v<T, QPalette>)
+            QApplication::setPalette(value);
+        else
+            QApplication::setFont(value);
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-    }
-
-    const QPalette m_before = QApplication::palette();
-};
-
-// The desktop's font, changed while the program runs, as qt6ct sets it once
-// the program has started; the desktop's own font again afterwards.
-class DesktopFont {
-public:
-    explicit DesktopFont(const QFont &font) { use(font); }
-    ~DesktopFont() { use(QFontDatabase::systemFont(QFontDatabase::GeneralFont)); }
-    DesktopFont(const DesktopFont &) = delete;
-    DesktopFont &operator=(const DesktopFont &) = delete;
-
-private:
-    // What the program does about it comes in the events it posts.
-    static void use(const QFont &font)
-    {
-        QApplication::setFont(font);
-        QCoreApplication::processEvents();
-    }
-};
+    };
+    T before;
+    if constexpr (std::is_same_v<T, QPalette>)
+        before = QApplication::palette();
+    else
+        before = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    use(setting);
+    return qScopeGuard([use, before] { use(before); });
+}
 
 // The entries of a menu that it draws shortened, "造訪我們…(V)": the ink of
 // the entry is narrower than its text.
@@ -453,7 +439,7 @@ void checkWindow(QWidget *window, const QString &language)
     // each text of the hue it has on white.
     const QList<DrawnText> onWhite = drawnTexts(window);
     for (const QString &palette : {u"light grey"_s, u"dark"_s, u"high-contrast"_s}) {
-        const DesktopPalette desktop(palette);
+        const auto desktop = desktopUses(desktopPalette(palette));
         const QStringList poor = textsHardToRead(window, onWhite);
         QVERIFY2(poor.isEmpty(), qPrintable(palette + u": "_s + poor.join(u", "_s)));
     }
@@ -481,7 +467,7 @@ void checkMainWindowBeyondItsControls(ProgramRun &run, const QString &language)
     {
         // qt6ct's own: DejaVu LGC Sans, which Debian does not install, at 12
         // points, where menus are no narrower than their longest entry.
-        const DesktopFont qt6ct(QFont(u"DejaVu LGC Sans"_s, 12));
+        const auto qt6ct = desktopUses(QFont(u"DejaVu LGC Sans"_s, 12));
         QStringList faults = entriesDrawnShort(child<QMenu>(main, "mnuHelp"));
         if (language != u"English")
             faults += otherHanFonts(main, label->text());
@@ -489,7 +475,7 @@ void checkMainWindowBeyondItsControls(ProgramRun &run, const QString &language)
     }
     if (language != u"English") {
         // A desktop font that draws Chinese characters in forms of its own.
-        const DesktopFont japanese(QFont(u"Noto Sans CJK JP"_s, 10));
+        const auto japanese = desktopUses(QFont(u"Noto Sans CJK JP"_s, 10));
         const QStringList others = otherHanFonts(main, label->text());
         QVERIFY2(others.isEmpty(), qPrintable(u"under Japanese forms: "_s + others.join(u"; "_s)));
     }

@@ -70,6 +70,30 @@ def frame_centre(s, window):
             (now.y - top) + (top + now.height + bottom) / 2)
 
 
+def off_centre(s, window, over=None):
+    """How many pixels the window, frame and title bar included, is off the
+    middle of the window `over` (its frame too), or else of the screen; None
+    while the window manager has not said their frames."""
+    try:
+        middle = frame_centre(s, over) if over else [n / 2 for n in s.screen_size]
+        return max(abs(a - b) for a, b in zip(frame_centre(s, window), middle))
+    except ValueError:
+        return None
+
+
+def in_front_of(s, window, other):
+    order = s.managed_windows()
+    return window.wid in order and other.wid in order and \
+        order.index(window.wid) > order.index(other.wid)
+
+
+def leave_for_farewell(s):
+    """Starts the program and closes its main window by its close box."""
+    program = s.start_program()
+    s.close_box(s.wait_window(is_main, "the main window"))
+    return program, s.wait_window(is_farewell, "the farewell window")
+
+
 def today():
     return datetime.date.today()
 

@@ -17,6 +17,7 @@ Needs /usr/bin/python3 with Orca (orca) and speech-dispatcher, and what the
 screen reader test needs besides (dbus, at-spi2-core).
 """
 
+import contextlib
 import importlib.util
 import logging
 import os
@@ -208,23 +209,15 @@ class Orca:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait(timeout=5)
-        for pid in self.speech_dispatchers():
-            try:
-                os.kill(pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        end = time.monotonic() + 5
-        while self.speech_dispatchers() and time.monotonic() < end:
-            time.sleep(0.05)
-        for pid in self.speech_dispatchers():
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        # Killed, a process is gone once its parent has reaped it.
-        end = time.monotonic() + DEADLINE
-        while self.speech_dispatchers() and time.monotonic() < end:
-            time.sleep(0.05)
+        # Asked to end, then killed; killed, a process is gone once its parent
+        # has reaped it.
+        for sig, seconds in ((signal.SIGTERM, 5), (signal.SIGKILL, DEADLINE)):
+            for pid in self.speech_dispatchers():
+                with contextlib.suppress(ProcessLookupError):
+                    os.kill(pid, sig)
+            end = time.monotonic() + seconds
+            while self.speech_dispatchers() and time.monotonic() < end:
+                time.sleep(0.05)
 
     def speech_dispatchers(self):
         """The speech-dispatcher processes of this session (the server and its

@@ -1,34 +1,27 @@
-"""Help > About Software: a modal window that OK, Enter or Esc closes. The
-main window's two link bands, which it blocks while it is open, open their
-pages in the browser once it is closed."""
+"""Help > About Software: a modal window over the main window, owned by it,
+back at once when minimised, and closed by Esc. The main window's link band,
+which it blocks while it is open, opens its page once it is closed."""
 
 import harness
-from harness import check, frame_centre, is_about, is_main, MAIN_CLIENT
+from harness import check, is_about, is_main, off_centre, MAIN_CLIENT
 
-# Client-area points on the link texts.
-BOTTOM_LINK = (219, 282)  # "Home Business Opportunity. ..."
-TOP_LINK = (219, 20)      # "The Most Popular Online Velmora Discussion Board. ..."
-
+# A client-area point on the link text "Home Business Opportunity. ...".
+BOTTOM_LINK = (219, 282)
 BRANDING_PAGE = "http://help.velmorasoft.com/fully-branded.html"
-HOME_PAGE = "http://www.velmorasoft.com"
 
 
-def open_about(s, main):
-    s.activate(main)
-    s.key("alt+h", "a")
-    return s.wait_window(is_about, "the about window")
-
-
-def about_window_is_modal_and_closes_with_esc_and_enter(s):
+def about_window_is_modal_and_closes_with_esc(s):
     program = s.start_program()
     main = s.wait_window(is_main, "the main window")
 
-    about = open_about(s, main)
+    s.activate(main)
+    s.key("alt+h", "a")
+    about = s.wait_window(is_about, "the about window")
     check(about.pid() == program.pid, "the about window is not the program's")
     # Over the middle of the main window, frame and title bar included.
-    about_centre, main_centre = frame_centre(s, about), frame_centre(s, main)
-    check(max(abs(a - b) for a, b in zip(about_centre, main_centre)) <= 1,
-          "the about window's centre %s, the main window's %s" % (about_centre, main_centre))
+    off = off_centre(s, about, main)
+    check(off is not None and off <= 1, "the about window is %s px off the main window's middle"
+          % off)
     # While it is open, the main window takes no clicks.
     s.click(main, *BOTTOM_LINK, menu_bar_of=MAIN_CLIENT)
     s.stays(lambda: not s.opened_addresses(), "the main window's link is blocked", 0.5)
@@ -54,25 +47,14 @@ def about_window_is_modal_and_closes_with_esc_and_enter(s):
     s.wait_gone(is_about, "the about window to close on Esc")
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
-    # Once it is closed, the main window answers again: each link band opens
-    # its own page, once.
+    # Once it is closed, the main window answers again: the link band opens
+    # its page, once. (Each link's page is tst_readingMenus', and the screen
+    # reader test's through the accessibility bus.)
     s.click(main, *BOTTOM_LINK, menu_bar_of=MAIN_CLIENT)
-    opened = s.wait_addresses(1, "the bottom link's page to be opened")
-    check(opened == [BRANDING_PAGE], "the bottom link opened %r, not %r" % (opened, [BRANDING_PAGE]))
-    s.click(main, *TOP_LINK, menu_bar_of=MAIN_CLIENT)
-    opened = s.wait_addresses(2, "the top link's page to be opened")
-    check(opened == [BRANDING_PAGE, HOME_PAGE],
-          "after the top link the pages opened are %r" % (opened,))
-    s.stays(lambda: len(s.opened_addresses()) == 2, "each click opens one page only", 0.5)
-    check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
-
-    # And the about window opens anew.
-    about = open_about(s, main)
-    s.activate(about)
-    s.key("Return")
-    s.wait_gone(is_about, "the about window to close on Enter")
+    s.wait_addresses(1, "the bottom link's page to be opened")
+    s.stays(lambda: s.opened_addresses() == [BRANDING_PAGE], "the link opens its page once", 0.5)
     check(len(s.find(is_main)) == 1 and program.alive(), "the main window did not stay")
 
 
 if __name__ == "__main__":
-    harness.run(about_window_is_modal_and_closes_with_esc_and_enter)
+    harness.run(about_window_is_modal_and_closes_with_esc)

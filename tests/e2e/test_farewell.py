@@ -1,27 +1,41 @@
-"""Leaving: the farewell window stays on top, and its Exit ends the program
-cleanly, leaving nothing behind."""
+"""Leaving: the farewell window stays on top, a message box that waits for an
+answer opens in front of it all the same (here the referral form's refusals;
+test_second_copy.py has a second copy's "already running"), and its Exit ends
+the program cleanly, leaving nothing behind."""
 
 import datetime
 
 import harness
-from harness import (check, is_about, is_box, is_farewell, is_main, is_results, MAIN_CLIENT,
-                     STICKS_PICTURE)
+from harness import (check, in_front_of, is_about, is_box, is_farewell, is_main, is_results,
+                     off_centre, MAIN_CLIENT, STICKS_PICTURE)
 
 EXIT_BUTTON = (441, 196)
+REFER_BUTTON = (248, 297)
 
 
 def closing_main_window_shows_farewell_and_exit_ends_program(s):
-    program = s.start_program()
-    main = s.wait_window(is_main, "the main window")
-
-    s.close_box(main)
-    farewell = s.wait_window(is_farewell, "the farewell window after the close box")
+    program, farewell = harness.leave_for_farewell(s)
     s.wait_gone(is_main, "the main window to go")
     state = farewell.net_wm_state()
     check("_NET_WM_STATE_ABOVE" in state, "the farewell window is not kept on top: %s" % state)
     check(farewell.pid() == program.pid, "the farewell window is not the program's")
     s.stays(lambda: program.alive() and len(s.find(is_farewell)) == 1,
             "the program waits on its farewell window", 0.5)
+
+    # All fields still show their prompts: the e-mail check refuses them, in a
+    # box of the farewell window's own, in front of it and over its middle.
+    s.click(farewell, *REFER_BUTTON)
+    box = s.wait_window(is_box, "the refusal box")
+    owner = s.x_tool(["xprop", "-id", str(box.wid), "WM_TRANSIENT_FOR"])
+    check("0x%x" % farewell.wid in owner, "the refusal box's owner: %s" % owner.strip())
+    s.wait_for(lambda: in_front_of(s, box, farewell),
+               "the refusal box in front of the farewell window")
+    off = off_centre(s, box, farewell)
+    check(off is not None and off <= 1, "the box is %s px off the farewell window's middle" % off)
+    s.activate(box)
+    s.key("Return")
+    s.wait_gone(is_box, "the box to go after OK")
+    check(program.alive() and s.find(is_farewell), "the farewell window went with the box")
 
     s.click(farewell, *EXIT_BUTTON)
     s.check_ended_cleanly(program, "the program to end after Exit")

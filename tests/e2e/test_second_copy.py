@@ -1,13 +1,14 @@
-"""A second copy started while one runs says so and leaves; the first runs on.
-The copies need not agree on their runtime folder: one copy runs per user.
-Two copies started at the same instant leave exactly one running. The second
-copy's box opens in front of the farewell window, which stays on top."""
+"""A second copy started while one runs says so and leaves; the first runs on,
+and once it is killed the next copy starts as if it had never run. The copies
+need not agree on their runtime folder: one copy runs per user. Two copies
+started at the same instant leave exactly one running. The second copy's box
+opens in front of the farewell window, which stays on top."""
 
 import os
+import signal
 
 import harness
-from harness import check, is_box, is_farewell, is_main
-from test_boxes_in_front import in_front_of, leave_for_farewell
+from harness import check, in_front_of, is_box, is_farewell, is_main, leave_for_farewell
 
 
 def start_copy(s, runtime="same"):
@@ -56,6 +57,17 @@ def second_copy_reports_running_copy_and_exits(s, runtime, first_at="main"):
     check(len(windows) == 1 and windows[0].pid() == first.pid,
           "the first copy's window is not there alone: %r" % windows)
     s.stays(first.alive, "the first copy keeps running", 0.3)
+
+    # Killed, the first copy keeps no other from starting.
+    first.kill()
+    status = first.wait_exit(what="the killed copy to end")
+    check(status == -signal.SIGKILL, "the first copy ended with %r, not by SIGKILL" % status)
+    s.wait_gone(is_shown, "the killed copy's window to go")
+    third = start_copy(s, runtime)
+    main = s.wait_window(is_main, "the next copy's main window")
+    check(main.pid() == third.pid, "the main window is not the next copy's")
+    s.stays(lambda: third.alive() and not s.find(is_box), "the next copy runs without any box",
+            0.5)
 
 
 def simultaneous_starts_leave_exactly_one_copy(s, runtime):

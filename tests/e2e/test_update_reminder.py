@@ -6,7 +6,7 @@ Run with one of: first-run, not-due, answer-no, answer-yes.
 import datetime
 
 import harness
-from harness import (check, frame_centre, is_box, is_main, stored_date_text, today,
+from harness import (check, is_box, is_main, off_centre, stored_date_text, today,
                      write_stored_date)
 
 DOWNLOAD_PAGE = "http://lvsortilo.velmorasoft.com/download-lv-free-sortilo.html"
@@ -65,15 +65,11 @@ def reminder(s, answer_keys, expected_pages):
     check(box.pid() == program.pid, "the box is not the program's")
     # With no window to sit over, the whole box, frame and title bar
     # included, is in the middle of the screen.
-    middle = (s.screen_size[0] / 2, s.screen_size[1] / 2)
     seen = []
 
     def centred():
-        try:
-            seen.append(max(abs(a - b) for a, b in zip(frame_centre(s, box), middle)))
-        except ValueError:  # not framed yet
-            return False
-        return seen[-1] <= 1
+        seen.append(off_centre(s, box))
+        return seen[-1] is not None and seen[-1] <= 1
     try:
         s.wait_for(centred, "the question in the middle of the screen")
     except harness.Failure:

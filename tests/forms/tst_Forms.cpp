@@ -7,8 +7,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -74,7 +72,6 @@ class tst_Forms : public QObject {
     Q_OBJECT
 private slots:
     void referringLoadsHiddenAndRunsLoadHandlerOnce();
-    void loadedWindowsAreListedUntilUnloaded();
     void unloadRunsHandlerHidesAndDestroysLater();
     void windowBeingUnloadedIsNotUnloadedTwice();
     void referringAfterUnloadLoadsAFreshWindow();
@@ -103,35 +100,26 @@ void tst_Forms::referringLoadsHiddenAndRunsLoadHandlerOnce()
     flushDeletes();
 }
 
-void tst_Forms::loadedWindowsAreListedUntilUnloaded()
-{
-    Owner owner;
-    TestForm &second = owner.second.load();
-    TestForm &first = owner.first.load();
-    QList<forms::Form *> loaded = forms::loadedForms();
-    std::sort(loaded.begin(), loaded.end());
-    QList<forms::Form *> expected{&first, &second};
-    std::sort(expected.begin(), expected.end());
-    QCOMPARE(loaded, expected);
-    second.Unload();
-    QCOMPARE(forms::loadedForms(), QList<forms::Form *>{&first});
-    QCOMPARE(forms::nextToUnload(), &first);
-    first.Unload();
-    QVERIFY(forms::loadedForms().isEmpty());
-    flushDeletes();
-}
-
+// The window leaves the loaded windows as its unload begins.
 void tst_Forms::unloadRunsHandlerHidesAndDestroysLater()
 {
     Owner owner;
     owner.first.load().show();
     const QPointer<TestForm> form = &owner.first.load();
+    TestForm &other = owner.second.load();
+    QCOMPARE(forms::loadedForms().size(), 2);
+    QList<forms::Form *> loadedWhileUnloading;
+    form->onUnload = [&](TestForm &) { loadedWhileUnloading = forms::loadedForms(); };
     form->Unload();
-    QCOMPARE(owner.log, (QStringList{u"load form1"_s, u"unload form1"_s}));
+    QCOMPARE(owner.log, (QStringList{u"load form1"_s, u"load form2"_s, u"unload form1"_s}));
     QVERIFY(form);
     QVERIFY(form->isHidden());
     QVERIFY(form->isUnloaded());
     QVERIFY(!owner.first.ifLoaded());
+    QCOMPARE(loadedWhileUnloading, QList<forms::Form *>{&other});
+    QCOMPARE(forms::nextToUnload(), &other);
+    other.Unload();
+    QVERIFY(!forms::nextToUnload());
     flushDeletes();
     QVERIFY(!form);
 }

@@ -2,6 +2,7 @@
 #include "forms/Accessibility.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
+#include "ProgramRun.h"
 
 #include <QTest>
 
@@ -58,11 +59,9 @@ struct Loaded {
 
 const QString Read = u"announce Tidings. Good news. Number 7"_s;
 
-void showActive(QWidget *window)
+void appear(QWidget *window)
 {
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
+    if (!showActive(window))
         return QTest::qFail(qPrintable(window->objectName() + u" did not become active"_s),
                             __FILE__, __LINE__);
     QCoreApplication::processEvents();
@@ -109,12 +108,12 @@ void tst_FormsAccessibility::windowsTellScreenReaders()
     if (action == u"show window" || action == u"show window, region hidden") {
         window.tidings->setVisible(action == u"show window");
         events.clear();
-        showActive(&window);
+        appear(&window);
     } else {
         window.tidings->setVisible(action == u"change text");
-        showActive(&window);
+        appear(&window);
         if (action == u"show region behind another window")
-            showActive(&other);
+            appear(&other);
         events.clear();
         if (action == u"change text")
             window.news->setText(u"Better news"_s);
@@ -164,7 +163,7 @@ void tst_FormsAccessibility::controlsOfAWindowThatWaitedHiddenAreMetAfresh()
     if (waitsHidden)
         QCoreApplication::processEvents();
     events.clear();
-    showActive(&loaded.window);
+    appear(&loaded.window);
     const QAccessible::Id after =
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(loaded.window.ok));
     QCOMPARE(after != before, waitsHidden);

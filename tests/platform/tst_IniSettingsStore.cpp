@@ -16,6 +16,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/ptrace.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,11 +27,11 @@ namespace {
 // A file of the program's, with a value of another program's beside it.
 const QByteArray Written = "[Other]\nkept=1\n\n[Settings]\nkey=old\n";
 
-// Nothing for a file that is not there.
+// Nothing for what is not a plain file: none, a folder, a pipe.
 QByteArray contents(const QString &path)
 {
     QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo(path).isFile())
         return {};
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
@@ -131,17 +132,18 @@ private slots:
     void killedSaveLeavesOldFileOrNewOne();
 };
 
+// Under the key the update reminder keeps its date under, "Duration" encoded.
 void tst_IniSettingsStore::storeKeepsWhatItWrites()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config/lv-sortilo.ini"_s);
+    const QString key = u"U\u0086\u0083r\u0085z\u0080\u007F"_s;
     platform::IniSettingsStore store(path);
-    QCOMPARE(store.read(u"Settings"_s, u"key"_s), QString());
-    QVERIFY(store.write(u"Settings"_s, u"k\u00e9y"_s, u"CACG>BC>AH\u0085"_s));
-    QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/k\u00e9y"_s).toString(),
+    QCOMPARE(store.read(u"Settings"_s, key), QString());
+    QVERIFY(store.write(u"Settings"_s, key, u"CACG>BC>AH\u0085"_s));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/"_s + key).toString(),
              u"CACG>BC>AH\u0085"_s);
-    QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, u"k\u00e9y"_s),
-             u"CACG>BC>AH\u0085"_s);
+    QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, key), u"CACG>BC>AH\u0085"_s);
     // Nothing of the save is left beside the file.
     QCOMPARE(QDir(folder.filePath(u"config"_s))
                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
@@ -162,6 +164,8 @@ void tst_IniSettingsStore::saveReplacesFileOrLeavesItAsItWas_data()
     // Not a file this program wrote.
     QTest::newRow("huge") << u"huge"_s << false << false;
     QTest::newRow("a folder") << u"folder"_s << false << false;
+    // Opened to be read, it would wait for a writer for ever.
+    QTest::newRow("a pipe") << u"pipe"_s << false << false;
     QTest::newRow("in a folder that cannot be made") << u"no folder"_s << true << false;
     // An ordinary user's rights.
     QTest::newRow("unreadable") << u"unreadable"_s << false << false;
@@ -218,6 +222,8 @@ void tst_IniSettingsStore::saveReplacesFileOrLeavesItAsItWas()
                 ownDisk ? Written + "[Padding]\npad=" + QByteArray(14 * 1024, 'p') + '\n' : Written;
             if (fault == u"folder")
                 QDir().mkpath(path);
+            else if (fault == u"pipe")
+                ::mkfifo(QFile::encodeName(path).constData(), 0600);
             else if (fault == u"no folder") {
                 writeFile(folder + u"/not-a-folder"_s, QByteArray());
                 path = folder + u"/not-a-folder/lv-sortilo.ini"_s;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -47,52 +48,32 @@ int bindAbstract(const QByteArray &name)
 
 // Tells processes when to go on: a byte, or the end of the pipe, which comes
 // too when the writer ends, so that a waiting process never waits for ever.
-class Pipe {
-public:
-    Pipe()
-    {
-        if (::pipe2(m_ends, O_CLOEXEC) != 0)
-            m_ends[0] = m_ends[1] = -1;
-    }
-    ~Pipe()
-    {
-        closeReadEnd();
-        closeWriteEnd();
-    }
-    Pipe(const Pipe &) = delete;
-    Pipe &operator=(const Pipe &) = delete;
-
+struct Pipe {
+    int ends[2] = {-1, -1};
+    Pipe() { (void)!::pipe2(ends, O_CLOEXEC); }
+    ~Pipe() { closeReadEnd(), closeWriteEnd(); }
+    Q_DISABLE_COPY(Pipe)
+    void closeReadEnd() { ::close(std::exchange(ends[0], -1)); }
+    void closeWriteEnd() { ::close(std::exchange(ends[1], -1)); }
     void send(const QByteArray &bytes)
     {
-        (void)!::write(m_ends[1], bytes.constData(), std::size_t(bytes.size()));
+        (void)!::write(ends[1], bytes.data(), size_t(bytes.size()));
     }
     void signal() { send("!"); }
     // True on a byte, false when the writers are gone without one.
     bool awaitSignal()
     {
         char byte;
-        return ::read(m_ends[0], &byte, 1) == 1;
+        return ::read(ends[0], &byte, 1) == 1;
     }
     QByteArray readAll()
     {
         QByteArray all;
         char buffer[64];
-        ssize_t got;
-        while ((got = ::read(m_ends[0], buffer, sizeof buffer)) > 0)
+        for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
             all.append(buffer, got);
         return all;
     }
-    void closeReadEnd() { closeEnd(0); }
-    void closeWriteEnd() { closeEnd(1); }
-
-private:
-    void closeEnd(int end)
-    {
-        if (m_ends[end] >= 0)
-            ::close(m_ends[end]);
-        m_ends[end] = -1;
-    }
-    int m_ends[2];
 };
 
 } // namespace

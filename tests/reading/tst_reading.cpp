@@ -48,12 +48,6 @@ bool menuOpens()
     return QTest::qWaitFor([] { return QApplication::activePopupWidget(); });
 }
 
-bool activate(QWidget *window)
-{
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
 // What the user does in the window between two keys: "menus", the Help menu
 // and the File menu opened from the keyboard, each closed with Esc, and a
 // last Esc out of the menu bar; "another window", another window activated
@@ -80,11 +74,10 @@ bool goAwayAndBack(QWidget *window, const QString &how)
     }
     if (how.endsWith(u"another window"_s)) {
         QWidget other;
-        other.show();
-        if (!activate(&other))
+        if (!showActive(&other))
             return false;
     }
-    return activate(window);
+    return showActive(window);
 }
 
 } // namespace
@@ -164,6 +157,7 @@ void tst_reading::backReturnsToReadyMainWindow()
     auto &main = mainWindow(run);
     QVERIFY(display);
     QVERIFY(QTest::qWaitForWindowActive(display));
+    const ShownWindows shown;
     if (how == u"button")
         QTest::mouseClick(child<QPushButton>(display, "cmdOK"), Qt::LeftButton);
     else if (how == u"alt+b")
@@ -176,7 +170,10 @@ void tst_reading::backReturnsToReadyMainWindow()
     QVERIFY(main.isVisible());
     QVERIFY(child<QAbstractButton>(&main, "picMain")->isVisible());
     QVERIFY(child<QFrame>(&main, "picMessage")->isHidden());
+    // Not even for a moment does the farewell window show on the way.
+    QVERIFY2(!shown.names.contains(u"frmNagScreen2"_s), qPrintable(shown.names.join(u' ')));
     QVERIFY(run.program.frmNagScreen2().ifLoaded()->isHidden());
+    QVERIFY(run.platform.messages.shown.isEmpty());
     QVERIFY(run.platform.processExit.statuses.isEmpty());
 
     // Ready for another reading, with a stick of its own.
@@ -294,8 +291,7 @@ void tst_reading::pictureStartsReadingFromKeyboard()
     picture->setFocus(Qt::TabFocusReason);
     QVERIFY(goAwayAndBack(&main, awayAndBack));
     QTRY_COMPARE(QApplication::focusWidget(), picture);
-    QTimer::singleShot(20, [&] { run.platform.clock.now += 3s; });
-    press(&main, key);
+    run.read(picture, {}, [&] { press(&main, key); });
     QVERIFY(run.program.frmDisplay().ifLoaded());
 }
 

@@ -22,8 +22,7 @@ inline referral::frmNagScreen2 *showFarewell(ProgramRun &run)
     referral::frmNagScreen2 *const farewell = run.program.frmNagScreen2().ifLoaded();
     if (!farewell || !farewell->isVisible())
         return nullptr;
-    farewell->activateWindow();
-    return QTest::qWaitForWindowActive(farewell) ? farewell : nullptr;
+    return showActive(farewell) ? farewell : nullptr;
 }
 
 inline QWidget *focused() { return QApplication::focusWidget(); }

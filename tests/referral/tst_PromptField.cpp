@@ -143,12 +143,9 @@ void tst_PromptField::fieldShowsPromptOnlyWhileEmpty()
     QTRY_COMPARE(textOf(target), onEntering + typed);
     if (awayMeanwhile) {
         QWidget otherProgram;
-        otherProgram.show();
-        otherProgram.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&otherProgram));
+        QVERIFY(showActive(&otherProgram));
         QCOMPARE(textOf(target), onEntering + typed);
-        farewell->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(farewell));
+        QVERIFY(showActive(farewell));
         QCOMPARE(focused(), target);
         QCOMPARE(textOf(target), onEntering + typed);
     }
@@ -260,9 +257,7 @@ void tst_PromptField::textNeverLandsInPrompt()
         QTest::mouseClick(friendName, Qt::LeftButton);
         QCOMPARE(friendName->text(), QString());
         otherWindow = std::make_unique<QWidget>();
-        otherWindow->show();
-        otherWindow->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(otherWindow.get()));
+        QVERIFY(showActive(otherWindow.get()));
     }
     // Each way ends with the text in the field, or for the middle button with
     // the primary selection where the system has one, and none here.
@@ -324,10 +319,8 @@ void tst_PromptField::textNeverLandsInPrompt()
     }
 
     QCOMPARE(textOf(target), expected);
-    if (!windowActive) {
-        farewell->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(farewell));
-    }
+    if (!windowActive)
+        QVERIFY(showActive(farewell));
     QCoreApplication::processEvents();
     QCOMPARE(textOf(target), expected);
     QCOMPARE(friendName->text(), u"Friend's Name"_s);

@@ -172,8 +172,7 @@ void tst_closeRouting::farewellEndsProgramWithMainWindowLoaded()
     QVERIFY(farewell);
     QVERIFY(farewell->isVisible());
     QCOMPARE(child<QPushButton>(farewell, "cmdClose")->text(), u"E&xit"_s);
-    farewell->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(farewell));
+    QVERIFY(showActive(farewell));
     const CleanEnd end(run);
     QVERIFY(end.unloads().contains(u"frmNagScreen2"_s));
 

@@ -8,7 +8,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDebug>
 #include <QFontDatabase>
+
+#include <memory>
 
 using namespace std::chrono_literals;
 using namespace Qt::Literals::StringLiterals;
@@ -65,11 +68,12 @@ QWidget &missingControls()
     return *holder;
 }
 
-bool anyWindowVisible()
+bool ShownWindows::eventFilter(QObject *watched, QEvent *event)
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(),
-                       [](const QWidget *window) { return window->isVisible(); });
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->isWindow())
+        names.append(watched->objectName());
+    return false;
 }
 
 CleanEnd::CleanEnd(ProgramRun &run)
@@ -86,19 +90,20 @@ QString CleanEnd::faults() const
 {
     QStringList faults;
     const QList<int> &statuses = m_run.platform.processExit.statuses;
-    if (statuses.isEmpty() || statuses.count(0) != statuses.size())
-        faults.append(u"exit statuses: "_s + [&] {
-            QStringList list;
-            for (int status : statuses)
-                list.append(QString::number(status));
-            return list.join(u' ');
-        }());
+    if (QString exits; statuses.isEmpty() || statuses.count(0) != statuses.size()) {
+        QDebug(&exits) << statuses;
+        faults.append(u"exit statuses: "_s + exits);
+    }
     for (auto it = m_unloads.cbegin(); it != m_unloads.cend(); ++it)
         if (it.value() != 1)
             faults.append(u"%1 unloaded %2 times"_s.arg(it.key()).arg(it.value()));
+    if (!m_shown.names.isEmpty())
+        faults.append(u"shown on the way out: "_s + m_shown.names.join(u' '));
     if (!forms::loadedForms().isEmpty())
         faults.append(u"windows still loaded"_s);
-    if (anyWindowVisible())
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (std::any_of(windows.begin(), windows.end(),
+                    [](QWidget *window) { return window->isVisible(); }))
         faults.append(u"a window still on screen"_s);
     return faults.join(u"; "_s);
 }
@@ -117,14 +122,30 @@ QWidget *ProgramRun::window(const QString &name)
     return &program.frmMain().load();
 }
 
-void ProgramRun::read(QWidget *picture, const std::function<void()> &during)
+void ProgramRun::read(QWidget *picture, const std::function<void()> &during,
+                      const std::function<void()> &start)
 {
-    QTimer::singleShot(20, picture, [this, during] {
+    const auto clicked = platform.clock.now;
+    const auto waiting = std::make_shared<bool>(true);
+    QTimer::singleShot(20, picture, [this, during, waiting] {
         if (during)
             during();
-        platform.clock.now += 3s;
+        platform.clock.now += 2999ms;
+        QTimer::singleShot(20, &timers, [this, waiting] {
+            platform.clock.now += 1ms;
+            // A wait that goes on fails the test rather than hang it.
+            QTimer::singleShot(2000, &timers, [this, waiting] {
+                if (!*waiting)
+                    return;
+                QTest::qFail("the wait went on past three seconds", __FILE__, __LINE__);
+                platform.clock.now += 1h;
+            });
+        });
     });
-    QTest::mouseClick(picture, Qt::LeftButton);
+    start ? start() : QTest::mouseClick(picture, Qt::LeftButton);
+    *waiting = false;
+    if (program.frmDisplay().ifLoaded() && platform.clock.now - clicked < 3s)
+        QTest::qFail("the results came before three seconds were up", __FILE__, __LINE__);
 }
 
 namespace {
@@ -141,8 +162,7 @@ Qt::Key keyFor(QChar c) { return Qt::Key(c.toUpper().unicode()); }
 
 void ProgramRun::choose(QWidget *window, QAction *entry)
 {
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
+    if (!showActive(window))
         return QTest::qFail(qPrintable(u"window "_s + window->objectName() + u" not active"_s),
                             __FILE__, __LINE__);
     auto *const menu = qobject_cast<QMenu *>(entry->parent());

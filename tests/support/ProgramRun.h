@@ -5,6 +5,7 @@
 #include "forms/Controls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,18 +17,22 @@
 #include <chrono>
 #include <functional>
 
-// A run of the whole program on fake platform services, started as the real
-// program starts: through its start-up host.
+// A run of the whole program on fake platform services.
 struct ProgramRun {
     fake::Platform platform;
     app::Program program{platform.services()};
+    QObject timers; // what the run has waiting goes with it
 
     ~ProgramRun();
 
     void start() { program.start(); }
 
-    // Runs `during` while the reading's wait is on, then lets the time run out.
-    void read(QWidget *picture, const std::function<void()> &during = {});
+    // Starts a reading with `start`, or else a click on the picture; runs
+    // `during` while the wait is on, then lets the time run out; and fails the
+    // test if the results come before the three seconds are up, or the wait
+    // goes on after them.
+    void read(QWidget *picture, const std::function<void()> &during = {},
+              const std::function<void()> &start = {});
 
     // Starts the program and brings up the named window as a user meets it:
     // the results window after a reading, the others loaded.
@@ -52,12 +57,28 @@ public:
 inline const QStringList Languages{QStringLiteral("English"), QStringLiteral("zh_TW"),
                                    QStringLiteral("zh_HK"), QStringLiteral("zh_CN")};
 
-// Whether any window of the program is on screen.
-bool anyWindowVisible();
+// Shows the window and makes it the active one, as a user does by clicking it.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Notes the name of every window that appears while this lives, however briefly.
+class ShownWindows : public QObject {
+public:
+    ShownWindows() { qApp->installEventFilter(this); }
+    QStringList names;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 // Watches the end of a run: made while windows are loaded, it then tells what
-// went wrong, if anything did. A clean end exits with status 0 and unloads
-// every window that was loaded exactly once, leaving none loaded or on screen.
+// went wrong, if anything did. A clean end exits with status 0, shows no
+// window on the way, and unloads every window that was loaded exactly once,
+// leaving none loaded or on screen.
 class CleanEnd {
 public:
     explicit CleanEnd(ProgramRun &run);
@@ -67,6 +88,7 @@ public:
 private:
     ProgramRun &m_run;
     QMap<QString, int> m_unloads;
+    ShownWindows m_shown;
 };
 
 // Where the controls that a test looks for in vain are made, hidden.
