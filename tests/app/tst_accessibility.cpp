@@ -202,7 +202,7 @@ QString resultsRead(int stick)
 {
     return u"announce LV Sortilo Results. Stick number %1. More About The Sortilo Number. "_s.arg(
                stick) +
-           designFortune(stick);
+           tabledFortune(stick);
 }
 
 } // namespace

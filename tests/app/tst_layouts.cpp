@@ -423,8 +423,8 @@ class tst_layouts : public QObject {
 private slots:
     void textsFit_data();
     void textsFit();
-    void controlsDrawnAsDesigned_data();
-    void controlsDrawnAsDesigned();
+    void controlsDrawnWhole_data();
+    void controlsDrawnWhole();
 };
 
 namespace {
@@ -550,7 +550,7 @@ void tst_layouts::textsFit()
         QCOMPARE(qobject_cast<forms::Form *>(shown)->client()->size(), clientSize);
 }
 
-void tst_layouts::controlsDrawnAsDesigned_data()
+void tst_layouts::controlsDrawnWhole_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
@@ -578,7 +578,7 @@ void tst_layouts::controlsDrawnAsDesigned_data()
 // size and holds a picture rather than a blank: most of the sticks are red,
 // most of the icon is not transparent. A frame's caption is inset on its top
 // line. A grey button's face is one flat grey.
-void tst_layouts::controlsDrawnAsDesigned()
+void tst_layouts::controlsDrawnWhole()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);

@@ -89,10 +89,10 @@ void tst_reading::readingShowsStickAndSentence_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("sentence");
-    QTest::newRow("stick 1") << 0.0f << u"1"_s << designFortune(1);
-    QTest::newRow("stick 42") << 41.5f / 78 << u"42"_s << designFortune(42);
-    QTest::newRow("stick 60, the longest sentence") << 59.5f / 78 << u"60"_s << designFortune(60);
-    QTest::newRow("stick 78") << 0.9999f << u"78"_s << designFortune(78);
+    QTest::newRow("stick 1") << 0.0f << u"1"_s << tabledFortune(1);
+    QTest::newRow("stick 42") << 41.5f / 78 << u"42"_s << tabledFortune(42);
+    QTest::newRow("stick 60, the longest sentence") << 59.5f / 78 << u"60"_s << tabledFortune(60);
+    QTest::newRow("stick 78") << 0.9999f << u"78"_s << tabledFortune(78);
 }
 
 void tst_reading::readingShowsStickAndSentence()

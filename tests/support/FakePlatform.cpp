@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QHash>
 
-QString designFortune(int stick)
+QString tabledFortune(int stick)
 {
     static const QHash<int, QString> table = [] {
         QHash<int, QString> table;

@@ -11,7 +11,7 @@
 #include <functional>
 
 // The fortune of a stick as the table of fortunes gives it (fortunes.tsv).
-QString designFortune(int stick);
+QString tabledFortune(int stick);
 
 // Stand-ins for the platform, which record what the program asks of them.
 namespace fake {
