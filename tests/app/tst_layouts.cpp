@@ -6,18 +6,9 @@
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
 
-#include <QAbstractButton>
-#include <QFontDatabase>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTest>
-#include <QTextLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
