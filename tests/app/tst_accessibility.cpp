@@ -65,7 +65,9 @@ QStringList unnamedControls(QWidget *window, int &checked)
     QAccessibleInterface *const self = QAccessible::queryAccessibleInterface(window);
     const auto role = qobject_cast<QDialog *>(window) ? QAccessible::Dialog : QAccessible::Window;
     if (self->role() != role || self->text(QAccessible::Name) != u"LV Sortilo v1.0")
-        faults.append(window->objectName() + u" is not presented as \"LV Sortilo v1.0\""_s);
+        faults.append(u"%1 is presented as \"%2\", role %3"_s
+                          .arg(window->objectName(), self->text(QAccessible::Name))
+                          .arg(self->role()));
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"))
             continue;
