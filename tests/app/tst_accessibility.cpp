@@ -143,8 +143,12 @@ void tst_accessibility::everyControlIsNamedAfterWhatItShows()
                                    run.window(u"frmAbout"_s), &run.program.frmNagScreen2().load()};
     QStringList faults;
     int checked = 0;
-    for (QWidget *window : windows)
+    // As a screen reader meets them: shown. Qt 6.11 names a window that has
+    // not been shown yet with nothing.
+    for (QWidget *window : windows) {
+        window->show();
         faults += unnamedControls(window, checked);
+    }
     QVERIFY(checked >= 50);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
 }
