@@ -20,11 +20,12 @@ inline constexpr QRgb White = 0xFFFFFF;
 inline constexpr QRgb Black = 0x000000;
 inline constexpr QRgb Red = 0xFF0000;
 inline constexpr QRgb Yellow = 0xFFFF00;
+inline constexpr QRgb Grey = 0x808080;
 inline constexpr QRgb ButtonGrey = 0xE0E0E0;
 inline constexpr QRgb LinkBlue = 0x0000C0;
-// The background the program's colours were chosen on. There they stay as
-// they always were, whatever their contrast (the red reads at 4:1 on white);
-// on any other, forms::look makes them readable.
+// The background the program's colours were chosen on. There they are drawn
+// as they are, whatever their contrast (the red reads at 4:1 on white); on
+// any other, forms::look makes them readable.
 inline constexpr QRgb ColoursChosenOn = White;
 
 // ChineseFirst: for a paragraph whose Chinese has quotes or dashes, which
@@ -37,8 +38,8 @@ enum FontStyle { Plain = 0, Bold = 1, Underline = 2, ChineseFirst = 4 };
 // it is on most desktops, at the given point size fixed in device-independent
 // pixels. Where the windows speak Chinese, text below 9 points is never bold.
 QFont textFont(qreal points, int style = Plain);
-// The dialog font of old, MS Sans Serif, where a window asks for it; DejaVu
-// Sans stands in for it as well.
+// The dialog font, MS Sans Serif, where a window asks for it; DejaVu Sans
+// stands in for it as well.
 QFont dialogFont(qreal points, int style = Plain);
 // The fonts that draw Chinese characters in the texts of the windows, most
 // wanted first, so that they take the forms of the language shown whatever

@@ -12,8 +12,8 @@
 class QAbstractButton;
 class QWidget;
 
-// Laying out and colouring the controls of a window. Layouts are in twips, as the windows
-// were laid out; 15 twips make one device-independent pixel, so the windows scale with the screen.
+// Laying out and colouring the controls of a window. Layouts are given in twips; 15 twips
+// make one device-independent pixel, so the windows scale with the screen.
 namespace forms::look {
 
 inline constexpr int TwipsPerPixel = 15;

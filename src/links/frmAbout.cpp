@@ -34,7 +34,7 @@ frmAbout::frmAbout(platform::Browser &browser, QWidget *opener)
         setTextColour(label, White);
 
     place(Picture1, {120, 120, 480, 480});
-    Picture1->setAccessibleName(u"LV Sortilo"_s);
+    Picture1->setAccessibleName(MessageTitle.toString());
     lblHomePage->setAccessibleDescription(tr("Opens the vendor's web site in your browser"));
     lblCobrand->setAccessibleDescription(tr("Opens the offer's page in your browser"));
     cmdOK->setAccessibleDescription(tr("Closes this window"));

@@ -17,7 +17,7 @@ inline constexpr QLatin1StringView VendorHelpSite{"http://help.velmorasoft.com"}
 inline constexpr QLatin1StringView ProductSite{"http://lvsortilo.velmorasoft.com"};
 
 // A page of the catalogue: a site base followed by a path.
-QUrl PageAddress(QLatin1StringView siteBase, QLatin1StringView path = {});
+QUrl pageAddress(QLatin1StringView siteBase, QLatin1StringView path = {});
 
 // Hands the address, unchanged, to the default browser. Failures are not
 // reported: the program carries on as if nothing had happened.

@@ -14,14 +14,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace reading {
 
-QString ReadingWindow::BusinessOffer()
+QString ReadingWindow::businessOffer()
 {
     return tr("Home Business Opportunity. Start your own Internet business and make money online. "
               "Get this software fully branded for your website. Click here for more details.");
 }
 
-ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
-    : Form(design.name, design.client)
+ReadingWindow::ReadingWindow(platform::Browser &browser, const Layout &own)
+    : Form(own.name, own.client)
     , m_browser(browser)
 {
     using namespace forms;
@@ -35,9 +35,9 @@ ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
     QMenu *const mnuHelp = addMenu(bar, u"mnuHelp"_s, tr("&Help"));
     QAction *const mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, tr("&Online Help"));
     QAction *const mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, tr("&Visit Us Online"));
-    addSeparator(mnuHelp, design.separatorNames[0]);
-    QAction *const mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, tr(design.updateCaption));
-    addSeparator(mnuHelp, design.separatorNames[1]);
+    addSeparator(mnuHelp, own.separatorNames[0]);
+    QAction *const mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, tr(own.updateCaption));
+    addSeparator(mnuHelp, own.separatorNames[1]);
     QAction *const mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, tr("&About Software"));
     QAction *const mnuDonate = addEntry(bar, u"mnuDonate"_s, tr("&Donate"));
     QAction *const mkmoney = addEntry(bar, u"mkmoney"_s, tr("Make Money &Online"));
@@ -45,14 +45,14 @@ ReadingWindow::ReadingWindow(platform::Browser &browser, const Design &design)
     // Stored switched off, and nothing switches it on.
     mkmoney->setEnabled(false);
 
-    place(Frame2, design.Frame2);
+    place(Frame2, own.Frame2);
     setBackground(Frame2, DarkBlue);
     Frame2->setAccessibleName(tr("Discussion board"));
-    place(Label61, design.Label61);
+    place(Label61, own.Label61);
     keepContentsInside(Label61);
     Label61->setText(tr("The Most Popular Online Velmora Discussion Board. Best Resource For "
                         "Everything Velmora. Visit us at %1")
-                         .arg(links::modHelp::PageAddress(links::modHelp::VendorSite).host()));
+                         .arg(links::modHelp::pageAddress(links::modHelp::VendorSite).host()));
     Label61->setFont(textFont(8.25, Bold | Underline));
     Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label61, White);

@@ -17,7 +17,8 @@ namespace reading {
 class ReadingWindow : public forms::Form {
     Q_OBJECT
 public:
-    struct Design {
+    // What each reading window has of its own.
+    struct Layout {
         QString name;
         QSize client;
         forms::look::Twips Frame2;
@@ -29,16 +30,16 @@ public:
     };
 
 signals:
-    // "About Software" was chosen: the about window is to be shown, modally.
+    // "About Software" was chosen.
     void aboutRequested();
-    // The window is being unloaded: the farewell window takes over.
+    // The window is being unloaded.
     void closing();
 
 protected:
-    ReadingWindow(platform::Browser &browser, const Design &design);
+    ReadingWindow(platform::Browser &browser, const Layout &own);
 
     // The business offer of the bottom band.
-    static QString BusinessOffer();
+    static QString businessOffer();
     void Form_Unload() override;
 
     QMenu *mnuFile = nullptr;

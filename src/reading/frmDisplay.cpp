@@ -21,7 +21,7 @@ namespace reading {
 
 namespace {
 
-const ReadingWindow::Design Window{
+const ReadingWindow::Layout Window{
     u"frmDisplay"_s,
     forms::look::pixels(8670, 5280),
     {0, 0, 8655, 615},
@@ -83,7 +83,7 @@ frmDisplay::frmDisplay(platform::Browser &browser, platform::Clipboard &clipboar
     setBackground(Frame5, DarkBlue);
     auto *const Label1 = new LinkLabel(u"Label1"_s, Frame5);
     place(Label1, {120, 240, 5775, 735});
-    Label1->setText(BusinessOffer());
+    Label1->setText(businessOffer());
     Label1->setFont(textFont(8.25, Bold | Underline));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(Label1, White);

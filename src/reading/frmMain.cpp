@@ -20,7 +20,7 @@ namespace {
 
 using forms::look::Twips;
 
-const ReadingWindow::Design Window{
+const ReadingWindow::Layout Window{
     u"frmMain"_s,
     forms::look::pixels(6570, 4755),
     {20, 0, 6540, 615},
@@ -70,7 +70,7 @@ frmMain::frmMain(platform::Browser &browser, const platform::Clock &clock,
     picMessage->setAccessibleName(tr("Please Wait"));
     setWindowBackground(picMessage);
     picMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setTextColour(picMessage, 0x808080);
+    setTextColour(picMessage, Grey);
     pi = newLabel(u"pi"_s, picMessage);
     place(pi, layout::pi);
     pi->setText(tr("Please Wait"));
@@ -103,7 +103,7 @@ frmMain::frmMain(platform::Browser &browser, const platform::Clock &clock,
     Frame5->setAccessibleName(tr("Business opportunity"));
     auto *const Label2 = new LinkLabel(u"Label2"_s, Frame5);
     place(Label2, {120, 120, 6255, 735});
-    Label2->setText(BusinessOffer());
+    Label2->setText(businessOffer());
     Label2->setFont(textFont(8.25, Bold | Underline));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(Label2, White);

@@ -86,7 +86,7 @@ bool PromptField::eventFilter(QObject *, QEvent *event)
         break;
     case QEvent::KeyPress:
         clearPromptOnEntering();
-        return KeyPress(static_cast<QKeyEvent *>(event)->text());
+        return keyPress(static_cast<QKeyEvent *>(event)->text());
     case QEvent::MouseButtonPress:
         // A click enters the field, even before its window has the keyboard.
         if (m_presence == Presence::Away)
@@ -156,7 +156,7 @@ void PromptField::lostFocus()
 }
 
 // Only spaces typed one at a time are refused; pasted text is not checked.
-bool PromptField::KeyPress(const QString &typed)
+bool PromptField::keyPress(const QString &typed)
 {
     if (!m_email || typed != u" "_s)
         return false;

@@ -37,7 +37,7 @@ private:
     void gotFocus();
     void clearPromptOnEntering();
     void lostFocus();
-    bool KeyPress(const QString &typed);
+    bool keyPress(const QString &typed);
 
     QWidget *const m_field;
     const QString m_prompt;

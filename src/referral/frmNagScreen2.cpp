@@ -24,7 +24,7 @@ namespace {
 
 using modTellAFriend::Field;
 
-QString vendorHost() { return links::modHelp::PageAddress(links::modHelp::VendorSite).host(); }
+QString vendorHost() { return links::modHelp::pageAddress(links::modHelp::VendorSite).host(); }
 
 } // namespace
 
@@ -48,7 +48,7 @@ frmNagScreen2::frmNagScreen2(platform::Browser &browser, forms::Messages &messag
     setSystemColours(Picture1);
     Picture1->setBackgroundRole(QPalette::Window);
     Picture1->setAutoFillBackground(true);
-    Picture1->setAccessibleName(u"LV Sortilo"_s);
+    Picture1->setAccessibleName(MessageTitle.toString());
 
     QLabel *const Label1 = newLabel(u"Label1"_s, client());
     place(Label1, {1080, 240, 3240, 435});
@@ -234,7 +234,7 @@ void frmNagScreen2::cmdSubmit_Click()
     referral.message = modTellAFriend::trimSpaces(m_message->text());
     referral.friendName = modTellAFriend::trimSpaces(m_friendName->text());
     referral.friendEmail = modTellAFriend::trimSpaces(m_friendEmail->text());
-    if (const auto problem = modTellAFriend::EmailAddressProblem(referral)) {
+    if (const auto problem = modTellAFriend::emailAddressProblem(referral)) {
         modTellAFriend::showRefusal(m_messages, *problem, this);
         return;
     }

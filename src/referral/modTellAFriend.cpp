@@ -39,7 +39,7 @@ QString trimSpaces(QStringView text)
     return text.toString();
 }
 
-std::optional<QString> EmailAddressProblem(const Referral &referral)
+std::optional<QString> emailAddressProblem(const Referral &referral)
 {
     if (referral.email == referral.friendEmail)
         return translated(
@@ -52,7 +52,7 @@ std::optional<QString> EmailAddressProblem(const Referral &referral)
     return std::nullopt;
 }
 
-std::optional<QString> MissingEntry(const Referral &referral)
+std::optional<QString> missingEntry(const Referral &referral)
 {
     struct Entry {
         const QString &value;
@@ -79,7 +79,7 @@ std::optional<QString> MissingEntry(const Referral &referral)
     return std::nullopt;
 }
 
-QUrl ReferralAddress(const Referral &referral)
+QUrl referralAddress(const Referral &referral)
 {
     const QString productAddress = QString(links::modHelp::ProductSite) + u'/';
     const std::pair<const char *, const QString &> values[] = {
@@ -95,7 +95,7 @@ QUrl ReferralAddress(const Referral &referral)
         query += QUrl::toPercentEncoding(value);
     }
     QUrl address =
-        links::modHelp::PageAddress(links::modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
+        links::modHelp::pageAddress(links::modHelp::VendorSite, "/lvms-refer-a-friend.php"_L1);
     address.setQuery(QString::fromLatin1(query), QUrl::StrictMode);
     return address;
 }
@@ -109,11 +109,11 @@ void showRefusal(forms::Messages &messages, const QString &text, QWidget *owner)
 void SubmitReferral(Referral &referral, forms::Messages &messages, platform::Browser &browser,
                     QWidget *owner)
 {
-    if (const auto missing = MissingEntry(referral)) {
+    if (const auto missing = missingEntry(referral)) {
         showRefusal(messages, *missing, owner);
         return;
     }
-    const QUrl address = ReferralAddress(referral);
+    const QUrl address = referralAddress(referral);
     // Told now, rather than sent nowhere without a word.
     if (!browser.canOpen(address)) {
         showRefusal(

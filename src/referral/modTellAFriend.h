@@ -38,12 +38,12 @@ struct Referral {
 };
 
 // The message that refuses the two e-mail addresses, if they are refused.
-std::optional<QString> EmailAddressProblem(const Referral &referral);
+std::optional<QString> emailAddressProblem(const Referral &referral);
 // The message for the first entry that is missing, if one is.
-std::optional<QString> MissingEntry(const Referral &referral);
+std::optional<QString> missingEntry(const Referral &referral);
 // The referral page with the five entries and the product's address in its
 // query, each value percent-encoded so that it comes back exactly as typed.
-QUrl ReferralAddress(const Referral &referral);
+QUrl referralAddress(const Referral &referral);
 
 // Checks the entries, then opens the referral page; or shows what is missing,
 // or that the entries make an address too long for the browser to be given,

@@ -1,4 +1,4 @@
-// Fuzz target for the referral page's address (referral::modTellAFriend::ReferralAddress).
+// Fuzz target for the referral page's address (referral::modTellAFriend::referralAddress).
 //
 // The first byte of the input chooses how the rest becomes the five entries
 // (name, e-mail, message, friend's name, friend's e-mail); missing entries are
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const referral::modTellAFriend::Referral referral{entries[0], entries[1], entries[2],
                                                       entries[3], entries[4], {}};
-    const QUrl address = referral::modTellAFriend::ReferralAddress(referral);
+    const QUrl address = referral::modTellAFriend::referralAddress(referral);
     checkPlace(address, entriesText, "the address is not the referral page");
 
     const QByteArray encoded = address.toEncoded();
