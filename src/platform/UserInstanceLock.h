@@ -19,7 +19,8 @@ namespace platform {
 // name first, or abstract sockets are missing, a lock file decides; the holder
 // takes it too. It lies only in the user's runtime folder, or Qt's stand-in for
 // it, which Qt checks are the user's and closed to others; without one, the
-// socket alone decides.
+// socket alone decides. Qt's QLocalServer binds abstract names as well, but
+// would load Qt Network at every start for these few system calls.
 class UserInstanceLock final : public InstanceLock {
 public:
     // No lock file where lockPath is empty.
