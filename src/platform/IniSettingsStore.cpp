@@ -1,5 +1,6 @@
 #include "IniSettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -31,28 +32,43 @@ bool looksLikeOurs(const QString &filePath)
 // here. Only one copy of the program runs per user, and it saves only from
 // its one thread, so a lock found before a save belongs to no live writer of
 // the program; QLockFile removes it unless a process holds it locked, as a
-// live QSettings of another program saving the same file would.
-void clearStaleLock(const QString &filePath)
+// live QSettings of another program saving the same file would. Anything but
+// a plain file there is not a lock QLockFile made, and it would open a pipe
+// and wait. Returns whether the way is clear: where a lock stays, QSettings
+// would wait, so nothing is saved.
+bool clearStaleLock(const QString &filePath)
 {
-    QLockFile(filePath + u".lock"_s).removeStaleLockFile();
+    const QString lockPath = filePath + u".lock"_s;
+    if (const QFileInfo lock(lockPath); lock.isFile() && !lock.isSymLink())
+        QLockFile(lockPath).removeStaleLockFile();
+    const QFileInfo left(lockPath);
+    return !left.exists() && !left.isSymLink();
 }
 
 // What a save that was killed leaves beside the file: QSettings' lock, and the
 // new copy that QSaveFile had not yet renamed over the file, named after it
-// with a dot and six letters.
+// with a dot and six letters. QSettings takes its lock before it makes the
+// copy and drops it after the copy is gone, so only a copy made since a stale
+// lock was taken is a leftover; a file of the user's such as
+// "lv-sortilo.ini.backup" is not.
 void clearLeftovers(const QString &filePath)
 {
-    clearStaleLock(filePath);
+    const QFileInfo lock(filePath + u".lock"_s);
+    if (!lock.isFile())
+        return;
+    const QDateTime taken = lock.lastModified();
+    if (!clearStaleLock(filePath))
+        return;
     const QFileInfo file(filePath);
     const QString prefix = file.fileName() + u'.';
     QDir folder = file.absoluteDir();
-    for (const QString &name :
-         folder.entryList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden | QDir::System)) {
-        const QStringView tail = QStringView(name).sliced(prefix.size());
-        if (std::all_of(tail.begin(), tail.end(), [](QChar c) {
+    for (const QFileInfo &copy :
+         folder.entryInfoList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QStringView tail = QStringView(copy.fileName()).sliced(prefix.size());
+        if (copy.lastModified() >= taken && std::all_of(tail.begin(), tail.end(), [](QChar c) {
                 return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
             }))
-            folder.remove(name);
+            folder.remove(copy.fileName());
     }
 }
 
@@ -119,9 +135,9 @@ bool IniSettingsStore::write(const QString &section, const QString &key, const Q
     QSettings *const file = settings();
     if (!file || !looksLikeOurs(m_filePath) ||
         !QDir().mkpath(QFileInfo(m_filePath).absolutePath()) ||
-        !roomToSave(m_filePath, section.size() + key.size() + value.size()))
+        !roomToSave(m_filePath, section.size() + key.size() + value.size()) ||
+        !clearStaleLock(m_filePath))
         return false;
-    clearStaleLock(m_filePath);
     file->setValue(section + u'/' + key, value);
     file->sync();
     return file->status() == QSettings::NoError;

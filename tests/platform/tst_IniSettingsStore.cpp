@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <functional>
 
+#include <fcntl.h>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/ptrace.h>
 #include <sys/stat.h>
@@ -138,16 +140,19 @@ void tst_IniSettingsStore::storeKeepsWhatItWrites()
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config/lv-sortilo.ini"_s);
     const QString key = u"U\u0086\u0083r\u0085z\u0080\u007F"_s;
+    // A copy of the user's, named as a save's new copy is.
+    QVERIFY(QDir().mkpath(folder.filePath(u"config"_s)));
+    QVERIFY(writeFile(path + u".backup"_s, Written));
     platform::IniSettingsStore store(path);
     QCOMPARE(store.read(u"Settings"_s, key), QString());
     QVERIFY(store.write(u"Settings"_s, key, u"CACG>BC>AH\u0085"_s));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value(u"Settings/"_s + key).toString(),
              u"CACG>BC>AH\u0085"_s);
     QCOMPARE(platform::IniSettingsStore(path).read(u"Settings"_s, key), u"CACG>BC>AH\u0085"_s);
-    // Nothing of the save is left beside the file.
+    // Nothing of the save is left beside the file, and the user's copy stays.
     QCOMPARE(QDir(folder.filePath(u"config"_s))
                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
-             QStringList{u"lv-sortilo.ini"_s});
+             (QStringList{u"lv-sortilo.ini"_s, u"lv-sortilo.ini.backup"_s}));
 }
 
 void tst_IniSettingsStore::saveReplacesFileOrLeavesItAsItWas_data()
@@ -185,6 +190,12 @@ void tst_IniSettingsStore::saveReplacesFileOrLeavesItAsItWas_data()
         << u"lock:4242\nlv-sortilo\nanother-host.example\n"_s << true << true;
     QTest::newRow("lock file of a process that runs here")
         << u"lock:this process"_s << true << true;
+    // One that cannot be cleared keeps the file as it was, rather than have the
+    // save wait on it.
+    QTest::newRow("lock file held by a live process") << u"lock held"_s << true << false;
+    QTest::newRow("unreadable lock file") << u"lock unreadable"_s << true << false;
+    QTest::newRow("a folder as the lock") << u"lock folder"_s << true << false;
+    QTest::newRow("a pipe as the lock") << u"lock pipe"_s << true << false;
 }
 
 // Each row runs in a child process, ended if it waits for 5 s: a save that
@@ -256,6 +267,17 @@ void tst_IniSettingsStore::saveReplacesFileOrLeavesItAsItWas()
                                                        QSysInfo::machineHostName().toUtf8() + '\n'
                                                  : lock.toUtf8());
             }
+            const QByteArray lockPath = QFile::encodeName(path + u".lock"_s);
+            if (fault == u"lock held" || fault == u"lock unreadable")
+                writeFile(path + u".lock"_s, "4242\nlv-sortilo\n\n");
+            if (fault == u"lock held")
+                ::flock(::open(lockPath.constData(), O_RDWR), LOCK_EX);
+            if (fault == u"lock unreadable")
+                ::chmod(lockPath.constData(), 0);
+            if (fault == u"lock folder")
+                ::mkdir(lockPath.constData(), 0700);
+            if (fault == u"lock pipe")
+                ::mkfifo(lockPath.constData(), 0600);
             if (ownDisk && !fillDisk(folder, fault == u"full disk" ? 0 : 8))
                 return 78;
             const QByteArray old = contents(path);
