@@ -159,7 +159,7 @@ std::unique_ptr<QApplication> startApplication(char *programPath)
     static char fallbackPath[] = "lv-sortilo";
     static char *arguments[] = {programPath ? programPath : fallbackPath, nullptr};
     static int argumentCount = 1;
-    start.program = printable(programName(arguments[0]));
+    start.program = printableLine(programName(arguments[0]));
     start.qtHandler = qInstallMessageHandler(passOnHarmless);
     start.opening = true;
     auto application = std::make_unique<QApplication>(argumentCount, arguments);

@@ -32,10 +32,18 @@ QString printable(QString text)
 {
     for (QChar &c : text) {
         const char16_t code = c.unicode();
-        if ((code < 0x20 && code != u'\n' && code != u'\t') || (code >= 0x7f && code <= 0x9f))
+        if ((code < 0x20 && code != u'\n' && code != u'\t') || (code >= 0x7f && code <= 0x9f) ||
+            c.category() == QChar::Other_Format)
             c = QChar::ReplacementCharacter;
     }
     return text;
+}
+
+QString printableLine(const QString &text)
+{
+    return printable(text)
+        .replace(u'\n', QChar::ReplacementCharacter)
+        .replace(u'\t', QChar::ReplacementCharacter);
 }
 
 std::optional<int> answerCommandLine(int argc, char **argv)
@@ -60,11 +68,11 @@ std::optional<int> answerCommandLine(int argc, char **argv)
         const QString error =
             !parsed ? parser.errorText()
                     : u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst());
-        print(stderr, program + u": "_s + error + u'\n');
+        print(stderr, printableLine(program + u": "_s + error) + u'\n');
         return UsageError;
     }
     if (parser.isSet(version)) {
-        print(stdout, program + u' ' + QStringLiteral(SORTILO_VERSION) + u'\n');
+        print(stdout, printableLine(program + u' ' + QStringLiteral(SORTILO_VERSION)) + u'\n');
     } else {
         // The help names the program as it was started, which Qt takes from
         // the application object.

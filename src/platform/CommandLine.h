@@ -16,7 +16,11 @@ std::optional<int> answerCommandLine(int argc, char **argv);
 QString programName(const char *programPath);
 
 // A text as it can be written to a terminal: a control character, which would
-// act on the terminal, stands as U+FFFD; line breaks and tabs stay.
+// act on the terminal, and a format character, which would turn the text
+// around or hide a part of it, stand as U+FFFD; line breaks and tabs stay.
 QString printable(QString text);
+// The same, for a line that quotes what the user gave: its line breaks and tabs
+// stand as U+FFFD too, so that it cannot pass for lines of the program's.
+QString printableLine(const QString &text);
 
 } // namespace platform

@@ -92,6 +92,10 @@ def command_line_takes_no_arguments(s):
         # ESC [ 2 J clears a terminal; U+009B is the same introducer in one
         # character.
         (b"/tmp/\x1b[2J\xc2\x9bJ", ["-x"], 2, "", "\ufffd[2J\ufffdJ: Unknown option 'x'.\n"),
+        # A line break would start a line of the caller's; U+202E turns what
+        # follows around.
+        (None, ["--help", "a\nb\u202ec"], 2, "",
+         "%s: Unexpected argument 'a\ufffdb\ufffdc'.\n" % name),
     ]
     for argv0, arguments, expected_status, stdout_start, stderr_text in tries:
         what = " ".join(arguments)
