@@ -50,12 +50,13 @@ CentredPlacement::CentredPlacement(QWidget *window, QWidget *over)
     window->installEventFilter(this);
     // The window manager gives the frame in a property of the window, of which
     // Qt tells the window nothing: on a busy desktop it may come after the last
-    // move or activation, so it is looked for a few times a second too, for
-    // ten seconds at most.
-    m_frameWatch.setInterval(50);
+    // move or activation, so it is also looked for at times that double from
+    // 50 ms, seven times over six seconds, which leaves an idle program idle
+    // where no window manager frames it.
+    m_frameWatch.setSingleShot(true);
     connect(&m_frameWatch, &QTimer::timeout, this, [this] {
-        if (lookAtFrame() || ++m_looks > 200)
-            m_frameWatch.stop();
+        if (!lookAtFrame() && m_frameWatch.interval() < 3200)
+            m_frameWatch.start(m_frameWatch.interval() * 2);
     });
 }
 
@@ -80,7 +81,7 @@ void CentredPlacement::centre()
         at += QPoint(frame.left(), frame.top()) + m_window->pos() - m_window->geometry().topLeft();
     m_window->move(at);
     if (!std::exchange(m_centred, true))
-        m_frameWatch.start();
+        m_frameWatch.start(50);
 }
 
 bool CentredPlacement::lookAtFrame()

@@ -39,7 +39,6 @@ private:
     bool m_centred = false;
     bool m_framed = false;
     QTimer m_frameWatch;
-    int m_looks = 0;
 };
 
 // A window of the program. Its life: loaded (created hidden, load handler run),
