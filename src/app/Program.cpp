@@ -43,10 +43,9 @@ void Program::start()
 
 void Program::remindToUpdate()
 {
-    // The start-up and the main window's load each run the reminder, and the
-    // date the first run saves keeps the second from asking again. Where the
-    // date could not be saved, the second run is not made at all: the user is
-    // asked at most once per start, whatever becomes of the save.
+    // The start-up and the main window's load each run the reminder; only the
+    // first is made, so that the user is asked at most once per start, whatever
+    // becomes of the save.
     if (m_updateReminder == UpdateReminder::Off || m_remindedThisStart)
         return;
     m_remindedThisStart = true;

@@ -130,8 +130,7 @@ void Form::load()
     Form_Load();
     // Still hidden once the event loop has run: screen readers may have looked
     // at the window while it waited (see renewAccessibleControls).
-    QMetaObject::invokeMethod(
-        this, [this] { m_waitedHidden = !isVisible(); }, Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] { m_waitedHidden = !isVisible(); });
 }
 
 void Form::Unload()
@@ -174,8 +173,7 @@ bool Form::event(QEvent *event)
     // active, its title and then its focused control, and speaks over what it
     // was saying; an announcement any earlier would be cut short.
     if (event->type() == QEvent::WindowActivate && std::exchange(m_announcePending, false))
-        QMetaObject::invokeMethod(
-            this, [this] { announceShownRegions(this); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] { announceShownRegions(this); });
     return handled;
 }
 
@@ -228,15 +226,12 @@ void Dialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isModal() && isMinimized())
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (isModal() && isMinimized()) {
-                    setWindowState(windowState() & ~Qt::WindowMinimized);
-                    activateWindow();
-                }
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] {
+            if (isModal() && isMinimized()) {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                activateWindow();
+            }
+        });
 }
 
 // A screen reader goes on asking about a window after it has gone from view:

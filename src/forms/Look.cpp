@@ -11,6 +11,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QTextLayout>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -58,20 +59,13 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange && !std::exchange(m_pending, true))
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_pending = false;
-                    m_apply();
-                },
-                Qt::QueuedConnection);
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            QTimer::singleShot(0, this, m_apply);
         return false;
     }
 
 private:
     const std::function<void()> m_apply;
-    bool m_pending = false;
 };
 
 // The application's style, but for one picture: Qt's own gives every menu bar a

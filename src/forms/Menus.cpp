@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -60,13 +61,10 @@ private:
         if (!idleWithFocus())
             return;
         // After Qt has finished with the event.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (QWidget *const control = idleWithFocus() ? focusTarget() : nullptr)
-                    control->setFocus(Qt::MenuBarFocusReason);
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] {
+            if (QWidget *const control = idleWithFocus() ? focusTarget() : nullptr)
+                control->setFocus(Qt::MenuBarFocusReason);
+        });
     }
 
     // The control that had the focus before the bar, or else the first one of

@@ -8,8 +8,6 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
@@ -54,29 +52,22 @@ bool clearStaleLock(const QString &filePath)
 void clearLeftovers(const QString &filePath)
 {
     const QFileInfo lock(filePath + u".lock"_s);
-    if (!lock.isFile())
-        return;
     const QDateTime taken = lock.lastModified();
-    if (!clearStaleLock(filePath))
+    if (!lock.isFile() || !clearStaleLock(filePath))
         return;
     const QFileInfo file(filePath);
-    const QString prefix = file.fileName() + u'.';
     QDir folder = file.absoluteDir();
-    for (const QFileInfo &copy :
-         folder.entryInfoList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden | QDir::System)) {
-        const QStringView tail = QStringView(copy.fileName()).sliced(prefix.size());
-        if (copy.lastModified() >= taken && std::all_of(tail.begin(), tail.end(), [](QChar c) {
-                return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-            }))
+    for (const QFileInfo &copy : folder.entryInfoList({file.fileName() + u".??????"_s},
+                                                      QDir::Files | QDir::Hidden | QDir::System))
+        if (copy.lastModified() >= taken)
             folder.remove(copy.fileName());
-    }
 }
 
 // Qt before 6.8 (Debian 12 has 6.4) renames a half-written copy over the file when the disk fills
 // during a save, and reports success, so there a save is begun only where the
 // new file and QSettings' lock fit: the file's size, what is added, and a
 // block each for the lock and for what rounding takes.
-bool roomToSave(const QString &filePath, qsizetype added)
+bool roomToSave([[maybe_unused]] const QString &filePath, [[maybe_unused]] qsizetype added)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     const QFileInfo file(filePath);
@@ -85,8 +76,6 @@ bool roomToSave(const QString &filePath, qsizetype added)
     const qint64 needed = file.size() + 12 * added + 2 * block;
     return QStorageInfo(file.absolutePath()).bytesAvailable() >= needed;
 #else
-    Q_UNUSED(filePath);
-    Q_UNUSED(added);
     return true;
 #endif
 }

@@ -17,7 +17,6 @@ namespace reading {
 class ReadingWindow : public forms::Form {
     Q_OBJECT
 public:
-    // What each reading window has of its own.
     struct Layout {
         QString name;
         QSize client;
@@ -38,7 +37,6 @@ signals:
 protected:
     ReadingWindow(platform::Browser &browser, const Layout &own);
 
-    // The business offer of the bottom band.
     static QString businessOffer();
     void Form_Unload() override;
 
