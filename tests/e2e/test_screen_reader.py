@@ -211,13 +211,10 @@ def screen_reader_reads_the_stick_number_then_its_fortune(s, locale=None):
 
     # Press the picture as a screen reader does. The reader waits for the
     # program's answer; meanwhile the tree is read again and again.
-    log = open(os.path.join(s.dir, "press.json"), "wb")
-    try:
+    with open(os.path.join(s.dir, "press.json"), "wb") as log:
         press = subprocess.Popen(reader_command("press", s.program_name, *PICTURE), env=s.env,
                                  stdin=subprocess.DEVNULL, stdout=log,
                                  stderr=subprocess.STDOUT, start_new_session=True)
-    finally:
-        log.close()
     s.helpers.append(press)
     pressed_at = time.monotonic()
     heard_wait = []

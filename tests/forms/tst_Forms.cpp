@@ -1,8 +1,6 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "ProgramRun.h"
-#include "reading/frmDisplay.h"
-#include "reading/frmMain.h"
 
 #include <QScreen>
 #include <QTest>

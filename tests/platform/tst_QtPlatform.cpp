@@ -1,23 +1,13 @@
-#include "ChildProcess.h"
 #include "FakePlatform.h"
 #include "platform/ApplicationStart.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QScopeGuard>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QSysInfo>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 

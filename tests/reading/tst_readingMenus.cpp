@@ -3,8 +3,6 @@
 #include "reading/frmDisplay.h"
 #include "reading/frmMain.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QTest>
 

@@ -3,7 +3,6 @@
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>

@@ -4,16 +4,12 @@
 #include "reading/frmMain.h"
 #include "referral/frmNagScreen2.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QUrlQuery>
 
 using namespace Qt::Literals::StringLiterals;
 using referral::frmNagScreen2;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QTest>
-
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -74,22 +72,5 @@ private:
     pid_t m_pid = -1;
     bool m_reaped = false;
 };
-
-// Runs a part of a test with the rights of an ordinary user, whom file
-// permissions bind: the suite runs as root in CI, so there the part runs in a
-// child process that has become nobody. False when the child's checks failed;
-// elsewhere the part runs right here and records its own failures.
-inline bool runAsOrdinaryUser(const std::function<void()> &part)
-{
-    if (!ChildProcess::canBecomeNobody()) {
-        part();
-        return true;
-    }
-    ChildProcess child(ChildProcess::As::Nobody, [&] {
-        part();
-        return QTest::currentTestFailed() ? 1 : 0;
-    });
-    return child.started() && child.wait() == 0;
-}
 
 } // namespace test
